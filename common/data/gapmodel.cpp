@@ -1,0 +1,46 @@
+#include "common/data/gapmodel.h"
+
+#include <cmath>
+
+namespace fb {
+namespace {
+
+// Fringing factor of a gap g: the field bulging around the gap makes it act shorter.
+double FringingFactor(double g, const GapCore& core) {
+    return 1 + (g / std::sqrt(core.Ae)) * std::log(core.le / (3 * g));
+}
+
+}  // namespace
+
+double ResidualGap(double le, double muCore, double mui) { return le / muCore - le / mui; }
+
+double ALForGap(double gap, const GapCore& core, double& Ffr) {
+    Ffr = 1;
+    if (gap <= 0) return core.mui * kMu0 * core.Ae / core.le;
+    if (core.HasAlLaw()) return core.k1 * std::pow(gap, core.k2);
+    // Also reached by a gap that is not a number: the fringing model then yields nan, which
+    // the designs show as such instead of leaving AL undefined.
+    Ffr = FringingFactor(gap, core);
+    const double g = (gap + core.g0) / Ffr;
+    const double t = g + (core.le - g) / core.mui;
+    return kMu0 * core.Ae / t;
+}
+
+double GapForAL(double AL, const GapCore& core, double& Ffr) {
+    if (core.HasAlLaw()) return std::pow(AL / core.k1, 1 / core.k2);
+    const double G = kMu0 * core.Ae / AL - core.le / core.mui - core.g0;
+    const double k = 1 - 1 / core.mui;
+    double g = 0;
+    for (int pass = 0; pass < 5; ++pass) {
+        g = G * Ffr / k;
+        if (g < 0) {
+            g = 0;
+            Ffr = 1;
+        }
+        if (g == 0) Ffr = 1;
+        if (g > 0) Ffr = FringingFactor(g, core);
+    }
+    return g;
+}
+
+}  // namespace fb
