@@ -36,6 +36,16 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// Makes the rename itself durable; a failure here leaves either file whole, so it is ignored.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 ReadResult ReadTextFile(const std::string& path, std::size_t bufferSize) {
@@ -64,7 +74,24 @@ WriteResult WriteTextFileAtomic(const std::string& path, const std::string& utf8
     std::string bad;
     if (!Utf8ToCp1251(utf8, bytes, &bad))
         return Fail(path, "символ \"" + bad + "\" нельзя сохранить в кодировке Windows-1251");
+    return WriteBytesAtomic(path, bytes);
+}
 
+bool ReadAllBytes(const std::string& path, std::string& bytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    bytes.clear();
+    char buf[65536];
+    size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    const bool ok = std::ferror(f) == 0;
+    std::fclose(f);
+    return ok;
+}
+
+WriteResult WriteBytesAtomic(const std::string& path, const std::string& bytes) {
     std::string tmpl = path + ".tmp-XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
@@ -100,6 +127,7 @@ WriteResult WriteTextFileAtomic(const std::string& path, const std::string& utf8
         ::unlink(tmp.c_str());
         return Fail(path, SystemError(err));
     }
+    SyncFolderOf(path);
     return WriteResult{true, {}};
 }
 

@@ -34,6 +34,12 @@ struct WriteResult {
 // file whole. A character Windows-1251 cannot hold refuses the write instead of corrupting it.
 WriteResult WriteTextFileAtomic(const std::string& path, const std::string& utf8);
 
+// The same for bytes that are already Windows-1251.
+WriteResult WriteBytesAtomic(const std::string& path, const std::string& bytes);
+
+// The whole file as raw bytes, unbounded; false when it cannot be read.
+bool ReadAllBytes(const std::string& path, std::string& bytes);
+
 bool FileExists(const std::string& path);
 
 // Joins a folder (with or without trailing separator) and a relative name.

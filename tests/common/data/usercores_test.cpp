@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "common/data/addcore.h"
+#include "common/data/corebase.h"
+#include "common/data/textfile.h"
+#include "common/data/usercores.h"
+#include "support/tempdir.h"
+
+using namespace fb;
+
+TEST(UserCores, AppendKeepsCoresAddedByTheOtherProgram) {
+    fbtest::TempDir dir;
+    dir.write("Bases_Cores/FerritesCores.txt", "[E 5]\r\nAe = 1\r\n");
+    CCoreBase base;
+    base.Load(dir.path(), kBigBuffer);  // creates the empty user file
+    // Meanwhile the other program adds a core.
+    const std::string theirs = CoreRecordText("E Theirs", "1", "2", "3", "4");
+    ASSERT_TRUE(AppendUserCore(dir.path(), theirs, kBigBuffer).ok);
+
+    const std::string mine = CoreRecordText("E Mine", "5", "6", "7", "8");
+    const AppendCoreResult r = AppendUserCore(dir.path(), mine, kBigBuffer);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.userText, theirs + mine);
+    EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt"), theirs + mine);
+    base.SetUserText(r.userText);
+    EXPECT_EQ(base.ListForShape(0), (std::vector<std::string>{"E 5", "E Theirs", "E Mine"}));
+}
+
+TEST(UserCores, ConcurrentAppendsFromTwoProcessesBothLand) {
+    fbtest::TempDir dir;
+    dir.write("Bases_Cores/UserFerritesCores.txt", "");
+    constexpr int kEach = 25;
+    std::vector<pid_t> children;
+    for (int p = 0; p < 2; ++p) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            bool ok = true;
+            for (int i = 0; i < kEach; ++i)
+                ok &= AppendUserCore(dir.path(), CoreRecordText("E P" + std::to_string(p) + "-" + std::to_string(i), "1", "1", "1", "1"), kBigBuffer).ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    CCoreBase base;
+    base.Load(dir.path(), kBigBuffer);
+    EXPECT_EQ(base.ListForShape(0).size(), 2u * kEach);
+}
+
+TEST(UserCores, FailedAppendChangesNothing) {
+    fbtest::TempDir dir;
+    const std::string before = CoreRecordText("E Old", "1", "2", "3", "4");
+    dir.write("Bases_Cores/UserFerritesCores.txt", before);
+    AppendCoreResult r = AppendUserCore(dir.path(), CoreRecordText("E 中", "1", "1", "1", "1"), kBigBuffer);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt"), before);
+
+    r = AppendUserCore(dir.file("absent root"), before, kBigBuffer);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find("Не удалось"), std::string::npos);
+}
+
+TEST(UserCores, FileLongerThanTheBufferIsNotCutWhenAppending) {
+    fbtest::TempDir dir;
+    std::string big;
+    for (int i = 0; big.size() < 12000; ++i) big += CoreRecordText("E Big" + std::to_string(i), "1", "1", "1", "1");
+    dir.write("Bases_Cores/UserFerritesCores.txt", big);
+    const std::string rec = CoreRecordText("E New", "1", "1", "1", "1");
+    const AppendCoreResult r = AppendUserCore(dir.path(), rec, kPfcSmallBuffer);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt"), big + rec);
+    EXPECT_EQ(r.userText.size(), 9999u);
+}
