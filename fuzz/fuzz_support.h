@@ -1,0 +1,47 @@
+#pragma once
+// Shared pieces of the fuzz targets: a scratch data root and a splitter of the input.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fbfuzz {
+
+// One scratch folder per process, laid out as a data root.
+inline const std::string& ScratchRoot() {
+    static const std::string root = [] {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "fbfuzz-XXXXXX").string();
+        const char* made = ::mkdtemp(tmpl.data());
+        std::string r = made ? made : "/tmp";
+        std::filesystem::create_directories(r + "/Bases_Cores");
+        std::filesystem::create_directories(r + "/Ferrites_Materials");
+        return r;
+    }();
+    return root;
+}
+
+inline void WriteFile(const std::string& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Splits the input at 0xFF 0x00 pairs into up to n parts, so one input can carry several texts.
+inline std::vector<std::string> Split(const uint8_t* data, size_t size, size_t n) {
+    std::vector<std::string> parts(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (i + 1 < size && data[i] == 0xFF && data[i + 1] == 0x00 && parts.size() < n) {
+            parts.emplace_back();
+            ++i;
+            continue;
+        }
+        parts.back() += static_cast<char>(data[i]);
+    }
+    parts.resize(n);
+    return parts;
+}
+
+}  // namespace fbfuzz
