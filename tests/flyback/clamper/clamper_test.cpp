@@ -253,18 +253,3 @@ TEST(ClamperLeakage, TransferFeedsTheNextClamperRun) {
     // The estimates survive the clamper run.
     EXPECT_EQ(out.CeqEst, "42.38");
 }
-
-TEST(ClamperFields, EveryInputTextHasOneRowAndControl) {
-    std::map<int, const char*> controls;
-    for (const ClamperField& f : ClamperFields()) {
-        EXPECT_TRUE(controls.emplace(f.control, f.name).second) << f.name;
-        ClamperInput in;
-        in.*f.text = "x";
-        int set = 0;
-        for (const std::string* s : {&in.Urefl, &in.Uclamp, &in.Ures, &in.Ipk, &in.Ls, &in.Fconv, &in.Cclamp, &in.Ceq,
-                                     &in.L1, &in.L1unit, &in.TL1, &in.TLs})
-            set += *s == "x";
-        EXPECT_EQ(set, 1) << f.name;
-    }
-    EXPECT_EQ(controls.size(), 12u);
-}
