@@ -69,7 +69,7 @@ CWireTable::Nearest CWireTable::NearestStandard(const std::string& typed) {
 }
 
 double CWireTable::EffectiveArea(int k, double delta) const {
-    const double Sdelta = M_PI * delta * delta;
+    const double Sdelta = M_PI * (delta * delta);
     if (S[k] <= Sdelta) return S[k];
     return M_PI * (d[k] * delta - delta * delta);
 }
@@ -78,7 +78,7 @@ CWireTable::Choice CWireTable::ChooseWire(double I, double j, double delta, int 
     Choice c;
     if (N == 0) return c;
     const double Areq = I / j;
-    const double Sdelta = M_PI * delta * delta;
+    const double Sdelta = M_PI * (delta * delta);
     int k = 1;
     if (yes_d == 1) {
         k = chosen >= 1 && chosen <= N ? chosen : 1;

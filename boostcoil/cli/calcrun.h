@@ -1,0 +1,23 @@
+#pragma once
+// What the Boostcoil window does after loading a design file, without the window: the data
+// files, the design file, the material and core selection, one calculation.
+#include <string>
+
+#include "boostcoil/design/pfc.h"
+
+namespace fb {
+
+struct CalcRun {
+    enum class Status { Calculated, CannotStart, CoreNotListed };
+    Status status = Status::CannotStart;
+    std::string error;    // one line, when it cannot start or the core is not listed
+    PfcInput input;       // as the window holds it after the run
+    CoreRecord core;      // the selected core as the form shows it
+    std::string material; // the name of the loaded material
+    Messages messages;    // every message shown, in order (start-up and calculation)
+    PfcResult result;
+};
+
+CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile);
+
+}  // namespace fb

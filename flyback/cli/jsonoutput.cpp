@@ -1,0 +1,73 @@
+#include <nlohmann/json.hpp>
+
+#include "common/data/numbers.h"
+#include "flyback/cli/output.h"
+
+namespace fb {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string TextOf(const std::map<int, std::string>& m, int id) {
+    const auto it = m.find(id);
+    return it == m.end() ? std::string() : it->second;
+}
+
+Json InputsJson(const FlybackInput& in) {
+    Json j = Json::object();
+    for (const KeyField<FlybackInput>& f : FlybackKeyTable()) j[f.key] = f.ValueText(in);
+    return j;
+}
+
+Json CoreJson(const CoreRecord& core) {
+    Json j = Json::object();
+    j["name"] = core.name;
+    j["shape"] = core.shape;
+    j["Ae"] = core.AeText;
+    j["An"] = core.AnText;
+    j["le"] = core.leText;
+    j["mu"] = core.muText;
+    j["Ve"] = core.VeText;
+    // A non-finite coefficient has no JSON number; nlohmann writes it as null.
+    j["k1"] = core.k1;
+    j["k2"] = core.k2;
+    return j;
+}
+
+Json ByControl(const std::vector<int>& ids, const std::map<int, std::string>& texts) {
+    Json j = Json::object();
+    for (int id : ids) j[FormatInt(id)] = TextOf(texts, id);
+    return j;
+}
+
+Json ClamperJson(const CalcRun& run) {
+    Json inputs = Json::object();
+    for (const ClamperField& f : ClamperFields()) inputs[f.name] = run.clamperIn.*f.text;
+    Json results = Json::object();
+    for (const auto& [id, text] : ClamperResultTexts(run.clamperIn, run.clamperOut)) results[FormatInt(id)] = text;
+    const ClamperModeLabels mode = ModeLabels(run.clamperIn.reverse);
+    Json labels = Json::object();
+    labels[FormatInt(clamperid::FirstLabel)] = mode.label;
+    labels[FormatInt(clamperid::FirstUnit)] = mode.unit;
+    return Json{{"inputs", inputs}, {"results", results}, {"labels", labels}};
+}
+
+}  // namespace
+
+std::string CalcJson(const CalcRun& run) {
+    const FlybackOutcome& out = run.outcome;
+    Json j = Json::object();
+    j["inputs"] = InputsJson(out.input);
+    j["core"] = CoreJson(run.core);
+    j["material"] = run.materialLoaded;
+    j["results"] = ByControl(FlybackResultControls(), out.results);
+    j["labels"] = ByControl({ctl::kLpUnit, ctl::kRequiredCaption, ctl::kRequiredUnit}, out.labels);
+    j["tooltips"] = ByControl(FlybackTooltipTools(), out.tooltips);
+    Json messages = Json::array();
+    for (const Message& m : run.messages) messages.push_back(Json{{"caption", m.caption}, {"text", m.text}});
+    j["messages"] = messages;
+    j["clamper"] = ClamperJson(run);
+    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace fb

@@ -1,0 +1,164 @@
+#include "common/data/numbers.h"
+#include "flyback/cli/output.h"
+
+namespace fb {
+namespace {
+
+constexpr size_t kCaptionWidth = 46;
+
+// Characters, not bytes: the captions are Cyrillic UTF-8.
+size_t Width(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+class Report {
+public:
+    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + text + "\n"; }
+    void Sub(const std::string& text) { m_out += " " + text + "\n"; }
+    void Row(const std::string& caption, const std::string& value, const std::string& unit = "") {
+        std::string line = "  " + caption + ":";
+        const size_t w = Width(line);
+        if (w < kCaptionWidth) line.append(kCaptionWidth - w, ' ');
+        line += " " + value;
+        if (!unit.empty()) line += " " + unit;
+        m_out += line + "\n";
+    }
+    void Line(const std::string& text) { m_out += "  " + text + "\n"; }
+    const std::string& Text() const { return m_out; }
+
+private:
+    std::string m_out;
+};
+
+std::string TextOf(const std::map<int, std::string>& m, int id) {
+    const auto it = m.find(id);
+    return it == m.end() ? std::string() : it->second;
+}
+
+std::string Joined(std::initializer_list<std::string> parts) {
+    std::string s;
+    for (const std::string& p : parts) s += (s.empty() ? "" : " / ") + p;
+    return s;
+}
+
+void InputsGroup(Report& r, const FlybackInput& in) {
+    r.Heading("Входные данные");
+    r.Row("Питание (мин., ном., макс.), В", Joined({in.Umin, in.Unom, in.Umax}), in.setevoe == 1 ? "AC" : "DC");
+    r.Row("Частота преобразования, кГц", in.Fconv);
+    r.Row("Отраженное напряжение, не более, В", in.Umirror, in.Auto == 1 ? "(Авто)" : "");
+    r.Row("Макс. допуст. напряжение на ключе, В", in.Utrmax);
+    r.Row("Сопротивление канала Rds(on), Ом", in.Rds, in.rds == 1 ? "(используется)" : "");
+    r.Row("Напряжение насыщения Uнас., В", in.Unas, in.rds == 1 ? "" : "(используется)");
+    r.Row("Плотность тока, А/мм2", in.j);
+    r.Row("Неразрывность тока, %", in.Iccm);
+    r.Row("Пороговое напряжение датчика тока, В", in.Usense);
+    r.Row("Диаметр провода первичной обмотки", in.d11);
+    r.Row("Использовать диаметры проводов", in.yes_d ? "да" : "нет");
+    r.Sub("Вторичные обмотки (U ном., В / I ном., А / Ud f, В / Диаметр)");
+    const std::string* U[5] = {&in.U21, &in.U22, &in.U23, &in.U24, &in.U25};
+    const std::string* I[5] = {&in.I21, &in.I22, &in.I23, &in.I24, &in.I25};
+    const std::string* Ud[5] = {&in.Ud1, &in.Ud2, &in.Ud3, &in.Ud4, &in.Ud5};
+    const std::string* d[5] = {&in.d21, &in.d22, &in.d23, &in.d24, &in.d25};
+    for (int k = 0; k < 5; ++k) r.Row("Обмотка " + FormatInt(k + 1), Joined({*U[k], *I[k], *Ud[k], *d[k]}));
+}
+
+void CoreGroup(Report& r, const CalcRun& run) {
+    static const char* const shapes[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
+    const CoreRecord& c = run.core;
+    r.Heading("Сердечник");
+    r.Row("Сердечник", c.name);
+    r.Row("Форма", c.shape >= 0 && c.shape < kShapeCount ? shapes[c.shape] : "");
+    r.Row("Материал", run.outcome.input.mater);
+    r.Row("Эффективная проницаемость", c.muText);
+    r.Row("Длина средней линии сердечника, le", c.leText);
+    r.Row("Площадь сечения сердечника, Ae", c.AeText);
+    r.Row("Площадь окна сердечника, An", c.AnText);
+    r.Row("Объем сердечника, Ve", c.VeText);
+}
+
+void ResultsGroup(Report& r, const FlybackOutcome& o) {
+    auto res = [&](int id) { return TextOf(o.results, id); };
+    r.Heading("Результаты расчета");
+    r.Row(o.input.yes_al ? "Индуктивность сердечника (AL), нГн/виток^2" : "Величина немагнитного зазора, мм",
+          o.input.zazor);
+    r.Row(TextOf(o.labels, ctl::kRequiredCaption), res(ctl::kRequired), TextOf(o.labels, ctl::kRequiredUnit));
+    r.Row("Индуктивность сердечника (AL), нГн/виток^2", res(ctl::kAL));
+    r.Row("Эффективная проницаемость с зазором", res(ctl::kMue));
+    r.Row("Амплитуда индукции", res(ctl::kBpk) + " " + res(ctl::kBlim), "T");
+    r.Row("Мощность потерь в магнитопроводе", res(ctl::kPcore), "Вт");
+    r.Row("Коэффициент заполнения окна", res(ctl::kKfill));
+    r.Sub("Первичная обмотка");
+    r.Row("Индуктивность первичной обмотки", res(ctl::kLp), TextOf(o.labels, ctl::kLpUnit));
+    r.Row("Витки, провод", res(ctl::kNp) + " " + res(ctl::kPrimaryWire));
+    r.Row("Плотность тока", res(ctl::kPrimaryJ));
+    r.Row("Отраженное напряжение", res(ctl::kUr), "В");
+    r.Row("Выброс напряжения на ключе от Ls не более", res(ctl::kUovs), "В");
+    r.Row("Амплитуда тока транзистора", res(ctl::kIpk), "А");
+    r.Row("Сопротивление датчика тока", res(ctl::kRsense), "Ом");
+    r.Row("Емкость конденсатора выпрямителя (минимум)", res(ctl::kCin), "мкФ");
+    r.Sub("Напряжение питания (мин. / ном. / макс.)");
+    r.Row("Ток потребления (по шине DC), A", Joined({res(ctl::kIinMin), res(ctl::kIinNom), res(ctl::kIinMax)}));
+    r.Row("Коэффициент заполнения импульса", Joined({res(ctl::kDutyMin), res(ctl::kDutyNom), res(ctl::kDutyMax)}));
+    r.Row("Неразрывность тока, %", Joined({res(ctl::kKcMin), res(ctl::kKcNom), res(ctl::kKcMax)}));
+    r.Sub("Вторичные обмотки (Витки / Провод / U вых. / Ud обрат. / Ic(rms) / Плот. тока)");
+    for (int i = 0; i < 5; ++i) {
+        if (res(ctl::kTurnsBase + i).empty()) continue;  // an absent winding shows nothing
+        r.Row("Обмотка " + FormatInt(i + 1), Joined({res(ctl::kTurnsBase + i), res(ctl::kWireBase + i),
+                                                     res(ctl::kUoutBase + i), res(ctl::kUdrevBase + i),
+                                                     res(ctl::kIcrmsBase + i), res(ctl::kJBase + i)}));
+    }
+}
+
+void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) {
+    const ClamperModeLabels mode = ModeLabels(in.reverse);
+    r.Heading("Расчет RCD клампера");
+    r.Row("Отраженное напряжение", in.Urefl, "В");
+    r.Row("Амплитуда выброса", in.Uclamp, "В");
+    r.Row("Амплитуда тока", in.Ipk, "А");
+    r.Row("Частота преобразования", in.Fconv, "кГц");
+    r.Row("Индуктивность рассеяния (Ls)", in.Ls, "мкГн");
+    r.Row("Эквивалентная емкость", in.Ceq, "пФ");
+    r.Row("Остаток напряжения после выброса", in.Ures, "В");
+    r.Row(mode.label, in.reverse ? out.UclampCalc : out.CclampText, mode.unit);
+    r.Row("Сопротивление резистора", out.Rslow, "кОм");
+    r.Row("Мощность на резисторе", out.Pslow, "Вт");
+    r.Row("\"Медленный\" диод", out.Diode);
+    r.Sub("Параметры резистора с быстрым диодом:");
+    r.Row("Сопротивление резистора", out.Rfast, "кОм");
+    r.Row("Мощность на резисторе", out.Pfast, "Вт");
+    r.Heading("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи");
+    r.Row("Индуктивность L1", in.L1, in.L1unit);
+    r.Row("Период колебаний по L1", in.TL1, "мкс");
+    r.Row("Период колебаний по Ls", in.TLs, "мкс");
+    r.Row("Индуктивность рассеяния", out.LsEst, "мкГн");
+    r.Row("Эквивалентная емкость", out.CeqEst, "пФ");
+}
+
+void MessagesGroup(Report& r, const Messages& messages) {
+    r.Heading("Сообщения");
+    if (messages.empty()) r.Line("нет");
+    for (const Message& m : messages) {
+        std::string text = m.text;
+        for (size_t p = text.find('\n'); p != std::string::npos; p = text.find('\n', p + 1))
+            text.replace(p, 1, "\n    ");
+        r.Line(m.caption + "\n    " + text);
+    }
+}
+
+}  // namespace
+
+std::string CalcReport(const CalcRun& run, const std::string& file) {
+    Report r;
+    r.Heading("Flyback: расчет трансформатора обратноходового преобразователя");
+    r.Row("Файл", file);
+    InputsGroup(r, run.outcome.input);
+    CoreGroup(r, run);
+    ResultsGroup(r, run.outcome);
+    ClamperGroups(r, run.clamperIn, run.clamperOut);
+    MessagesGroup(r, run.messages);
+    return r.Text();
+}
+
+}  // namespace fb
