@@ -45,3 +45,36 @@ inline std::vector<std::string> Split(const uint8_t* data, size_t size, size_t n
 }
 
 }  // namespace fbfuzz
+
+#include "common/data/corebase.h"
+#include "common/data/material.h"
+#include "common/data/textfile.h"
+#include "common/data/wiretable.h"
+
+namespace fbfuzz {
+
+// The shipped data root, loaded once: the engines are fuzzed on real cores and materials.
+struct ShippedData {
+    fb::CCoreBase base;
+    std::vector<fb::CoreRecord> cores;
+    std::vector<fb::CMaterial> materials;
+    fb::CWireTable wires;
+
+    ShippedData() {
+        const std::string root = std::string(FB_SOURCE_DIR) + "/data/";
+        base.Load(root, fb::kBigBuffer, false);
+        for (int shape = 0; shape < fb::kShapeCount; ++shape)
+            for (const std::string& name : base.ListForShape(shape)) cores.push_back(base.RecordFor(name, shape));
+        for (const std::string& name : fb::ListMaterials(root)) {
+            materials.emplace_back();
+            materials.back().Load(root, name, fb::kBigBuffer);
+        }
+        wires.Load(root, fb::kBigBuffer);
+    }
+    static const ShippedData& Get() {
+        static const ShippedData data;
+        return data;
+    }
+};
+
+}  // namespace fbfuzz

@@ -273,11 +273,6 @@ void FinishDesign(const Prepared& p, PfcInput& in, const CMaterial& m, const CWi
 
 }  // namespace
 
-ValueWithUnit InductanceText(double uH) {
-    if (uH >= 1000) return {F3(uH / 1000), "мГн"};
-    return {F3(uH), "мкГн"};
-}
-
 ValueWithUnit InputCapacitorText(double nF) {
     if (nF >= 1000) return {F1(nF / 1000), "мкФ"};
     return {F1(nF), "нФ"};

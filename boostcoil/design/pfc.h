@@ -8,6 +8,7 @@
 #include "common/data/corebase.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
+#include "common/data/unittext.h"
 #include "common/data/wiretable.h"
 
 namespace fb {
@@ -105,11 +106,6 @@ double GapForAL(double AL, const CoreRecord& core, const CMaterial& material, do
 
 // The texts of the three capacitance and inductance results: from 1000 on the inductances
 // are shown in mH and the input capacitor in µF; the output capacitor drops its decimal.
-struct ValueWithUnit {
-    std::string text;
-    std::string unit;
-};
-ValueWithUnit InductanceText(double uH);
 ValueWithUnit InputCapacitorText(double nF);
 std::string OutputCapacitorText(double uF);
 

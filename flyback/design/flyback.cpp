@@ -79,11 +79,6 @@ static std::string StartTooltip(int id) {
     }
 }
 
-InductanceText FormatInductance(double uH) {
-    if (uH >= 1000) return {F3(uH / 1000), "мГн"};
-    return {F3(uH), "мкГн"};
-}
-
 std::string RequiredCaption(int yes_al) {
     return yes_al != 0 ? "Требуемая величина AL, не более" : "Требуемый немагнитный зазор, не менее";
 }
@@ -339,8 +334,8 @@ FlybackOutcome FlybackRun::Run() {
 // Steps 7 to 10 of the run: labels, messages in their order, computed.
 void FlybackRun::FinishTexts() {
     m_out.computed = true;
-    const InductanceText lp = FormatInductance(Lp);
-    m_out.results[ctl::kLp] = lp.value;
+    const ValueWithUnit lp = InductanceText(Lp);
+    m_out.results[ctl::kLp] = lp.text;
     m_out.labels[ctl::kLpUnit] = lp.unit;
     m_out.messages = m_wireMessages;
     if (m_r.corrected) {

@@ -9,6 +9,7 @@
 #include "common/data/corebase.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
+#include "common/data/unittext.h"
 #include "common/data/wiretable.h"
 #include "common/files/designfile.h"
 
@@ -121,14 +122,6 @@ double GapForAL(double ALnH, double Ffr, const CoreRecord& core, const CMaterial
 
 // The gap radio button's new zazor text: "%.3f" of GapForAL(AL, 1) + 0.0005.
 std::string ZazorTextForAL(double ALnH, const CoreRecord& core, const CMaterial& material);
-
-// An inductance in µH as the form shows it: from 1000 µH up "%.3f" of mH with "мГн",
-// below that "%.3f" of µH with "мкГн".
-struct InductanceText {
-    std::string value;
-    std::string unit;
-};
-InductanceText FormatInductance(double uH);
 
 // The warning conditions: peak flux above the permitted one by 0.0005 T or more; window fill
 // factor above 0.3.

@@ -49,8 +49,8 @@ bool FlybackRun::TurnLimits() {
     m_r.NpMin = NpMin;
     m_r.LpMax = LpMax;
     m_out.tooltips[ctl::kNp] = "Минимальное число витков первичной обмотки " + F0(NpMin);
-    const InductanceText limit = FormatInductance(LpMax);
-    m_out.tooltips[ctl::kLp] = "Индуктивность первичной обмотки должна быть не более " + limit.value + " " + limit.unit;
+    const ValueWithUnit limit = InductanceText(LpMax);
+    m_out.tooltips[ctl::kLp] = "Индуктивность первичной обмотки должна быть не более " + limit.text + " " + limit.unit;
     return true;
 }
 

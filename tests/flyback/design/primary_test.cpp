@@ -130,13 +130,13 @@ TEST(FlybackPrimary, DiscontinuousColumnsShowZeroContinuityAndTheShorterDuty) {
 }
 
 TEST(FlybackPrimary, InductanceUnitSwitchesAtExactly1000MicroHenry) {
-    EXPECT_EQ(fb::FormatInductance(1000).value, "1.000");
-    EXPECT_EQ(fb::FormatInductance(1000).unit, "мГн");
-    EXPECT_EQ(fb::FormatInductance(850).value, "850.000");
-    EXPECT_EQ(fb::FormatInductance(850).unit, "мкГн");
+    EXPECT_EQ(fb::InductanceText(1000).text, "1.000");
+    EXPECT_EQ(fb::InductanceText(1000).unit, "мГн");
+    EXPECT_EQ(fb::InductanceText(850).text, "850.000");
+    EXPECT_EQ(fb::InductanceText(850).unit, "мкГн");
     // Just below 1000 stays in µH even where the rounding reaches 1000.
-    EXPECT_EQ(fb::FormatInductance(999.9996).value, "1000.000");
-    EXPECT_EQ(fb::FormatInductance(999.9996).unit, "мкГн");
+    EXPECT_EQ(fb::InductanceText(999.9996).text, "1000.000");
+    EXPECT_EQ(fb::InductanceText(999.9996).unit, "мкГн");
 
     Bench b;
     FlybackInput small, large;
