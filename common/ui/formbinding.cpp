@@ -1,0 +1,83 @@
+#include "common/ui/formbinding.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "common/data/corebase.h"
+
+namespace fb::ui {
+
+QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
+
+QWidget* FindControl(const QWidget* form, int id) {
+    QWidget* w = form->findChild<QWidget*>(ControlName(id));
+    if (!w) throw std::runtime_error("no control with ID " + std::to_string(id));
+    return w;
+}
+
+namespace detail {
+
+std::string ReadText(QWidget* w, FieldKind kind) {
+    if (kind == FieldKind::Edit) return static_cast<QLineEdit*>(w)->text().toStdString();
+    return static_cast<QComboBox*>(w)->currentText().toStdString();
+}
+
+void WriteText(QWidget* w, FieldKind kind, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (kind == FieldKind::Edit) {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != value) edit->setText(value);  // keeps the cursor of unchanged fields
+        return;
+    }
+    // A combo box shows the entry of that name, else the first entry that begins with the
+    // text; an editable one shows the text itself when no entry does. The exact name comes
+    // first so that an earlier, longer name ("EI 25x" before "EI 25") is never shown in place
+    // of the core the design used.
+    auto* combo = static_cast<QComboBox*>(w);
+    std::vector<std::string> entries;
+    for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
+    int found = combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found < 0 && !text.empty()) found = FindEntryStartingWith(entries, text);
+    if (found >= 0) {
+        combo->setCurrentIndex(found);
+        if (combo->isEditable()) combo->setEditText(combo->itemText(found));
+    } else if (combo->isEditable()) {
+        combo->setEditText(value);
+    }
+}
+
+int ReadFlag(QWidget* w, QWidget* w2, FieldKind kind) {
+    if (kind == FieldKind::Check) return static_cast<QCheckBox*>(w)->isChecked() ? 1 : 0;
+    if (static_cast<QRadioButton*>(w2)->isChecked()) return 1;
+    return static_cast<QRadioButton*>(w)->isChecked() ? 0 : -1;
+}
+
+void WriteFlag(QWidget* w, QWidget* w2, FieldKind kind, int value) {
+    if (kind == FieldKind::Check) {
+        static_cast<QCheckBox*>(w)->setChecked(value == 1);
+        return;
+    }
+    // A flag other than 0 or 1 (a hand-edited file) leaves both buttons clear, which an
+    // exclusive group allows only while its exclusivity is off.
+    auto* first = static_cast<QRadioButton*>(w);
+    auto* second = static_cast<QRadioButton*>(w2);
+    QButtonGroup* group = first->group();
+    const bool exclusive = group ? group->exclusive() : first->autoExclusive();
+    if (group) group->setExclusive(false);
+    first->setAutoExclusive(false);
+    second->setAutoExclusive(false);
+    first->setChecked(value == 0);
+    second->setChecked(value == 1);
+    if (group) {
+        group->setExclusive(exclusive);
+    } else {
+        first->setAutoExclusive(exclusive);
+        second->setAutoExclusive(exclusive);
+    }
+}
+
+}  // namespace detail
+}  // namespace fb::ui

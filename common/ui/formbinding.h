@@ -1,0 +1,89 @@
+#pragma once
+// One table binds a window's input fields to its controls: the same rows drive form -> fields
+// and fields -> form, so adding a field is one line and no direction can forget it.
+#include <QSignalBlocker>
+#include <QString>
+#include <QWidget>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fb::ui {
+
+enum class FieldKind {
+    Edit,    // QLineEdit: the text
+    Combo,   // QComboBox: the edit text, or the entry that begins with the field's text
+    Check,   // QCheckBox: flag 0/1
+    Radios,  // two QRadioButtons: flag 0 (first, id) or 1 (second, id2)
+};
+
+// A control's object name is "id" followed by its control ID.
+QString ControlName(int id);
+QWidget* FindControl(const QWidget* form, int id);  // throws std::runtime_error when missing
+
+template <class Input>
+struct FieldDescriptor {
+    const char* key;  // the field's settings key (or its name when it is not stored)
+    int id;           // control ID
+    FieldKind kind;
+    std::string Input::*text = nullptr;
+    int Input::*flag = nullptr;
+    int id2 = 0;  // the second radio button of a Radios field
+};
+
+namespace detail {
+std::string ReadText(QWidget* w, FieldKind kind);
+void WriteText(QWidget* w, FieldKind kind, const std::string& text);
+int ReadFlag(QWidget* w, QWidget* w2, FieldKind kind);
+void WriteFlag(QWidget* w, QWidget* w2, FieldKind kind, int value);
+}  // namespace detail
+
+template <class Input>
+class FormBinding {
+public:
+    FormBinding() = default;
+    // Resolves every row's control(s) in `form` by object name.
+    FormBinding(const QWidget* form, std::vector<FieldDescriptor<Input>> table) {
+        for (FieldDescriptor<Input>& d : table)
+            m_rows.push_back({d, FindControl(form, d.id), d.kind == FieldKind::Radios ? FindControl(form, d.id2) : nullptr});
+    }
+
+    void toFields(Input& in) const {
+        for (const Row& r : m_rows) {
+            if (r.d.text) in.*(r.d.text) = detail::ReadText(r.w, r.d.kind);
+            else in.*(r.d.flag) = detail::ReadFlag(r.w, r.w2, r.d.kind);
+        }
+    }
+
+    // Change notifications stay off while the program writes the texts, so the rules that
+    // react to the user's typing never see them.
+    void toForm(const Input& in) const {
+        for (const Row& r : m_rows) {
+            const QSignalBlocker block(r.w);
+            const QSignalBlocker block2(r.w2);
+            if (r.d.text) detail::WriteText(r.w, r.d.kind, in.*(r.d.text));
+            else detail::WriteFlag(r.w, r.w2, r.d.kind, in.*(r.d.flag));
+        }
+    }
+
+    QWidget* widget(const char* key) const {
+        for (const Row& r : m_rows)
+            if (std::string(r.d.key) == key) return r.w;
+        return nullptr;
+    }
+    std::vector<FieldDescriptor<Input>> descriptors() const {
+        std::vector<FieldDescriptor<Input>> out;
+        for (const Row& r : m_rows) out.push_back(r.d);
+        return out;
+    }
+
+private:
+    struct Row {
+        FieldDescriptor<Input> d;
+        QWidget* w;
+        QWidget* w2;
+    };
+    std::vector<Row> m_rows;
+};
+
+}  // namespace fb::ui

@@ -1,0 +1,55 @@
+#include "common/ui/helpwindow.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/data/textfile.h"
+#include "common/ui/dialogunits.h"
+#include "common/ui/messageseam.h"
+
+namespace fb::ui {
+
+CHelpDlg::CHelpDlg(const HelpConfig& config, QWidget* parent) : QDialog(parent), m_config(config) {
+    setWindowTitle(config.title);
+    m_edit = new QPlainTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("id1007"));
+    m_edit->setReadOnly(true);
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* ok = new QPushButton(QStringLiteral("ОК"), this);  // Cyrillic letters, as on the form
+    ok->setObjectName(QStringLiteral("id1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_edit);
+    layout->addLayout(buttons);
+    resize(DialogUnitsToPixels(this, config.widthDu, config.heightDu));
+}
+
+bool CHelpDlg::Load() {
+    const ReadResult file = ReadTextFile(m_config.fileName.toStdString(), m_config.bufferSize);
+    if (!file.ok) {
+        MessageSeam::current().warn(parentWidget(), m_config.missingCaption, m_config.missingText);
+        return false;
+    }
+    // The file's CR LF pairs are its line ends; the text field wants single breaks.
+    QString text = QString::fromStdString(file.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_edit->setPlainText(text);
+    return true;
+}
+
+QString CHelpDlg::text() const { return m_edit->toPlainText(); }
+
+void ShowHelp(QWidget* parent, const HelpConfig& config) {
+    CHelpDlg dialog(config, parent);
+    if (dialog.Load()) dialog.exec();
+}
+
+}  // namespace fb::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The tooltip control of a main window: one set of delays, width and colour for every tip,
+// and the plain texts of the tools so a calculation can replace them and a test read them.
+#include <QColor>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QFont;
+class QWidget;
+
+namespace fb::ui {
+
+struct TooltipSettings {
+    int shownMs = 30000;    // how long a tip stays shown
+    int initialMs = 100;    // delay before a tip shows
+    int reshowMs = 100;     // delay when moving from one tool to the next
+    int maxWidth = 350;     // pixels; longer lines wrap, "\n" starts a new line
+    QColor background = QColor(255, 240, 160);
+};
+
+class TooltipControl : public QObject {
+    Q_OBJECT
+public:
+    // Applies the delays and the colour to the application (tips are drawn by Qt's one
+    // tooltip window, so these settings cannot be per window).
+    explicit TooltipControl(QObject* parent, const TooltipSettings& settings = {});
+
+    // Registers a tool or replaces its text.
+    void setTip(QWidget* tool, const QString& text);
+    QString tip(const QWidget* tool) const;
+    const TooltipSettings& settings() const { return m_settings; }
+
+    // The text as the tooltip window gets it: plain when it fits the width, otherwise a
+    // block of the maximum width in which the lines wrap.
+    static QString Layout(const QString& text, int maxWidth, const QFont& font);
+
+private:
+    TooltipSettings m_settings;
+    QHash<const QWidget*, QString> m_texts;
+};
+
+}  // namespace fb::ui

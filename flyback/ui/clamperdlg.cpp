@@ -1,0 +1,291 @@
+// The clamper window's form: the clamper design in the upper group, the leakage estimate in
+// the lower one. Every control whose ID the program uses carries it in its object name.
+#include "flyback/ui/clamperdlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "common/ui/tooltips.h"
+
+namespace fb {
+namespace {
+
+namespace id = clamperid;
+using ui::ControlName;
+
+constexpr int kCalculateTop = 1, kExit = 2, kCalculateLeakage = 4;
+
+struct ControlTip {
+    int id;
+    const char* text;
+};
+
+const ControlTip kTips[] = {
+    {id::Urefl, "Отраженное напряжение, берется из результатов расчета трансформатора."},
+    {id::Uclamp, "Желаемое напряжение выброса над отраженным напряжением от энергии, запасенной в индуктивности "
+                 "рассеяния первичной обмотки."},
+    {id::Ipk, "Амплитуда тока в первичной обмотке, берется из результатов расчета трансформатора."},
+    {id::Ls, "Индуктивность рассеяния первичной обмотки либо измеряем при закорачивании ВСЕХ вторичных обмоток, "
+             "либо пользуемся предварительными расчетами по периодам свободных колебаний."},
+    {id::Fconv, "Лучше сюда вводить реальную частоту преобразования, а не расчетную."},
+    {id::Ceq, "Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.\nПоскольку эта "
+              "эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она "
+              "влияет на результат расчета."},
+    {id::Ures, "Остаток напряжения после окончания выброса, над отраженным напряжением.\nИзмеряется осциллографом в "
+               "реальных условиях"},
+    {id::L1, "Индуктивность первичной обмотки трансформатора, берется из результатов расчета трансформатора."},
+    {id::TL1, "Период свободных колебаний по индуктивности первичной обмотки после окончания передачи энергии.\nЭти "
+              "свободные колебания можно увидеть только при режиме разрывного тока."},
+    {id::TLs, "Период свободных колебаний по индуктивности рассеяния первичной обмотки.\nЭтот период следует измерять "
+              "на том участке, где уже нет клампинга этих колебаний."},
+    {id::DirectRadio, "Прямой расчет емкости клампера по заданной амплитуде выброса."},
+    {id::ReverseRadio, "Обратный расчет амплитуды выброса по заданной емкости клампера."},
+};
+
+// The edits of the window; the unit label of L1 is shown, never read.
+std::vector<ui::FieldDescriptor<ClamperInput>> EditFields() {
+    std::vector<ui::FieldDescriptor<ClamperInput>> rows;
+    for (const ClamperField& f : ClamperFields())
+        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text});
+    return rows;
+}
+
+template <class W>
+W* Named(W* w, int controlId) {
+    w->setObjectName(ControlName(controlId));
+    return w;
+}
+
+template <class W>
+W* Control(const QWidget* form, int controlId) {
+    return static_cast<W*>(ui::FindControl(form, controlId));
+}
+
+QGridLayout* Grid(QWidget* parent) {
+    auto* g = new QGridLayout(parent);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(3);
+    return g;
+}
+
+QLineEdit* Edit(QWidget* parent, int controlId) {
+    auto* e = Named(new QLineEdit(parent), controlId);
+    e->setFixedWidth(64);
+    return e;
+}
+
+QPushButton* Button(QWidget* parent, int controlId, const char* text) {
+    auto* b = Named(new QPushButton(QString::fromUtf8(text), parent), controlId);
+    b->setMinimumWidth(100);
+    // Enter runs the upper calculation wherever the focus is, as on the main window.
+    b->setAutoDefault(controlId == kCalculateTop);
+    b->setDefault(controlId == kCalculateTop);
+    return b;
+}
+
+// A row of a caption (a label, or a radio button carrying its caption), a control and a unit.
+void AddRow(QGridLayout* g, int row, QWidget* caption, QWidget* control, const QString& unit) {
+    g->addWidget(caption, row, 0);
+    g->addWidget(control, row, 1);
+    if (!unit.isEmpty()) g->addWidget(new QLabel(unit, control->parentWidget()), row, 2);
+}
+
+}  // namespace
+
+CClamperDlg::CClamperDlg(const ClamperInput& handedIn, QWidget* parent) : QDialog(parent), m_in(handedIn) {
+    m_in.Cclamp.clear();
+    m_in.reverse = false;
+    m_in.transfer = false;
+    setWindowTitle(QStringLiteral("Расчеты RCD клампера"));
+    BuildForm();
+    m_binding = ui::FormBinding<ClamperInput>(this, EditFields());
+    // 1. Tooltips. 2. Direct mode. 3. Fields -> form. 4. Both calculations, the estimate first.
+    RegisterTips();
+    ApplyMode(false);
+    FieldsToForm();
+    CalculateLeakage();
+    CalculateTop();
+}
+
+CClamperDlg::~CClamperDlg() = default;
+
+void CClamperDlg::BuildForm() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(BuildClamperGroup());
+    layout->addWidget(BuildLeakageGroup());
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* exit = Button(this, kExit, "Выход");
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
+
+    connect(Control<QPushButton>(this, kCalculateTop), &QPushButton::clicked, this, &CClamperDlg::CalculateTop);
+    connect(Control<QPushButton>(this, kCalculateLeakage), &QPushButton::clicked, this,
+            &CClamperDlg::CalculateLeakage);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);  // no data exchange
+    connect(Control<QRadioButton>(this, id::DirectRadio), &QRadioButton::clicked, this,
+            [this] { OnModeRadio(false); });
+    connect(Control<QRadioButton>(this, id::ReverseRadio), &QRadioButton::clicked, this,
+            [this] { OnModeRadio(true); });
+    // The check box has no action of its own: the next estimate reads it.
+}
+
+QLabel* CClamperDlg::NewResult(QWidget* parent, int controlId) {
+    auto* l = Named(new QLabel(parent), controlId);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setMinimumWidth(64);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_labels[controlId] = l;
+    return l;
+}
+
+QWidget* CClamperDlg::BuildClamperGroup() {
+    auto* box = new QGroupBox(QStringLiteral("Расчет RCD клампера"), this);
+    auto* columns = new QHBoxLayout(box);
+    columns->setSpacing(16);
+
+    // Inputs; the two mode radios carry the captions of the edits they unlock.
+    auto* inputs = new QWidget(box);
+    QGridLayout* g = Grid(inputs);
+    auto caption = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
+    auto* direct = Named(new QRadioButton(QStringLiteral("Амплитуда выброса"), inputs), id::DirectRadio);
+    auto* reverse = Named(new QRadioButton(QStringLiteral("Емкость конденсатора"), inputs), id::ReverseRadio);
+    auto* mode = new QButtonGroup(this);
+    mode->addButton(direct, 0);
+    mode->addButton(reverse, 1);
+    int r = 0;
+    AddRow(g, r++, caption("Отраженное напряжение"), Edit(inputs, id::Urefl), QStringLiteral("В"));
+    AddRow(g, r++, direct, Edit(inputs, id::Uclamp), QStringLiteral("В"));
+    AddRow(g, r++, reverse, Edit(inputs, id::Cclamp), QStringLiteral("нФ"));
+    AddRow(g, r++, caption("Амплитуда тока"), Edit(inputs, id::Ipk), QStringLiteral("А"));
+    AddRow(g, r++, caption("Частота преобразования"), Edit(inputs, id::Fconv), QStringLiteral("кГц"));
+    AddRow(g, r++, caption("Индуктивность рассеяния (Ls)"), Edit(inputs, id::Ls), QStringLiteral("мкГн"));
+    AddRow(g, r++, caption("Эквивалентная емкость"), Edit(inputs, id::Ceq), QStringLiteral("пФ"));
+    AddRow(g, r++, caption("Остаток напряжения после выброса"), Edit(inputs, id::Ures), QStringLiteral("В"));
+    g->setRowStretch(r, 1);
+    columns->addWidget(inputs, 0, Qt::AlignTop);
+
+    // Results; the first one switches between capacitance and overshoot with the mode.
+    auto* results = new QWidget(box);
+    QGridLayout* h = Grid(results);
+    auto text = [results](const char* t) { return new QLabel(QString::fromUtf8(t), results); };
+    auto* firstLabel = Named(new QLabel(results), id::FirstLabel);
+    auto* firstUnit = Named(new QLabel(results), id::FirstUnit);
+    m_labels[id::FirstLabel] = firstLabel;
+    m_labels[id::FirstUnit] = firstUnit;
+    r = 0;
+    h->addWidget(firstLabel, r, 0);
+    h->addWidget(NewResult(results, id::FirstResult), r, 1);
+    h->addWidget(firstUnit, r++, 2);
+    AddRow(h, r++, text("Сопротивление резистора"), NewResult(results, id::Rslow), QStringLiteral("кОм"));
+    AddRow(h, r++, text("Мощность на резисторе"), NewResult(results, id::Pslow), QStringLiteral("Вт"));
+    AddRow(h, r++, text("\"Медленный\" диод"), NewResult(results, id::Diode), QString());
+    h->addWidget(text("Параметры резистора с быстрым диодом:"), r++, 0, 1, 3);
+    AddRow(h, r++, text("Сопротивление резистора"), NewResult(results, id::Rfast), QStringLiteral("кОм"));
+    AddRow(h, r++, text("Мощность на резисторе"), NewResult(results, id::Pfast), QStringLiteral("Вт"));
+    h->setRowStretch(r++, 1);
+    h->addWidget(Button(results, kCalculateTop, "Рассчитать"), r, 0, 1, 3, Qt::AlignRight);
+    columns->addWidget(results, 0, Qt::AlignTop);
+    return box;
+}
+
+QWidget* CClamperDlg::BuildLeakageGroup() {
+    auto* box = new QGroupBox(QStringLiteral("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи"),
+                              this);
+    auto* columns = new QHBoxLayout(box);
+    columns->setSpacing(16);
+
+    auto* inputs = new QWidget(box);
+    QGridLayout* g = Grid(inputs);
+    auto caption = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
+    auto* l1Unit = Named(new QLabel(inputs), id::L1unit);
+    m_labels[id::L1unit] = l1Unit;
+    g->addWidget(caption("Индуктивность L1"), 0, 0);
+    g->addWidget(Edit(inputs, id::L1), 0, 1);
+    g->addWidget(l1Unit, 0, 2);
+    AddRow(g, 1, caption("Период колебаний по L1"), Edit(inputs, id::TL1), QStringLiteral("мкс"));
+    AddRow(g, 2, caption("Период колебаний по Ls"), Edit(inputs, id::TLs), QStringLiteral("мкс"));
+    columns->addWidget(inputs, 0, Qt::AlignTop);
+
+    auto* results = new QWidget(box);
+    QGridLayout* h = Grid(results);
+    auto text = [results](const char* t) { return new QLabel(QString::fromUtf8(t), results); };
+    AddRow(h, 0, text("Индуктивность рассеяния"), NewResult(results, id::LsEst), QStringLiteral("мкГн"));
+    AddRow(h, 1, text("Эквивалентная емкость"), NewResult(results, id::CeqEst), QStringLiteral("пФ"));
+    auto* transfer =
+        Named(new QCheckBox(QStringLiteral("Автоперенос результатов в основной расчет"), results), id::Transfer);
+    h->addWidget(transfer, 2, 0, 1, 3);
+    h->addWidget(Button(results, kCalculateLeakage, "Рассчитать"), 3, 0, 1, 3, Qt::AlignRight);
+    columns->addWidget(results, 0, Qt::AlignTop);
+    return box;
+}
+
+void CClamperDlg::RegisterTips() {
+    m_tips = new ui::TooltipControl(this);
+    for (const ControlTip& t : kTips) m_tips->setTip(ui::FindControl(this, t.id), QString::fromUtf8(t.text));
+}
+
+void CClamperDlg::ApplyMode(bool reverse) {
+    Control<QLineEdit>(this, id::Uclamp)->setEnabled(!reverse);
+    Control<QLineEdit>(this, id::Cclamp)->setEnabled(reverse);
+    const ClamperModeLabels labels = ModeLabels(reverse);
+    m_labels[id::FirstLabel]->setText(QString::fromUtf8(labels.label));
+    m_labels[id::FirstUnit]->setText(QString::fromUtf8(labels.unit));
+}
+
+void CClamperDlg::OnModeRadio(bool reverse) {
+    FormToFields();
+    ApplyMode(reverse);
+    FieldsToForm();
+    CalculateTop();
+}
+
+void CClamperDlg::FormToFields() {
+    m_binding.toFields(m_in);
+    m_in.reverse = Control<QRadioButton>(this, id::ReverseRadio)->isChecked();
+    m_in.transfer = Control<QCheckBox>(this, id::Transfer)->isChecked();
+}
+
+void CClamperDlg::FieldsToForm() {
+    m_binding.toForm(m_in);
+    {
+        auto* direct = Control<QRadioButton>(this, id::DirectRadio);
+        auto* reverse = Control<QRadioButton>(this, id::ReverseRadio);
+        auto* transfer = Control<QCheckBox>(this, id::Transfer);
+        const QSignalBlocker b1(direct), b2(reverse), b3(transfer);
+        (m_in.reverse ? reverse : direct)->setChecked(true);
+        transfer->setChecked(m_in.transfer);
+    }
+    m_labels[id::L1unit]->setText(QString::fromStdString(m_in.L1unit));
+    for (const auto& [controlId, text] : ClamperResultTexts(m_in, m_out))
+        m_labels[controlId]->setText(QString::fromStdString(text));
+}
+
+void CClamperDlg::CalculateTop() {
+    FormToFields();
+    CalculateClamper(m_in, m_out);
+    FieldsToForm();
+}
+
+void CClamperDlg::CalculateLeakage() {
+    FormToFields();
+    EstimateLeakage(m_in, m_out);
+    FieldsToForm();
+}
+
+}  // namespace fb

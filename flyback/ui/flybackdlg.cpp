@@ -1,0 +1,269 @@
+#include "flyback/ui/flybackdlg.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "common/data/numbers.h"
+#include "common/data/textcodec.h"
+#include "common/data/textfile.h"
+#include "common/ui/aboutbox.h"
+#include "common/ui/coregroup.h"
+#include "common/ui/helpwindow.h"
+#include "common/ui/messageseam.h"
+#include "common/ui/tooltips.h"
+#include "flyback/ui/formfields.h"
+#include "flyback/ui/pictures.h"
+
+namespace fb {
+namespace {
+
+const char* const kTitle = "Flyback - Программа расчета трансформатора обратноходового преобразователя (Версия 7.1)";
+const char* const kSettingsName = "Flyback.ini";
+const char* const kHelpName = "ReadMe.txt";
+
+template <class W>
+W* Control(const QWidget* form, int id) {
+    return static_cast<W*>(ui::FindControl(form, id));
+}
+
+// The folder part of a path, up to and including its last "/".
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+CFlybackDlg::CFlybackDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    // The form was laid out for a small dialog font; a larger desktop font would push it
+    // past the width of a 1366-pixel screen.
+    QFont small = font();
+    if (small.pointSizeF() > 9) {
+        small.setPointSizeF(9);
+        setFont(small);
+    }
+    BuildForm();
+    m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
+    ConnectActions();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
+}
+
+CFlybackDlg::~CFlybackDlg() = default;
+
+bool CFlybackDlg::Stop(const Message& message) {
+    ui::ShowMessage(this, message);
+    QDialog::reject();  // closes without writing the settings file
+    return false;
+}
+
+bool CFlybackDlg::Startup() {
+    // 1-3. Icons and tooltips.
+    setWindowIcon(FlybackIcon());
+    RegisterTips();
+    // 4. The help file fixes the program folder and the data root above it.
+    QFile help(QString::fromUtf8(kHelpName));
+    if (!QFileInfo(help).isFile() || !help.open(QIODevice::ReadOnly))
+        return Stop(Warning("В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"));
+    m_programFolder = FolderOf(QFileInfo(help).absoluteFilePath().toStdString());
+    std::string parent = m_programFolder;
+    while (!parent.empty() && parent.back() == '/') parent.pop_back();
+    m_dataRoot = FolderOf(parent);
+    help.close();
+    // 5. The wire table.
+    if (!m_wires.Load(m_dataRoot, kBigBuffer)) return Stop(CWireTable::MissingFileMessage(m_dataRoot));
+    // 6-8. The settings (a missing file keeps the defaults), shown in the form.
+    FlybackDesignFile().Read(kSettingsName, m_in);
+    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    FieldsToForm();
+    RefreshDependentStates();
+    // 9. The material list.
+    m_materials = ListMaterials(m_dataRoot);
+    QComboBox* materials = m_coreGroup->materialCombo();
+    {
+        const QSignalBlocker block(materials);
+        for (const std::string& name : m_materials) materials->addItem(QString::fromStdString(name));
+    }
+    if (m_materials.empty())
+        return Stop(Warning("В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"));
+    // 10-11. The material, the core base, the core and with it the first design.
+    LoadMaterialsAndCores();
+    // 12. The core fields are display only until an add mode enables some.
+    m_coreGroup->DisableCoreEdits();
+    return true;
+}
+
+void CFlybackDlg::LoadMaterialsAndCores() {
+    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
+    m_in.mater = choice.loadName;
+    {
+        const QSignalBlocker block(m_coreGroup->materialCombo());
+        m_coreGroup->materialCombo()->setCurrentIndex(choice.index);
+    }
+    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kBigBuffer);
+    ui::ShowMessages(this, m_cores.Load(m_dataRoot, kBigBuffer, true));
+    FormToFields();
+    m_coreGroup->SelectByName(m_in.core);
+}
+
+void CFlybackDlg::RefreshDependentStates() {
+    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
+    Control<QLineEdit>(this, ctl::kRds)->setEnabled(m_in.rds == 1);
+    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(m_in.rds != 1);
+    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(m_in.yes_al)));
+    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(m_in.yes_al)));
+}
+
+void CFlybackDlg::ConnectActions() {
+    auto button = [this](int id) { return Control<QAbstractButton>(this, id); };
+    connect(button(ctl::kCalculate), &QAbstractButton::clicked, this, &CFlybackDlg::Calculate);
+    connect(button(ctl::kExit), &QAbstractButton::clicked, this, &CFlybackDlg::reject);
+    connect(button(ctl::kDC), &QAbstractButton::clicked, this, &CFlybackDlg::OnDC);
+    connect(button(ctl::kAC), &QAbstractButton::clicked, this, &CFlybackDlg::OnAC);
+    connect(button(ctl::kAuto), &QAbstractButton::clicked, this, &CFlybackDlg::OnAuto);
+    connect(button(ctl::kYesD), &QAbstractButton::clicked, this, &CFlybackDlg::Calculate);
+    connect(button(ctl::kGapRadio), &QAbstractButton::clicked, this, &CFlybackDlg::OnGapRadio);
+    connect(button(ctl::kAlRadio), &QAbstractButton::clicked, this, &CFlybackDlg::OnAlRadio);
+    connect(button(ctl::kUnasRadio), &QAbstractButton::clicked, this, [this] { OnSwitchModel(false); });
+    connect(button(ctl::kRdsRadio), &QAbstractButton::clicked, this, [this] { OnSwitchModel(true); });
+    connect(Control<QLineEdit>(this, ctl::kIccm), &QLineEdit::textChanged, this, &CFlybackDlg::OnIccmChanged);
+    connect(Control<QLineEdit>(this, ctl::kFconv), &QLineEdit::textChanged, this, &CFlybackDlg::OnFconvChanged);
+    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CFlybackDlg::Calculate);
+    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CFlybackDlg::OnMaterialSelected);
+
+    auto action = [this](int id) { return m_menu->findChild<QAction*>(ui::ControlName(id)); };
+    connect(action(ctl::kHelpMenu), &QAction::triggered, this,
+            [this] { ui::ShowHelp(this, ui::HelpConfig::Flyback()); });
+    connect(action(ctl::kAboutMenu), &QAction::triggered, this,
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Flyback(FlybackIcon())); });
+    // "Загрузить", "Сохранить", the clamper menu and the add-core controls are connected by
+    // the saved-file dialogs, the clamper window and the add-core code.
+}
+
+void CFlybackDlg::Calculate() {
+    FormToFields();
+    m_last = DesignFlyback(m_in, m_coreGroup->record(), m_material, m_wires);
+    m_in = m_last.input;
+    ++m_calculations;
+    FieldsToForm();
+    ShowOutcome(m_last);
+    ui::ShowMessages(this, m_last.messages);
+    SaveSettings(false);
+}
+
+void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
+    for (const auto& [id, text] : outcome.results) {
+        auto it = m_controls.find(id);
+        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
+    }
+    for (const auto& [id, text] : outcome.labels) {
+        auto it = m_controls.find(id);
+        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
+    }
+    for (const auto& [id, text] : outcome.tooltips) SetTool(id, text);
+}
+
+bool CFlybackDlg::SaveSettings(bool exiting) {
+    const std::string path = JoinPath(m_programFolder, kSettingsName);
+    const WriteResult written = FlybackDesignFile().Write(path, m_in);
+    if (written.ok) {
+        m_writeFailureShown = false;
+        return true;
+    }
+    // Reported once while the failure lasts (every calculation writes the file); at exit the
+    // user is told again, since the inputs are about to be lost.
+    if (exiting || !m_writeFailureShown) {
+        m_writeFailureShown = true;
+        ui::ShowMessage(this, Warning(written.error + ".\nИсходные данные не сохранены, программа продолжает работу."));
+    }
+    return false;
+}
+
+void CFlybackDlg::reject() {
+    FormToFields();
+    SaveSettings(true);
+    QDialog::reject();
+}
+
+QString CFlybackDlg::controlText(int id) const {
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? QString() : it->second->text();
+}
+
+void CFlybackDlg::OnDC() {
+    if (m_in.setevoe != 1) return;  // already DC at the last exchange: nothing to convert
+    FormToFields();
+    for (std::string* u : {&m_in.Umin, &m_in.Unom, &m_in.Umax}) *u = F0(TextToDouble(*u) * 1.35);
+    FieldsToForm();
+}
+
+void CFlybackDlg::OnAC() {
+    FormToFields();
+    m_in.Umin = "207";
+    m_in.Unom = "230";
+    m_in.Umax = "253";
+    FieldsToForm();
+}
+
+void CFlybackDlg::OnAuto() {
+    FormToFields();
+    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
+    Calculate();
+}
+
+void CFlybackDlg::OnGapRadio() {
+    FormToFields();
+    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(0)));
+    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(0)));
+    m_in.zazor = ZazorTextForAL(m_last.result.AL, m_coreGroup->record(), m_material);
+    FieldsToForm();
+    Calculate();
+}
+
+void CFlybackDlg::OnAlRadio() {
+    FormToFields();
+    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(1)));
+    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(1)));
+    m_in.zazor = controlText(ctl::kAL).toStdString();
+    FieldsToForm();
+    Calculate();
+}
+
+void CFlybackDlg::OnSwitchModel(bool rdsMode) {
+    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(!rdsMode);
+    Control<QLineEdit>(this, ctl::kRds)->setEnabled(rdsMode);
+}
+
+void CFlybackDlg::OnIccmChanged() {
+    FormToFields();
+    bool changed = false;
+    m_in.Iccm = LimitIccmText(m_in.Iccm, &changed);
+    if (changed) FieldsToForm();
+}
+
+void CFlybackDlg::OnFconvChanged() {
+    FormToFields();
+    m_in.Fconv = LimitFconvText(m_in.Fconv, m_material.LastFrequency());
+    FieldsToForm();
+}
+
+void CFlybackDlg::OnMaterialSelected(int index) {
+    FormToFields();
+    if (m_cores.addByDims || m_cores.addByData) return;
+    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
+    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);  // a failed load keeps the data in use
+    FieldsToForm();
+    Calculate();
+}
+
+}  // namespace fb

@@ -1,0 +1,283 @@
+// The main form's layout: inputs on the left, results in the middle, the core group on the
+// right, the four buttons below and the menu bar on top. Every control whose ID the program
+// uses carries it in its object name ("id1082").
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/ui/coregroup.h"
+#include "flyback/ui/flybackdlg.h"
+#include "flyback/ui/formfields.h"
+#include "flyback/ui/pictures.h"
+
+namespace fb {
+namespace {
+
+using ui::ControlName;
+
+QLineEdit* Edit(QWidget* parent, int id, int width = 48) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(ControlName(id));
+    e->setFixedWidth(width);
+    return e;
+}
+
+template <class W>
+W* Named(W* w, int id) {
+    w->setObjectName(ControlName(id));
+    return w;
+}
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+QGridLayout* Grid(QWidget* parent) {
+    auto* g = new QGridLayout(parent);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(2);
+    return g;
+}
+
+QButtonGroup* Pair(QObject* owner, QRadioButton* a, QRadioButton* b) {
+    auto* g = new QButtonGroup(owner);
+    g->addButton(a, 0);
+    g->addButton(b, 1);
+    return g;
+}
+
+}  // namespace
+
+void CFlybackDlg::BuildForm() {
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(6);
+    groups->addWidget(BuildInputs(), 0, Qt::AlignTop);
+    groups->addWidget(BuildResults(), 0, Qt::AlignTop);
+    m_coreGroup = new ui::CoreGroup(FlybackCoreGroupConfig(), m_cores, this);
+    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addLayout(groups);
+    BuildMenuAndButtons();
+}
+
+QWidget* CFlybackDlg::BuildInputs() {
+    auto* box = new QGroupBox(QStringLiteral("Входные данные"), this);
+    auto* v = new QVBoxLayout(box);
+    v->setSpacing(3);
+    auto* primary = new QWidget(box);
+    QGridLayout* g = Grid(primary);
+    int r = 0;
+    g->addWidget(Heading(QStringLiteral("Первичная обмотка"), primary), r++, 0, 1, 2);
+    auto row = [&](const QString& caption, std::initializer_list<QWidget*> widgets) {
+        g->addWidget(Caption(caption, primary), r, 0);
+        auto* h = new QHBoxLayout;
+        h->setSpacing(4);
+        for (QWidget* w : widgets) h->addWidget(w);
+        h->addStretch();
+        g->addLayout(h, r++, 1);
+    };
+    auto* dc = Named(new QRadioButton(QStringLiteral("DC"), primary), ctl::kDC);
+    auto* ac = Named(new QRadioButton(QStringLiteral("AC"), primary), ctl::kAC);
+    Pair(this, dc, ac);
+    row(QStringLiteral("Питание (мин., ном., макс.), В"),
+        {Edit(primary, 1045, 34), Edit(primary, 1048, 34), Edit(primary, 1044, 34), dc, ac});
+    row(QStringLiteral("Частота преобразования, кГц"), {Edit(primary, ctl::kFconv)});
+    row(QStringLiteral("Отраженное напряжение, не более, В"),
+        {Edit(primary, ctl::kUmirror), Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto)});
+    row(QStringLiteral("Макс. допуст. напряжение на ключе, В"), {Edit(primary, 1052)});
+    auto* rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio);
+    auto* unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio);
+    Pair(this, unasRadio, rdsRadio);
+    row(QStringLiteral("Сопротивление канала Rds(on), Ом"), {Edit(primary, ctl::kRds), rdsRadio});
+    row(QStringLiteral("Напряжение насыщения Uнас., В"), {Edit(primary, ctl::kUnas), unasRadio});
+    row(QStringLiteral("Плотность тока, А/мм2"), {Edit(primary, 1061)});
+    row(QStringLiteral("Неразрывность тока, %"), {Edit(primary, ctl::kIccm)});
+    row(QStringLiteral("Пороговое напряжение датчика тока, В"), {Edit(primary, 1051)});
+    row(QStringLiteral("Диаметр провода первичной обмотки"), {Edit(primary, 1054)});
+    g->addWidget(Named(new QCheckBox(QStringLiteral("Использовать диаметры проводов"), primary), ctl::kYesD), r++, 0,
+                 1, 2);
+    v->addWidget(primary);
+
+    auto* secondary = new QWidget(box);
+    QGridLayout* s = Grid(secondary);
+    s->addWidget(Heading(QStringLiteral("Вторичные обмотки"), secondary), 0, 0, 1, 5);
+    const char* heads[] = {"U ном., В", "I ном., А", "Ud f, В", "Диаметр"};
+    for (int c = 0; c < 4; ++c) s->addWidget(Caption(QString::fromUtf8(heads[c]), secondary), 1, c + 1, Qt::AlignCenter);
+    for (int k = 0; k < 5; ++k) {
+        s->addWidget(Caption(QStringLiteral("%1.").arg(k + 1), secondary), k + 2, 0, Qt::AlignRight);
+        const int ids[] = {1033 + k, 1021 + k, 1039 + k, 1055 + k};
+        for (int c = 0; c < 4; ++c) s->addWidget(Edit(secondary, ids[c], 56), k + 2, c + 1, Qt::AlignCenter);
+    }
+    s->setColumnStretch(5, 1);
+    v->addWidget(secondary);
+    v->addStretch();
+    return box;
+}
+
+QLabel* CFlybackDlg::NewResult(QWidget* parent, int id, int minWidth) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(ControlName(id));
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setMinimumWidth(minWidth);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_controls[id] = l;
+    return l;
+}
+
+QWidget* CFlybackDlg::BuildResults() {
+    auto* box = new QGroupBox(QStringLiteral("Результаты расчета"), this);
+    auto* v = new QVBoxLayout(box);
+    v->setSpacing(3);
+
+    auto* top = new QWidget(box);
+    QGridLayout* g = Grid(top);
+    auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), top), ctl::kGapRadio);
+    auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), top), ctl::kAlRadio);
+    Pair(this, gap, al);
+    g->addWidget(gap, 0, 0, 1, 2);
+    g->addWidget(al, 1, 0, 1, 2);
+    g->addWidget(Edit(top, ctl::kZazor, 60), 0, 2, 2, 1, Qt::AlignVCenter);
+    int r = 2;
+    auto unit = [&](const QString& text) { return Caption(text, top); };
+    auto row = [&](QWidget* caption, int id, QWidget* after = nullptr) {
+        g->addWidget(caption, r, 0, 1, 2);
+        g->addWidget(NewResult(top, id), r, 2);
+        if (after) g->addWidget(after, r, 3);
+        ++r;
+    };
+    g->addWidget(Heading(QStringLiteral("Сердечник"), top), r++, 0, 1, 3);
+    auto* requiredCaption = Named(new QLabel(QString::fromStdString(RequiredCaption(0)), top), ctl::kRequiredCaption);
+    auto* requiredUnit = Named(new QLabel(QString::fromStdString(RequiredUnit(0)), top), ctl::kRequiredUnit);
+    m_controls[ctl::kRequiredCaption] = requiredCaption;
+    m_controls[ctl::kRequiredUnit] = requiredUnit;
+    row(requiredCaption, ctl::kRequired, requiredUnit);
+    row(Caption(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), top), ctl::kAL);
+    row(Caption(QStringLiteral("Эффективная проницаемость с зазором"), top), ctl::kMue);
+    // The limit text sits between the caption and the value, in the room the short caption leaves.
+    auto* blim = new QLabel(top);
+    blim->setObjectName(ControlName(ctl::kBlim));
+    m_controls[ctl::kBlim] = blim;
+    auto* flux = new QWidget(top);
+    auto* fluxLayout = new QHBoxLayout(flux);
+    fluxLayout->setContentsMargins(0, 0, 0, 0);
+    fluxLayout->addWidget(Caption(QStringLiteral("Амплитуда индукции"), flux));
+    fluxLayout->addStretch();
+    fluxLayout->addWidget(blim);
+    row(flux, ctl::kBpk, unit(QStringLiteral("T")));
+    row(Caption(QStringLiteral("Мощность потерь в магнитопроводе"), top), ctl::kPcore, unit(QStringLiteral("Вт")));
+    row(Caption(QStringLiteral("Коэффициент заполнения окна"), top), ctl::kKfill);
+    g->addWidget(Heading(QStringLiteral("Первичная обмотка"), top), r++, 0, 1, 3);
+    auto* lpUnit = Named(new QLabel(QStringLiteral("мкГн"), top), ctl::kLpUnit);
+    m_controls[ctl::kLpUnit] = lpUnit;
+    row(Caption(QStringLiteral("Индуктивность первичной обмотки"), top), ctl::kLp, lpUnit);
+    // Turns and wire read as one sentence: "12 витков, провод 0.3 x 2".
+    auto* wire = new QLabel(top);
+    wire->setObjectName(ControlName(ctl::kPrimaryWire));
+    m_controls[ctl::kPrimaryWire] = wire;
+    g->addWidget(NewResult(top, ctl::kNp, 40), r, 0, Qt::AlignRight);
+    g->addWidget(wire, r++, 1, 1, 3);
+    row(Caption(QStringLiteral("Плотность тока"), top), ctl::kPrimaryJ);
+    row(Caption(QStringLiteral("Отраженное напряжение"), top), ctl::kUr, unit(QStringLiteral("В")));
+    row(Caption(QStringLiteral("Выброс напряжения на ключе от Ls не более"), top), ctl::kUovs, unit(QStringLiteral("В")));
+    row(Caption(QStringLiteral("Амплитуда тока транзистора"), top), ctl::kIpk, unit(QStringLiteral("А")));
+    row(Caption(QStringLiteral("Сопротивление датчика тока"), top), ctl::kRsense, unit(QStringLiteral("Ом")));
+    row(Caption(QStringLiteral("Емкость конденсатора выпрямителя (минимум)"), top), ctl::kCin,
+        unit(QStringLiteral("мкФ")));
+    g->setColumnStretch(1, 1);
+    v->addWidget(top);
+    v->addWidget(BuildResultTables(box));
+    v->addStretch();
+    return box;
+}
+
+QWidget* CFlybackDlg::BuildResultTables(QWidget* box) {
+    auto* tables = new QWidget(box);
+    QGridLayout* g = Grid(tables);
+    g->addWidget(Caption(QStringLiteral("Напряжение питания"), tables), 0, 0);
+    const char* supply[] = {"мин.", "ном.", "макс."};
+    for (int c = 0; c < 3; ++c) g->addWidget(Caption(QString::fromUtf8(supply[c]), tables), 0, c + 1, Qt::AlignCenter);
+    struct SupplyRow {
+        const char* caption;
+        int ids[3];
+    };
+    const SupplyRow rows[] = {{"Ток потребления (по шине DC), A", {1090, 1092, 1091}},
+                              {"Коэффициент заполнения импульса", {1137, 1139, 1138}},
+                              {"Неразрывность тока, %", {1099, 1101, 1100}}};
+    int r = 1;
+    for (const SupplyRow& row : rows) {
+        g->addWidget(Caption(QString::fromUtf8(row.caption), tables), r, 0);
+        for (int c = 0; c < 3; ++c) g->addWidget(NewResult(tables, row.ids[c]), r, c + 1);
+        ++r;
+    }
+    g->setColumnStretch(0, 1);
+    auto* sec = new QWidget(box);
+    QGridLayout* s = Grid(sec);
+    s->addWidget(Heading(QStringLiteral("Вторичные обмотки"), sec), 0, 0, 1, 7);
+    const char* heads[] = {"Витки", "Провод", "U вых.", "Ud обрат.", "Ic(rms)", "Плот. тока"};
+    for (int c = 0; c < 6; ++c) {
+        auto* head = Caption(QString::fromUtf8(heads[c]), sec);
+        head->setObjectName(QStringLiteral("head%1").arg(c));
+        s->addWidget(head, 1, c + 1, Qt::AlignCenter);
+    }
+    for (int k = 0; k < 5; ++k) {
+        s->addWidget(Caption(QStringLiteral("%1.").arg(k + 1), sec), k + 2, 0, Qt::AlignRight);
+        const int ids[] = {ctl::kTurnsBase + k, ctl::kWireBase + k, ctl::kUoutBase + k,
+                           ctl::kUdrevBase + k, ctl::kIcrmsBase + k, ctl::kJBase + k};
+        for (int c = 0; c < 6; ++c) s->addWidget(NewResult(sec, ids[c], c == 0 ? 32 : 56), k + 2, c + 1);
+    }
+    s->setColumnStretch(0, 1);
+    auto* both = new QWidget(box);
+    auto* v = new QVBoxLayout(both);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(3);
+    v->addWidget(tables);
+    v->addWidget(sec);
+    return both;
+}
+
+void CFlybackDlg::BuildMenuAndButtons() {
+    m_menu = new QMenuBar(this);
+    struct Item {
+        int id;
+        const char* text;
+    };
+    for (const Item& item : {Item{ctl::kClamperMenu, "Расчеты RCD клампера"}, Item{ctl::kHelpMenu, "Помощь"},
+                             Item{ctl::kAboutMenu, "О программе..."}}) {
+        QAction* a = m_menu->addAction(QString::fromUtf8(item.text));
+        a->setObjectName(ControlName(item.id));
+    }
+    layout()->setMenuBar(m_menu);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (const Item& item : {Item{ctl::kLoad, "Загрузить"}, Item{ctl::kSave, "Сохранить"},
+                             Item{ctl::kCalculate, "Рассчитать"}, Item{ctl::kExit, "Выход"}}) {
+        auto* b = Named(new QPushButton(QString::fromUtf8(item.text), this), item.id);
+        b->setMinimumWidth(100);
+        b->setAutoDefault(item.id == ctl::kCalculate);
+        b->setDefault(item.id == ctl::kCalculate);
+        buttons->addWidget(b);
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+}
+
+}  // namespace fb

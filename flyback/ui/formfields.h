@@ -1,0 +1,29 @@
+#pragma once
+// The flyback form's field table: which control shows which input, and how.
+#include <vector>
+
+#include "common/ui/formbinding.h"
+#include "flyback/design/flyback.h"
+
+namespace fb {
+
+using FlybackField = ui::FieldDescriptor<FlybackInput>;
+
+// Every input the main form shows, keyed by its settings key (Usense has no key in the
+// files; it is listed under its own name).
+const std::vector<FlybackField>& FlybackFormFields();
+
+// Control IDs of the main form that are not results.
+namespace ctl {
+constexpr int kCalculate = 1, kExit = 2, kSave = 3, kLoad = 5, kAddCore = 6;
+constexpr int kClamperMenu = 8, kHelpMenu = 57670, kAboutMenu = 57664;
+constexpr int kCore = 1005, kMaterial = 1006;
+constexpr int kShapeFirst = 1066;  // 1066…1070
+constexpr int kZazor = 1064, kGapRadio = 1074, kAlRadio = 1075;
+constexpr int kDC = 1072, kAC = 1073, kAuto = 1241, kUmirror = 1046;
+constexpr int kUnasRadio = 1076, kRdsRadio = 1077, kRds = 1030, kUnas = 1047;
+constexpr int kFconv = 1016, kIccm = 1026, kYesD = 1002;
+constexpr int kAddByDims = 1003, kAddByData = 1004;
+}  // namespace ctl
+
+}  // namespace fb

@@ -1,0 +1,12 @@
+// The flyback program: one window; it reads no command line.
+#include <QApplication>
+
+#include "flyback/ui/flybackdlg.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    fb::CFlybackDlg window;
+    if (!window.Startup()) return 1;  // its message has been shown
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,181 @@
+// The shared window pieces: message seam, help window, tooltip layout and the core group
+// with another program's configuration.
+#include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QLabel>
+#include <QRadioButton>
+#include <QToolTip>
+
+#include "common/ui/coregroup.h"
+#include "common/ui/helpwindow.h"
+#include "common/ui/messageseam.h"
+#include "common/ui/tooltips.h"
+#include "tests/ui/uitest.h"
+
+namespace fbtest {
+namespace {
+
+TEST(MessageSeam, RecorderKeepsOrderAndAnswersQuestions) {
+    fb::ui::MessageRecorder recorder;
+    fb::ui::ScopedMessageSeam seam(&recorder);
+    recorder.answerNext(false);
+    fb::ui::ShowMessages(nullptr, {fb::Warning("a"), fb::Message{"Ошибка!", "b"}});
+    EXPECT_FALSE(fb::ui::MessageSeam::current().question(nullptr, "Внимание!", "c"));
+    EXPECT_TRUE(fb::ui::MessageSeam::current().question(nullptr, "Внимание!", "d"));  // OK when nothing queued
+    ASSERT_EQ(recorder.entries().size(), 4u);
+    EXPECT_EQ(recorder.texts(), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(recorder.entries()[1].caption, "Ошибка!");
+    EXPECT_TRUE(recorder.entries()[2].question);
+}
+
+TEST(MessageSeam, ScopeRestoresThePreviousSeam) {
+    fb::ui::MessageRecorder outer, inner;
+    fb::ui::ScopedMessageSeam a(&outer);
+    {
+        fb::ui::ScopedMessageSeam b(&inner);
+        fb::ui::ShowMessage(nullptr, fb::Warning("inner"));
+    }
+    fb::ui::ShowMessage(nullptr, fb::Warning("outer"));
+    EXPECT_EQ(inner.texts(), QStringList({"inner"}));
+    EXPECT_EQ(outer.texts(), QStringList({"outer"}));
+}
+
+class HelpTest : public ::testing::Test {
+protected:
+    HelpTest() : folder(dir.path()), seam(&recorder) {}
+    TempDir dir;
+    CurrentFolder folder;
+    fb::ui::MessageRecorder recorder;
+    fb::ui::ScopedMessageSeam seam;
+};
+
+TEST_F(HelpTest, ShowsTheFileDecodedWithItsLines) {
+    dir.write("ReadMe.txt", "\xCF\xF0\xE8\xE2\xE5\xF2\r\nline 2\r\n");  // "Привет" in Windows-1251
+    fb::ui::CHelpDlg help(fb::ui::HelpConfig::Flyback());
+    ASSERT_TRUE(help.Load());
+    EXPECT_EQ(help.text(), "Привет\nline 2\n");
+    EXPECT_EQ(help.windowTitle(), "Помощь");
+    EXPECT_TRUE(recorder.entries().empty());
+}
+
+TEST_F(HelpTest, ALongFileIsCutAtTheBufferNeverBeyond) {
+    dir.write("ReadMe.txt", std::string(40000, 'a'));
+    fb::ui::CHelpDlg flyback(fb::ui::HelpConfig::Flyback());
+    ASSERT_TRUE(flyback.Load());
+    EXPECT_EQ(flyback.text().size(), 29999);
+    fb::ui::CHelpDlg pfc(fb::ui::HelpConfig::Boostcoil());
+    ASSERT_TRUE(pfc.Load());
+    EXPECT_EQ(pfc.text().size(), 9999);
+}
+
+TEST_F(HelpTest, MissingFileGivesEachProgramsMessage) {
+    fb::ui::ShowHelp(nullptr, fb::ui::HelpConfig::Flyback());
+    fb::ui::ShowHelp(nullptr, fb::ui::HelpConfig::Boostcoil());
+    ASSERT_EQ(recorder.entries().size(), 2u);
+    EXPECT_EQ(recorder.entries()[0].caption, "Внимание!");
+    EXPECT_EQ(recorder.entries()[0].text, "В папке с программой отсутствует файл ReadMe.txt");
+    EXPECT_EQ(recorder.entries()[1].caption, "Ошибка!");
+    EXPECT_EQ(recorder.entries()[1].text, "В папке с программой отсутствует файл \"ReadMe.txt\".\nПомощь не загружена");
+}
+
+TEST(Tooltips, SettingsColourAndWrapping) {
+    QWidget host;
+    fb::ui::TooltipControl tips(&host);
+    EXPECT_EQ(tips.settings().shownMs, 30000);
+    EXPECT_EQ(tips.settings().initialMs, 100);
+    EXPECT_EQ(tips.settings().reshowMs, 100);
+    EXPECT_EQ(tips.settings().maxWidth, 350);
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 240, 160));
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 100);
+
+    const QFont font = QToolTip::font();
+    EXPECT_EQ(fb::ui::TooltipControl::Layout("short", 350, font), "short");
+    const QString longText = QString("слово ").repeated(60);
+    const QString wrapped = fb::ui::TooltipControl::Layout(longText + "\n\"x\"", 350, font);
+    EXPECT_TRUE(wrapped.contains("width=342")) << wrapped.toStdString();
+    EXPECT_TRUE(wrapped.contains("<br>&quot;x&quot;"));
+    QLabel label;
+    label.setText(wrapped);
+    label.setWordWrap(true);
+    EXPECT_LE(label.sizeHint().width(), 350);
+
+    QLabel tool;
+    tips.setTip(&tool, "a\nb");
+    EXPECT_EQ(tips.tip(&tool), "a\nb");
+    EXPECT_EQ(tool.toolTipDuration(), 30000);
+}
+
+// The other program's configuration: its own IDs and the lowering to the first entry.
+TEST(CoreGroup, LowersToTheFirstEntryWithThatRule) {
+    TempDir dir;
+    dir.write("Bases_Cores/FerritesCores.txt",
+              Crlf("[E 1]\nAe = 1\n[E 2]\nAe = 2\n[E 3]\nAe = 3\n[ETD 1]\nAe = 4\n[ETD 2]\nAe = 5\n"));
+    fb::CCoreBase base;
+    base.Load(dir.path() + "/", fb::kBigBuffer);
+    fb::ui::CoreGroupConfig config;
+    config.coreCombo = 1000;
+    config.materialCombo = 1001;
+    config.shapes = {1011, 1012, 1013, 1014, 1015};
+    config.dims = {1021, 1022, 1023, 1024, 1026, 1025, 1027};
+    config.mu = 1028;
+    config.Ae = 1029;
+    config.An = 1030;
+    config.le = 1031;
+    config.Ve = 1032;
+    config.addByDims = 1002;
+    config.addByData = 1003;
+    config.addButton = 8;
+    config.lowering = fb::ShapeLowering::ToFirst;
+    fb::ui::CoreGroup group(config, base);
+    int selections = 0;
+    QObject::connect(&group, &fb::ui::CoreGroup::coreSelected, [&] { ++selections; });
+    group.SelectByName("E 3");
+    EXPECT_EQ(group.coreCombo()->currentText(), "E 3");
+    EXPECT_EQ(group.dataEdit(fb::ui::CoreGroup::Ae)->text(), "3");
+    EXPECT_EQ(group.coreCombo()->objectName(), "id1000");
+    group.shapeRadio(3)->click();
+    EXPECT_EQ(group.coreCombo()->currentText(), "ETD 1");
+    EXPECT_EQ(group.record().name, "ETD 1");
+    EXPECT_EQ(selections, 2);
+    group.shapeRadio(1)->click();  // an empty list: no selection, the previous core stays
+    EXPECT_EQ(group.coreCombo()->count(), 0);
+    EXPECT_EQ(group.record().name, "ETD 1");
+    EXPECT_EQ(selections, 2);
+    EXPECT_FALSE(group.picture()->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace fbtest
+
+namespace fbtest {
+namespace {
+
+struct ComboInput {
+    std::string name;
+};
+
+// The entry of the exact name wins over an earlier entry that merely begins with it.
+TEST(FormBinding, ComboPrefersTheExactEntry) {
+    QWidget form;
+    auto* combo = new QComboBox(&form);
+    combo->setObjectName("id7");
+    combo->setEditable(true);
+    combo->addItems({"EI 25x", "EI 25", "EI 30"});
+    fb::ui::FormBinding<ComboInput> binding(&form, {{"name", 7, fb::ui::FieldKind::Combo, &ComboInput::name}});
+    binding.toForm({"EI 25"});
+    EXPECT_EQ(combo->currentIndex(), 1);
+    binding.toForm({"ei 3"});  // a beginning, ignoring case
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_EQ(combo->currentText(), "EI 30");
+    binding.toForm({"My core"});  // no entry: the text itself
+    EXPECT_EQ(combo->currentText(), "My core");
+    ComboInput back;
+    binding.toFields(back);
+    EXPECT_EQ(back.name, "My core");
+    EXPECT_THROW(fb::ui::FormBinding<ComboInput>(&form, {{"x", 8, fb::ui::FieldKind::Edit, &ComboInput::name}}),
+                 std::runtime_error);
+}
+
+}  // namespace
+}  // namespace fbtest

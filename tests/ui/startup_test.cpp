@@ -1,0 +1,219 @@
+// Start-up of the flyback window: defaults, settings file, the fatal stops, and the rule
+// that every result shown is the design's own text.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "common/data/textfile.h"
+#include "common/ui/coregroup.h"
+#include "common/ui/tooltips.h"
+#include "flyback/ui/formfields.h"
+#include "tests/ui/uitest.h"
+
+namespace fbtest {
+namespace {
+
+using fb::FlybackInput;
+
+int CountLines(const std::string& bytes) {
+    int n = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); ++i)
+        if (bytes[i] == '\r' && bytes[i + 1] == '\n') ++n;
+    return n;
+}
+
+class StartupTest : public WindowTest {};
+
+TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFile) {
+    ASSERT_FALSE(data.exists("Flyback/Flyback.ini"));
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->programFolder(), data.programFolder());
+    EXPECT_EQ(window->dataRoot(), data.root());
+    EXPECT_EQ(window->calculations(), 1);  // the core selection ran the first design
+    EXPECT_EQ(text(1005), "E 25/13/7");
+    EXPECT_EQ(text(1006), "N87 Epcos");
+    EXPECT_EQ(window->material().name, "N87 Epcos");
+    EXPECT_EQ(text(1045), "200");
+    EXPECT_EQ(text(1026), "0");
+    EXPECT_EQ(text(1051), "1");
+    EXPECT_EQ(text(1064), "0.25");  // the design turned the default "0,25" into a point
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1077)->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1074)->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1072)->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1066)->isChecked());
+    EXPECT_FALSE(text(1232).isEmpty());
+    EXPECT_EQ(text(1051), "1");
+    // Dependent states: Rds(on) mode, gap mode.
+    EXPECT_TRUE(Ctl<QLineEdit>(window.get(), 1030)->isEnabled());
+    EXPECT_FALSE(Ctl<QLineEdit>(window.get(), 1047)->isEnabled());
+    EXPECT_TRUE(Ctl<QLineEdit>(window.get(), 1046)->isEnabled());
+    EXPECT_EQ(text(1240), "Требуемый немагнитный зазор, не менее");
+    EXPECT_EQ(text(1197), "мм");
+    // The twelve core fields are display only.
+    for (int id : {1008, 1011, 1012, 1015, 1019, 1060, 1020, 1063, 1062, 1009, 1010, 1053})
+        EXPECT_FALSE(Ctl<QLineEdit>(window.get(), id)->isEnabled()) << id;
+    EXPECT_EQ(text(1009), "51.84");
+    EXPECT_EQ(text(1053), "2.994");
+
+    const std::string ini = data.read("Flyback/Flyback.ini");
+    EXPECT_EQ(CountLines(ini), 58);
+    EXPECT_EQ(ini.rfind("[INI_DATA]\r\ncore\t= E 25/13/7\r\n", 0), 0u);
+    EXPECT_NE(ini.find("\r\nU23\t= \r\n"), std::string::npos);
+    // The settings file carries the design's rewritten texts and turn counts.
+    EXPECT_NE(ini.find("\r\nw1\t= " + text(1232).toStdString() + "\r\n"), std::string::npos);
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().join("|").toStdString();
+}
+
+TEST_F(StartupTest, SettingsFileIsShownAndAMissingMaterialFallsBackToTheFirst) {
+    FlybackInput in;
+    in.core = "E 30/15/7";
+    in.mater = "3C90 Ferroxcube";  // not in this data root
+    in.Fconv = "50";
+    in.setevoe = 1;
+    in.Auto = 1;
+    in.rds = 0;
+    in.yes_al = 1;
+    in.zazor = "150";
+    in.U22 = "";
+    ASSERT_TRUE(fb::FlybackDesignFile().Write(data.programFolder() + "Flyback.ini", in).ok);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(text(1005), "E 30/15/7");
+    EXPECT_EQ(text(1006), "N87 Epcos");
+    EXPECT_EQ(window->input().mater, "N87 Epcos");
+    EXPECT_EQ(text(1016), "50");
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1073)->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window.get(), 1075)->isChecked());
+    EXPECT_FALSE(Ctl<QLineEdit>(window.get(), 1046)->isEnabled());
+    EXPECT_TRUE(Ctl<QLineEdit>(window.get(), 1047)->isEnabled());
+    EXPECT_FALSE(Ctl<QLineEdit>(window.get(), 1030)->isEnabled());
+    EXPECT_EQ(text(1240), "Требуемая величина AL, не более");
+    EXPECT_EQ(text(1197), "");
+    EXPECT_TRUE(text(1233 + 1).isEmpty());  // the second secondary is absent
+    EXPECT_NE(data.read("Flyback/Flyback.ini").find("mater\t= N87 Epcos\r\n"), std::string::npos);
+}
+
+TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) {
+    struct Case {
+        const char* remove;
+        std::string message;  // "@" stands for the data root
+    };
+    const std::vector<Case> cases = {
+        {"Flyback/ReadMe.txt", "В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"},
+        {"Wire.txt", "В папке @ отсутствует файл \"Wire.txt\".\nДо свидания!"},
+        {"Ferrites_Materials", "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"},
+    };
+    for (Case c : cases) {
+        DataRoot fresh;
+        if (c.message.find('@') != std::string::npos) c.message.replace(c.message.find('@'), 1, fresh.root());
+        CurrentFolder folder(fresh.programFolder());
+        fresh.remove(c.remove);
+        messages.clear();
+        fb::CFlybackDlg w;
+        EXPECT_FALSE(w.Startup()) << c.remove;
+        ASSERT_EQ(messages.entries().size(), 1u) << c.remove;
+        EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
+        EXPECT_EQ(messages.entries()[0].text.toStdString(), c.message);
+        EXPECT_EQ(w.calculations(), 0);
+        EXPECT_FALSE(fresh.exists("Flyback/Flyback.ini")) << c.remove;
+    }
+}
+
+TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
+    data.remove("Bases_Cores/FerritesCores.txt");
+    ASSERT_TRUE(start());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts()[0], "В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
+    EXPECT_TRUE(data.exists("Bases_Cores/UserFerritesCores.txt"));
+    EXPECT_EQ(window->calculations(), 0);  // no core, so no design
+}
+
+// The window adds no arithmetic: every result, label and tooltip it shows is the text the
+// design returns for the same inputs.
+TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
+    ASSERT_TRUE(start());
+    type(1034, "5");  // a second secondary with other values
+    type(1022, "0,5");
+    window->FormToFields();
+    const FlybackInput in = window->input();
+    click(1);
+
+    fb::CWireTable wires;
+    ASSERT_TRUE(wires.Load(data.root(), fb::kBigBuffer));
+    const fb::FlybackOutcome expected =
+        fb::DesignFlyback(in, window->coreGroup()->record(), window->material(), wires);
+    ASSERT_TRUE(expected.computed);
+    for (int id : fb::FlybackResultControls()) EXPECT_EQ(text(id).toStdString(), expected.results.at(id)) << id;
+    for (const auto& [id, label] : expected.labels) EXPECT_EQ(text(id).toStdString(), label) << id;
+    for (int tool : fb::FlybackTooltipTools()) {
+        EXPECT_EQ(window->toolText(tool).toStdString(), expected.tooltips.at(tool)) << tool;
+        for (QWidget* w : window->toolWidgets(tool))
+            EXPECT_EQ(window->tips()->tip(w).toStdString(), expected.tooltips.at(tool)) << tool;
+    }
+    // The rewritten inputs are shown too.
+    EXPECT_EQ(text(1022).toStdString(), expected.input.I22);
+    EXPECT_EQ(text(1054).toStdString(), expected.input.d11);
+}
+
+TEST_F(StartupTest, ExitWritesTheFormIntoTheSettingsFile) {
+    ASSERT_TRUE(start());
+    type(1061, "4,5");  // typed, never calculated
+    window->reject();
+    EXPECT_NE(data.read("Flyback/Flyback.ini").find("\r\nj\t= 4,5\r\n"), std::string::npos);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
+    // A folder in the settings file's place: reading keeps the defaults, writing fails.
+    data.write("Flyback/Flyback.ini/keep", "x");
+    ASSERT_TRUE(start());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].contains("Flyback.ini")) << messages.texts()[0].toStdString();
+    EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
+    click(1);
+    click(1);
+    EXPECT_EQ(messages.texts().size(), 1);  // not on every calculation
+    EXPECT_EQ(window->calculations(), 3);
+    window->reject();  // leaving without saved inputs is told once more
+    EXPECT_EQ(messages.texts().size(), 2);
+}
+
+TEST_F(StartupTest, FieldTableCoversEveryStoredKeyWithItsOwnField) {
+    // A key read from the files but missing from the form would silently lose its value.
+    for (const auto& key : fb::FlybackKeyTable()) {
+        if (!key.readBack) continue;
+        if (key.text == &FlybackInput::Uclamp || key.text == &FlybackInput::Ures || key.text == &FlybackInput::Ceq ||
+            key.text == &FlybackInput::Ls || key.text == &FlybackInput::TL1 || key.text == &FlybackInput::TLs)
+            continue;  // the clamper's texts are not on the main form
+        const auto& fields = fb::FlybackFormFields();
+        auto it = std::find_if(fields.begin(), fields.end(),
+                               [&](const fb::FlybackField& f) { return std::string(f.key) == key.key; });
+        ASSERT_NE(it, fields.end()) << key.key;
+        EXPECT_EQ(it->text, key.text) << key.key;
+        EXPECT_EQ(it->flag, key.flag) << key.key;
+    }
+}
+
+TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
+    ASSERT_TRUE(start());
+    FlybackInput in;
+    int n = 0;
+    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
+        if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
+        if (f.flag) in.*(f.flag) = (++n) % 2;
+    }
+    in.core = "E 32/16/9";
+    in.mater = "N97 Epcos";
+    fb::ui::FormBinding<FlybackInput> binding(window.get(), fb::FlybackFormFields());
+    binding.toForm(in);
+    FlybackInput back;
+    binding.toFields(back);
+    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
+        if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
+        else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
+    }
+    EXPECT_EQ(window->calculations(), 1);  // writing the form triggered no rule and no design
+}
+
+}  // namespace
+}  // namespace fbtest
