@@ -130,6 +130,27 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+int CompareIgnoreCase(std::string_view a, std::string_view b) {
+    // Each character becomes a key: twice its folded code point, "ё" one above "е".
+    auto key = [](std::string_view s, size_t& i) -> char32_t {
+        char32_t c = 0;
+        const size_t i0 = i;
+        if (!NextCodePoint(s, i, c)) {
+            i = i0 + 1;  // a malformed byte sorts after every character, as itself
+            return (0x110000 + static_cast<unsigned char>(s[i0])) * 2;
+        }
+        c = FoldCase(c);
+        return c == 0x0451 ? 0x0435 * 2 + 1 : c * 2;
+    };
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t ka = key(a, i), kb = key(b, j);
+        if (ka != kb) return ka < kb ? -1 : 1;
+    }
+    if (i < a.size()) return 1;
+    return j < b.size() ? -1 : 0;
+}
+
 std::string CommaToPoint(std::string_view text) {
     std::string s(text);
     for (char& c : s)

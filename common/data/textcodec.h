@@ -22,6 +22,10 @@ bool IsCp1251Encodable(std::string_view utf8);
 // Prefix test ignoring letter case for ASCII and Cyrillic letters (the lists' searches).
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 
+// Alphabetical order ignoring letter case (ASCII and Cyrillic), "ё" right after "е" as in the
+// alphabet; other characters by code point. Negative, zero or positive like strcmp.
+int CompareIgnoreCase(std::string_view a, std::string_view b);
+
 // "," -> "." everywhere: the one rewrite the programs apply to typed numbers.
 std::string CommaToPoint(std::string_view text);
 
