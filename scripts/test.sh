@@ -18,3 +18,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DFB_SANITIZE=ON -DFB_BUILD_BE
 cmake --build build-asan -j"$JOBS"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$JOBS"
+
+echo "== Fuzz every reader of outside text (${FUZZ_SECONDS:-20} s each) =="
+bash scripts/fuzz.sh

@@ -128,15 +128,9 @@ std::vector<std::string> ListMaterials(const std::string& dataRoot) {
     }
     ::closedir(dir);
     // Sorted ignoring case; ties by byte order keep the order stable across file systems.
-    auto folded = [](const std::string& s) {
-        std::string t = s;
-        for (char& c : t)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-        return t;
-    };
-    std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
-        const std::string fa = folded(a), fb = folded(b);
-        return fa != fb ? fa < fb : a < b;
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int c = CompareIgnoreCase(a, b);
+        return c != 0 ? c < 0 : a < b;
     });
     return names;
 }
