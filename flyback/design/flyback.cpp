@@ -270,6 +270,7 @@ bool FlybackRun::ReflectedVoltage() {
 
 // One pass of the correction loop; false when a guard stopped it.
 bool FlybackRun::Pass() {
+    m_earlierNotices = m_wireMessages.size();
     if (!InductanceFactor()) return false;
     Ktr = Ur / (U2[0] + Ud[0]);
     if (!TurnLimits() || !WholeTurns() || !MatchReflectedVoltage()) return false;

@@ -60,6 +60,7 @@ private:
     const bool m_al;     // zazor holds an AL (any non-zero yes_al, as the labels read it)
     std::optional<std::string> m_stop;
     Messages m_wireMessages;
+    size_t m_earlierNotices = 0;  // wire notices given by the passes before this one
     FlybackInput m_afterCommas;  // the inputs a guard hands back
 
     // Inputs as numbers.

@@ -9,12 +9,20 @@ namespace {
 
 const char* const kNoWireText = "Таблица стандартных проводов пуста.\nДобавьте диаметры проводов (d1, diz1, ...) в файл Wire.txt.";
 
+// A wire file out of ascending order replaces the same diameter again on every pass of the
+// correction loop: a notice an earlier pass gave is not repeated (up to thousands of boxes).
+void AddNotice(Messages& messages, size_t earlierPasses, const Message& m) {
+    for (size_t k = 0; k < earlierPasses && k < messages.size(); ++k)
+        if (messages[k] == m) return;
+    messages.push_back(m);
+}
+
 }  // namespace
 
 bool FlybackRun::PrimaryWire() {
     CWireTable::Nearest nearest = m_wires.NearestStandard(m_in.d11);
     m_in.d11 = nearest.text;
-    if (nearest.message) m_wireMessages.push_back(*nearest.message);
+    if (nearest.message) AddNotice(m_wireMessages, m_earlierNotices, *nearest.message);
     const CWireTable::Choice wire = m_wires.ChooseWire(Irms, j, delta, m_in.yes_d);
     if (!wire.ok) return Stop(kNoWireText);
     m_in.w1 = F0(Np);
@@ -50,7 +58,7 @@ bool FlybackRun::Secondaries() {
         if (Imin > I) {
             const double a = Imin - I, b = (1 - Kc) * Ipk2;
             S = (a * b + a * a + b * b / 3) * (1 - Dmax);
-        } else {
+        } else if (Ipk2 != 0) {  // no load current, no ramp: S stays 0 instead of 0/0
             const double a = I - Imin, c = Ipk2 - I;
             S = (c * c * c + a * a * a) * (1 - Dmax) / (Ipk2 * (1 - Kc) * 3);
         }
@@ -59,7 +67,7 @@ bool FlybackRun::Secondaries() {
 
         CWireTable::Nearest nearest = m_wires.NearestStandard(m_in.*kD2[i]);
         m_in.*kD2[i] = nearest.text;
-        if (nearest.message) m_wireMessages.push_back(*nearest.message);
+        if (nearest.message) AddNotice(m_wireMessages, m_earlierNotices, *nearest.message);
         const CWireTable::Choice wire = m_wires.ChooseWire(IrmsK, j, delta, m_in.yes_d);
         if (!wire.ok) return Stop(kNoWireText);
         copper[i + 1] = wire.S * wire.strands * Ns[i];
