@@ -25,7 +25,14 @@ std::string DefaultDataRoot(const char* argv0) {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) exe = std::filesystem::absolute(argv0, ec);
+    if (ec) return "../";
     return exe.parent_path().parent_path().string();
+}
+
+// The data root ends with its separator, as the programs hold it and name it in messages.
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
 }
 
 struct Args {
@@ -61,6 +68,7 @@ Args ParseArgs(int argc, char** argv) {
     }
     if (a.file.empty()) a.error = "не указан файл (boostcoil-calc [--data-root DIR] [--json] FILE)";
     if (!haveRoot) a.dataRoot = DefaultDataRoot(argc > 0 ? argv[0] : "");
+    a.dataRoot = WithSeparator(a.dataRoot);
     return a;
 }
 

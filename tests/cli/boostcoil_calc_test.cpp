@@ -178,6 +178,23 @@ TEST_F(BoostcoilCalc, DataRootDefaultsToTheParentOfTheProgramFolder) {
     EXPECT_EQ(Parse(r)["results"]["1060"], "1.151");
 }
 
+// The missing-wire message names the data root with its separator, however the root was
+// given, as the programs write it.
+TEST_F(BoostcoilCalc, MissingWireMessageNamesTheRootWithItsSeparator) {
+    fs::remove(dir.file("Wire.txt"));
+    const fbtest::ProcessResult given = RunJson("Boostcoil/design.sav");
+    ExpectRefused(given, 2);
+    EXPECT_NE(given.err.find("В папке " + dir.path() + "/ отсутствует файл \"Wire.txt\". До свидания!"),
+              std::string::npos)
+        << given.err;
+    const std::string exe = dir.file("Boostcoil/boostcoil-calc");
+    fs::copy_file(BOOSTCOIL_CALC_EXE, exe);
+    const fbtest::ProcessResult found = fbtest::RunProcess({exe, "--json", dir.file("Boostcoil/design.sav")});
+    ExpectRefused(found, 2);
+    const std::string root = fs::canonical(dir.path()).string();
+    EXPECT_NE(found.err.find("В папке " + root + "/ отсутствует файл"), std::string::npos) << found.err;
+}
+
 TEST_F(BoostcoilCalc, TextReportLikeTheForm) {
     PfcInput in;
     in.d11 = "0,5";
