@@ -14,9 +14,24 @@
 namespace fb {
 namespace {
 
+// The reasons a user can act on, in the user's language; anything rarer keeps the system's
+// (English) text rather than a vague one.
 std::string SystemError(int err) {
-    // strerror text is English in the C locale; the sentence around it is the user's language.
-    return std::strerror(err);
+    switch (err) {
+    case EACCES:
+    case EPERM: return "нет прав на запись в папку или файл";
+    case EROFS: return "папка находится на носителе только для чтения";
+    case ENOSPC:
+    case EDQUOT: return "на диске нет свободного места";
+    case EFBIG: return "превышен допустимый размер файла";
+    case ENOENT: return "папка не существует";
+    case ENOTDIR: return "часть пути не является папкой";
+    case EISDIR: return "под этим именем уже есть папка";
+    case EMFILE:
+    case ENFILE: return "открыто слишком много файлов";
+    case EIO: return "ошибка ввода-вывода";
+    default: return std::strerror(err);
+    }
 }
 
 WriteResult Fail(const std::string& path, const std::string& why) {

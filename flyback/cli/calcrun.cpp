@@ -64,6 +64,12 @@ CalcRun RunFlybackCalc(const CalcOptions& options) {
     const MaterialChoice choice = SelectInitial(materials, in.mater);
     CMaterial material;
     if (LoadChosenMaterial(material, root, materials, choice, kBigBuffer)) run.materialLoaded = material.name;
+    // A file that opened but lacks a limit goes on to the design, whose guard names it; a file
+    // that could not be read at all (no permission, not a plain file) stops here.
+    if (material.name.empty()) {
+        run.error = "Не удалось прочитать файл материала \"" + choice.loadName + ".txt\".";
+        return run;
+    }
     // The combo box shows the selected entry, and the design reads the form.
     if (choice.index >= 0) in.mater = materials[choice.index];
 

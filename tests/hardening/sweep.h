@@ -1,0 +1,94 @@
+#pragma once
+// The bad-input sweeps: a repeatable generator of input texts (plausible numbers mixed with
+// hostile texts), a data root of sound and damaged cores, materials and wire tables, the
+// checks of a shown number's format, and a watchdog so that a hanging design fails the test
+// instead of stalling the suite.
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/data/corebase.h"
+#include "common/data/material.h"
+#include "common/data/wiretable.h"
+#include "tests/support/tempdir.h"
+
+namespace fbtest {
+
+// splitmix64: small, fast and the same sequence on every platform (std::uniform_* are not).
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : m_s(seed) {}
+    std::uint64_t Next() {
+        std::uint64_t z = (m_s += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
+    bool Chance(double p) { return Unit() < p; }
+    double Unit() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+    template <class T>
+    const T& Pick(const std::vector<T>& v) {
+        return v[static_cast<size_t>(Below(static_cast<int>(v.size())))];
+    }
+
+private:
+    std::uint64_t m_s;
+};
+
+// Texts a user, a damaged settings file or a stray paste can put into a number field.
+const std::vector<std::string>& HostileTexts();
+
+// A number in [lo, hi] typed the way people type it: 0-3 decimals, a comma or a point,
+// now and then with a trailing unit or blank.
+std::string PlausibleText(Rng& rng, double lo, double hi);
+
+// One field's text: hostile with probability `hostile`, else plausible in [lo, hi].
+std::string FieldText(Rng& rng, double hostile, double lo, double hi);
+
+// How many input sets a sweep runs: FB_SWEEP_CASES overrides; the sanitizer build runs fewer.
+int SweepCases(int normal);
+// FB_SWEEP_SEED varies the sequence for exploratory runs; the suite uses a fixed one.
+std::uint64_t SweepSeed(std::uint64_t fixed);
+
+// A data root with the sound and the damaged data the sweeps choose from.
+struct SweepData {
+    TempDir dir;
+    fb::CCoreBase cores;
+    std::vector<std::string> coreNames;      // every section of the catalogue
+    std::vector<fb::CMaterial> materials;    // loaded from their files
+    std::vector<fb::CWireTable> wireTables;  // loaded from Wire.txt variants, plus an empty table
+    SweepData();
+};
+
+// Format checks of shown texts. Num(n): what FormatFixed(v, n) gives for a finite v.
+bool IsFixed(const std::string& text, int decimals);
+// A tidied diameter ("0.5", "1", "0.315").
+bool IsTidy(const std::string& text);
+// Literal texts with a number of the given decimals between each two: literals.size() must be
+// decimals.size() + 1.
+bool MatchesPattern(const std::string& text, const std::vector<std::string>& literals,
+                    const std::vector<int>& decimals);
+// True when the text shows an infinite or undefined number ("inf", "nan" in any case).
+bool ShowsNonFinite(const std::string& text);
+
+// Fails the whole program with the case number when a sweep outlives `seconds`: a hang must
+// end the test run with a pointer to the case, never block it.
+class Watchdog {
+public:
+    explicit Watchdog(unsigned seconds, const char* what);
+    ~Watchdog();
+    static void SetCase(long index) { s_case = index; }
+
+private:
+    static void OnAlarm(int);
+    static volatile sig_atomic_t s_case;
+    static const char* s_what;
+    struct sigaction m_old {};
+};
+
+}  // namespace fbtest
