@@ -15,7 +15,10 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include "common/data/addcore.h"
+#include "common/data/usercores.h"
 #include "common/ui/formbinding.h"
+#include "common/ui/messageseam.h"
 
 namespace fb::ui {
 namespace {
@@ -53,8 +56,11 @@ CoreGroup::CoreGroup(const CoreGroupConfig& config, CCoreBase& base, QWidget* pa
 
     connect(m_core, QOverload<int>::of(&QComboBox::activated), this, [this] { OnSelect(); });
     connect(m_core->lineEdit(), &QLineEdit::textEdited, this, [this] { OnEditChange(); });
-    connect(m_material, QOverload<int>::of(&QComboBox::activated), this, &CoreGroup::materialActivated);
+    connect(m_material, QOverload<int>::of(&QComboBox::activated), this, &CoreGroup::OnMaterialChosen);
     connect(m_shapeGroup, &QButtonGroup::idClicked, this, &CoreGroup::OnShapeChanged);
+    connect(m_addByDims, &QCheckBox::clicked, this, &CoreGroup::OnAddByDimsClicked);
+    connect(m_addByData, &QCheckBox::clicked, this, &CoreGroup::OnAddByDataClicked);
+    connect(m_addButton, &QPushButton::clicked, this, &CoreGroup::AddCore);
     UpdatePicture();
 }
 
@@ -226,6 +232,166 @@ void CoreGroup::UpdatePicture() {
 void CoreGroup::DisableCoreEdits() {
     for (QLineEdit* e : m_dims) e->setEnabled(false);
     for (QLineEdit* e : m_data) e->setEnabled(false);
+}
+
+void CoreGroup::ShowMaterial(int index) {
+    const QSignalBlocker block(m_material);
+    m_material->setCurrentIndex(index);
+    m_materialInUse = index;
+}
+
+void CoreGroup::OnMaterialChosen(int index) {
+    if (InAddMode()) {
+        // Ignored: the box goes back to what it showed, so it never names a material that is
+        // not the one in use.
+        if (m_base.addByData) {
+            const QSignalBlocker block(m_material);
+            m_material->setCurrentIndex(-1);
+        } else {
+            ShowMaterialInUse();
+        }
+        return;
+    }
+    m_materialInUse = index;
+    emit materialActivated(index);
+}
+
+void CoreGroup::ShowMaterialInUse() {
+    if (m_materialInUse < 0 || m_materialInUse >= m_material->count()) return;
+    const QSignalBlocker block(m_material);
+    m_material->setCurrentIndex(m_materialInUse);
+}
+
+void CoreGroup::SetAddFlags(bool byDims, bool byData) {
+    m_base.addByDims = byDims;
+    m_base.addByData = byData;
+    const QSignalBlocker blockDims(m_addByDims);
+    const QSignalBlocker blockData(m_addByData);
+    m_addByDims->setChecked(byDims);
+    m_addByData->setChecked(byData);
+}
+
+void CoreGroup::ClearCoreTexts() {
+    for (QLineEdit* e : m_dims) e->clear();
+    for (QLineEdit* e : m_data) e->clear();
+}
+
+void CoreGroup::SelectEntry(int index) {
+    const QSignalBlocker block(m_core);
+    m_core->setCurrentIndex(index);
+    if (index < 0) m_core->setEditText(QString());
+}
+
+void CoreGroup::ReselectCore() {
+    // The data mode left the material box empty; the material in use shows again, so the
+    // design and the settings name it instead of an empty text.
+    ShowMaterialInUse();
+    SelectEntry(m_base.HasSelection() ? m_base.selected : -1);
+    OnSelect();
+}
+
+void CoreGroup::OnAddByDimsClicked() {
+    const bool ticked = m_addByDims->isChecked();
+    if (ticked && m_base.shape == kShapeCount - 1) {
+        // "Другая" has no dimension formulas: the box does not stay ticked.
+        SetAddFlags(false, m_base.addByData);
+    } else if (ticked) {
+        if (!InAddMode() && m_material->currentIndex() >= 0) m_materialInUse = m_material->currentIndex();
+        for (DataField f : {Ae, An, Le}) m_data[f]->setEnabled(false);
+        m_data[Mu]->setEnabled(true);
+        for (int i = 0; i < 6; ++i) m_dims[i]->setEnabled(true);
+        if (m_base.shape == 1) m_dims[6]->setEnabled(true);  // I: the EI core's I piece
+        SetAddFlags(true, false);
+        ClearCoreTexts();
+        SelectEntry(-1);
+    } else {
+        m_data[Mu]->setEnabled(false);
+        for (QLineEdit* e : m_dims) e->setEnabled(false);
+        SetAddFlags(false, m_base.addByData);
+        ReselectCore();
+    }
+    UpdatePicture();
+    update();
+}
+
+void CoreGroup::OnAddByDataClicked() {
+    const bool ticked = m_addByData->isChecked();
+    if (ticked) {
+        if (!InAddMode() && m_material->currentIndex() >= 0) m_materialInUse = m_material->currentIndex();
+        m_data[Mu]->setEnabled(false);
+        for (QLineEdit* e : m_dims) e->setEnabled(false);
+        for (DataField f : {Ae, An, Le, Mu}) m_data[f]->setEnabled(true);
+        SetAddFlags(false, true);
+        ClearCoreTexts();
+        SelectEntry(-1);
+        const QSignalBlocker block(m_material);
+        m_material->setCurrentIndex(-1);  // the loaded material stays in use
+    } else {
+        for (DataField f : {Ae, An, Le, Mu}) m_data[f]->setEnabled(false);
+        SetAddFlags(m_base.addByDims, false);
+        ReselectCore();
+    }
+    UpdatePicture();
+    update();
+}
+
+bool CoreGroup::AddCore() {
+    if (!InAddMode()) return false;
+    AddCoreRequest request;
+    request.shape = m_base.shape;
+    request.byDims = m_base.addByDims;
+    request.byData = m_base.addByData;
+    request.name = m_core->currentText().toStdString();  // the edit field, as typed
+    auto text = [](const QLineEdit* e) { return e->text().toStdString(); };
+    request.mu = text(m_data[Mu]);
+    request.Ae = text(m_data[Ae]);
+    request.An = text(m_data[An]);
+    request.le = text(m_data[Le]);
+    request.dims = CoreDims{text(m_dims[0]), text(m_dims[1]), text(m_dims[2]), text(m_dims[3]),
+                            text(m_dims[4]), text(m_dims[5]), text(m_dims[6])};
+    const AddCoreResult prepared = PrepareCore(request);
+    if (!prepared.ok) {
+        ShowMessages(this, prepared.messages);  // the modes and fields stay for another try
+        return false;
+    }
+    if (!AppendRecord(prepared.record)) return false;
+
+    // The modes end; the data fields keep the new core's values.
+    SetAddFlags(false, false);
+    for (QLineEdit* e : m_dims) {
+        e->clear();
+        e->setEnabled(false);
+    }
+    for (DataField f : {Mu, Ae, An, Le}) m_data[f]->setEnabled(false);
+    m_data[Mu]->setText(QString::fromStdString(prepared.muText));
+    m_data[Ae]->setText(QString::fromStdString(prepared.AeText));
+    m_data[An]->setText(QString::fromStdString(prepared.AnText));
+    m_data[Le]->setText(QString::fromStdString(prepared.leText));
+    ShowMaterialInUse();
+
+    // The new list, searched for the name from its second entry round to the first; a name
+    // listed under another text leaves nothing selected and the form as entered.
+    m_base.RefillList();
+    m_base.selected = FindEntryStartingWith(m_base.Entries(), prepared.name, 1);
+    ShowList();
+    if (!m_base.HasSelection()) SelectEntry(-1);
+
+    emit materialReloadRequested();
+    OnSelect();
+    UpdatePicture();
+    return true;
+}
+
+bool CoreGroup::AppendRecord(const std::string& record) {
+    // Onto the file as it stands, under the folder lock: cores the other program added since
+    // this one started are kept, and this program's list takes them in too.
+    const AppendCoreResult appended = AppendUserCore(m_dataRoot, record, m_config.coreBufferSize);
+    if (!appended.ok) {
+        ShowMessage(this, Warning(appended.error + ".\nСердечник не добавлен в базу."));
+        return false;
+    }
+    m_base.SetUserText(appended.userText);
+    return true;
 }
 
 }  // namespace fb::ui

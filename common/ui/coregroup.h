@@ -3,11 +3,26 @@
 // radios with the core picture, the add-core dimension and data fields. It runs the core
 // selection rules on the window's CCoreBase and tells the window when a core was chosen;
 // the window then designs. Each program passes its control IDs, pictures and shape rule.
+//
+// Adding a core runs here too (check boxes, fields, button), so both programs get it whole.
+// What a window does for it:
+//   group->SetDataRoot(dataRoot);               // once start-up knows the data root
+//   connect(group, &CoreGroup::materialReloadRequested, window, [window] {
+//       /* form -> fields, then CMaterial::Load of the current material name */ });
+//   connect(group, &CoreGroup::coreSelected, window, /* design */);
+//   connect(group, &CoreGroup::materialActivated, window, /* OnMaterialSelected */);
+// and shows the material it loads with ShowMaterial(index). After a core was added the group
+// emits materialReloadRequested, then selects the new core (coreSelected, so the window
+// designs with the material just reloaded), then redraws the picture. The connections must
+// be direct (the default for objects of one thread): the group goes on when the signal returns.
 #include <QGroupBox>
 #include <QString>
 #include <array>
+#include <cstddef>
+#include <string>
 
 #include "common/data/corebase.h"
+#include "common/data/textfile.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -33,6 +48,8 @@ struct CoreGroupConfig {
     fb::ShapeLowering lowering = fb::ShapeLowering::ToLast;
     int pictureWidth = 150;
     int pictureHeight = 117;
+    // The reading buffer of the core files: 100,000 bytes in `flyback`, 99,996 in `Boostcoil`.
+    std::size_t coreBufferSize = fb::kBigBuffer;
 };
 
 class CoreGroup : public QGroupBox {
@@ -78,14 +95,43 @@ public:
     // The picture resource for the current shape and add mode.
     QString PicturePath() const;
 
+    // The material combo box shows the window's material (no notification); it is the entry
+    // the box returns to when a choice made in an add mode is ignored or the data mode ends.
+    void ShowMaterial(int index);
+
+    // Adding a core. The folder above "Bases_Cores" (a trailing "/" is allowed).
+    void SetDataRoot(const std::string& dataRoot) { m_dataRoot = dataRoot; }
+    bool InAddMode() const { return m_base.addByDims || m_base.addByData; }
+    // The check boxes' click events ("Добавление в базу (ввод размеров)" / "(ввод данных)").
+    void OnAddByDimsClicked();
+    void OnAddByDataClicked();
+    // "Добавить сердечник в базу": checks the input (a message and nothing changed when it is
+    // refused), appends the record to the user core file as that file stands on disk, lists
+    // and selects the new core. False when nothing was added.
+    bool AddCore();
+
 signals:
     void coreSelected(const fb::CoreRecord& record);
+    // A material was chosen outside the add modes (in an add mode the choice is ignored and
+    // the box shows the material in use again, so this is not emitted).
     void materialActivated(int index);
+    // A core was added: load the current material again before the new core is selected.
+    void materialReloadRequested();
 
 private:
     QWidget* BuildSelection();
     QWidget* BuildDimensions();
     QWidget* BuildData();
+    void OnMaterialChosen(int index);
+    void SetAddFlags(bool byDims, bool byData);
+    void ClearCoreTexts();
+    // Selects an entry of the core combo box without notification; -1 empties its edit field.
+    void SelectEntry(int index);
+    // Leaving the add modes: the remembered core is selected again and designed.
+    void ReselectCore();
+    void ShowMaterialInUse();
+    // Appends the record and refreshes the user text; false (reported) when it failed.
+    bool AppendRecord(const std::string& record);
 
     CoreGroupConfig m_config;
     fb::CCoreBase& m_base;
@@ -100,6 +146,8 @@ private:
     QCheckBox* m_addByData = nullptr;
     QPushButton* m_addButton = nullptr;
     QLabel* m_picture = nullptr;
+    std::string m_dataRoot;
+    int m_materialInUse = -1;  // the material combo entry of the loaded material
 };
 
 }  // namespace fb::ui

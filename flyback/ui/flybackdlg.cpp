@@ -16,11 +16,14 @@
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
+#include "common/files/savedfiles.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
+#include "common/ui/listdialogs.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
+#include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
 #include "flyback/ui/pictures.h"
 
@@ -80,6 +83,7 @@ bool CFlybackDlg::Startup() {
     while (!parent.empty() && parent.back() == '/') parent.pop_back();
     m_dataRoot = FolderOf(parent);
     help.close();
+    m_coreGroup->SetDataRoot(m_dataRoot);
     // 5. The wire table.
     if (!m_wires.Load(m_dataRoot, kBigBuffer)) return Stop(CWireTable::MissingFileMessage(m_dataRoot));
     // 6-8. The settings (a missing file keeps the defaults), shown in the form.
@@ -104,16 +108,17 @@ bool CFlybackDlg::Startup() {
 }
 
 void CFlybackDlg::LoadMaterialsAndCores() {
-    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
-    m_in.mater = choice.loadName;
-    {
-        const QSignalBlocker block(m_coreGroup->materialCombo());
-        m_coreGroup->materialCombo()->setCurrentIndex(choice.index);
-    }
-    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kBigBuffer);
+    SelectAndLoadMaterial();
     ui::ShowMessages(this, m_cores.Load(m_dataRoot, kBigBuffer, true));
     FormToFields();
     m_coreGroup->SelectByName(m_in.core);
+}
+
+void CFlybackDlg::SelectAndLoadMaterial() {
+    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
+    m_in.mater = choice.loadName;
+    m_coreGroup->ShowMaterial(choice.index);
+    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kBigBuffer);
 }
 
 void CFlybackDlg::RefreshDependentStates() {
@@ -140,14 +145,17 @@ void CFlybackDlg::ConnectActions() {
     connect(Control<QLineEdit>(this, ctl::kFconv), &QLineEdit::textChanged, this, &CFlybackDlg::OnFconvChanged);
     connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CFlybackDlg::Calculate);
     connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CFlybackDlg::OnMaterialSelected);
+    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CFlybackDlg::ReloadMaterial);
+    connect(button(ctl::kSave), &QAbstractButton::clicked, this, &CFlybackDlg::OnSave);
+    connect(button(ctl::kLoad), &QAbstractButton::clicked, this, &CFlybackDlg::OnLoad);
 
     auto action = [this](int id) { return m_menu->findChild<QAction*>(ui::ControlName(id)); };
     connect(action(ctl::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Flyback()); });
     connect(action(ctl::kAboutMenu), &QAction::triggered, this,
             [this] { ui::ShowAbout(this, ui::AboutConfig::Flyback(FlybackIcon())); });
-    // "Загрузить", "Сохранить", the clamper menu and the add-core controls are connected by
-    // the saved-file dialogs, the clamper window and the add-core code.
+    connect(action(ctl::kClamperMenu), &QAction::triggered, this, &CFlybackDlg::OnClamper);
+    // The add-core check boxes and button are the core group's own.
 }
 
 void CFlybackDlg::Calculate() {
@@ -264,6 +272,63 @@ void CFlybackDlg::OnMaterialSelected(int index) {
     m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);  // a failed load keeps the data in use
     FieldsToForm();
     Calculate();
+}
+
+void CFlybackDlg::ReloadMaterial() {
+    FormToFields();
+    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);
+}
+
+void CFlybackDlg::OnClamper() {
+    // Copies of the shown results and of the fields as the last exchange left them: the
+    // form is not read first.
+    ClamperInput in;
+    in.Urefl = controlText(ctl::kUr).toStdString();
+    in.L1 = controlText(ctl::kLp).toStdString();
+    in.L1unit = controlText(ctl::kLpUnit).toStdString();
+    in.Ipk = controlText(ctl::kIpk).toStdString();
+    in.Fconv = m_in.Fconv;
+    in.Uclamp = m_in.Uclamp;
+    in.Ures = m_in.Ures;
+    in.Ceq = m_in.Ceq;
+    in.Ls = m_in.Ls;
+    in.TL1 = m_in.TL1;
+    in.TLs = m_in.TLs;
+    CClamperDlg dlg(in, this);
+    dlg.exec();
+    m_in.Uclamp = dlg.Uclamp();
+    m_in.Ures = dlg.Ures();
+    m_in.Ceq = dlg.Ceq();
+    m_in.Ls = dlg.Ls();
+    m_in.TL1 = dlg.TL1();
+    m_in.TLs = dlg.TLs();
+}
+
+void CFlybackDlg::OnSave() {
+    Calculate();  // also writes the settings file
+    FormToFields();
+    ui::CSaveFile dialog(ui::SavedFilesConfig::Flyback(), QString::fromStdString(FlybackSaveName(m_in)), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const WriteResult written = FlybackDesignFile().Write(dialog.filePath(), m_in);
+        if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
+    }
+    Control<QWidget>(this, ctl::kCalculate)->setFocus();
+}
+
+void CFlybackDlg::OnLoad() {
+    ui::COpenFile dialog(ui::SavedFilesConfig::Flyback(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        Control<QWidget>(this, ctl::kCalculate)->setFocus();
+        return;
+    }
+    if (!FlybackDesignFile().Read(dialog.filePath(), m_in)) return;  // unreadable: nothing changes
+    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    FieldsToForm();
+    SelectAndLoadMaterial();
+    RefreshDependentStates();
+    m_coreGroup->SelectByName(m_in.core);  // designs unless an add mode is set
+    m_coreGroup->UpdatePicture();
+    Control<QWidget>(this, ctl::kCalculate)->setFocus();
 }
 
 }  // namespace fb

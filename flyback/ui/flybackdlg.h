@@ -40,6 +40,15 @@ public:
     // Enabled states and labels that follow the check boxes and radios.
     void RefreshDependentStates();
 
+    // "Сохранить": calculate, then the save dialog with the proposed name, then the file.
+    void OnSave();
+    // "Загрузить": the open dialog, then the file's inputs, material and core; the core's
+    // selection designs.
+    void OnLoad();
+    // "Расчеты RCD клампера": the clamper window over copies of the results and the six
+    // stored clamper texts, which come back however it closes.
+    void OnClamper();
+
     const FlybackInput& input() const { return m_in; }
     const FlybackOutcome& lastOutcome() const { return m_last; }
     const std::string& programFolder() const { return m_programFolder; }
@@ -91,6 +100,10 @@ private:
     void OnIccmChanged();
     void OnFconvChanged();
     void OnMaterialSelected(int index);
+    // A core was added: the current material is loaded again before the core is selected.
+    void ReloadMaterial();
+    // The material of m_in.mater in the combo box, as at start-up; loaded.
+    void SelectAndLoadMaterial();
 
     FlybackInput m_in;
     FlybackOutcome m_last;
