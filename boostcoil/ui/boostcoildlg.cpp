@@ -1,0 +1,280 @@
+#include "boostcoil/ui/boostcoildlg.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <cmath>
+
+#include "boostcoil/design/pfckeys.h"
+#include "boostcoil/ui/hints.h"
+#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/ui/pictures.h"
+#include "common/data/numbers.h"
+#include "common/data/textfile.h"
+#include "common/files/savedfiles.h"
+#include "common/ui/aboutbox.h"
+#include "common/ui/coregroup.h"
+#include "common/ui/helpwindow.h"
+#include "common/ui/listdialogs.h"
+#include "common/ui/messageseam.h"
+#include "common/ui/tooltips.h"
+
+namespace fb {
+namespace {
+
+const char* const kTitle = "Boostcoil - Расчет дросселя для корректора коэффициента мощности (Версия 2.0)";
+const char* const kSettingsName = "Boostcoil.ini";
+const char* const kHelpName = "ReadMe.txt";
+
+// The folder part of a path, up to and including its last "/".
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The information text's lines end in CR LF; the text field wants single breaks.
+QString DisplayLines(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+}  // namespace
+
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    // The form was laid out for a small dialog font; a larger desktop font would push it
+    // past the width of a 1366-pixel screen.
+    QFont small = font();
+    if (small.pointSizeF() > 9) {
+        small.setPointSizeF(9);
+        setFont(small);
+    }
+    BuildForm();
+    m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
+    ConnectActions();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
+}
+
+CBoostcoilDlg::~CBoostcoilDlg() = default;
+
+bool CBoostcoilDlg::Stop(const Message& message) {
+    ui::ShowMessage(this, message);
+    QDialog::reject();  // closes without writing the settings file
+    return false;
+}
+
+bool CBoostcoilDlg::Startup() {
+    // 1-2. Icons and tooltips (the design constants are the engine's own).
+    setWindowIcon(BoostcoilIcon());
+    RegisterTips();
+    // 3. The help file fixes the program folder and the data root above it.
+    QFile help(QString::fromUtf8(kHelpName));
+    if (!QFileInfo(help).isFile() || !help.open(QIODevice::ReadOnly))
+        return Stop(Warning("В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"));
+    m_programFolder = FolderOf(QFileInfo(help).absoluteFilePath().toStdString());
+    std::string parent = m_programFolder;
+    while (!parent.empty() && parent.back() == '/') parent.pop_back();
+    m_dataRoot = FolderOf(parent);
+    help.close();
+    m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
+    // 4. The wire table.
+    if (!m_wires.Load(m_dataRoot, kPfcSmallBuffer)) return Stop(CWireTable::MissingFileMessage(m_dataRoot));
+    // 5-6. The settings (a missing file keeps the defaults), shown in the form.
+    PfcDesignFile().Read(kSettingsName, m_in);
+    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    FieldsToForm();
+    ShowModeLabels(m_in.yes_al);
+    // 7. The material list.
+    m_materials = ListMaterials(m_dataRoot);
+    QComboBox* materials = m_coreGroup->materialCombo();
+    {
+        const QSignalBlocker block(materials);
+        for (const std::string& name : m_materials) materials->addItem(QString::fromStdString(name));
+    }
+    if (m_materials.empty())
+        return Stop(Warning("В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"));
+    // 8. The material.
+    SelectMaterial();
+    // 9. The core base and the core, whose selection runs the first design.
+    ui::ShowMessages(this, m_cores.Load(m_dataRoot, kPfcCoreBuffer, true));
+    FormToFields();
+    m_coreGroup->SelectByName(m_in.core);
+    // 10. The core fields are display only until an add mode enables some.
+    m_coreGroup->DisableCoreEdits();
+    m_started = true;
+    return true;
+}
+
+void CBoostcoilDlg::SelectMaterial() {
+    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
+    m_in.mater = choice.loadName;
+    m_coreGroup->ShowMaterial(choice.index);
+    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kPfcSmallBuffer);
+}
+
+void CBoostcoilDlg::ShowModeLabels(int yes_al) {
+    const GapAlLabels labels = LabelsForMode(yes_al);
+    m_controls[pfcid::kRequiredLabel]->setText(QString::fromStdString(labels.label));
+    m_controls[pfcid::kRequiredUnit]->setText(QString::fromStdString(labels.unit));
+}
+
+void CBoostcoilDlg::ConnectActions() {
+    auto button = [this](int id) { return static_cast<QAbstractButton*>(ui::FindControl(this, id)); };
+    connect(button(bcid::kCalculate), &QAbstractButton::clicked, this, &CBoostcoilDlg::Calculate);
+    connect(button(bcid::kExit), &QAbstractButton::clicked, this, &CBoostcoilDlg::reject);
+    connect(button(bcid::kSave), &QAbstractButton::clicked, this, &CBoostcoilDlg::Save);
+    connect(button(bcid::kLoad), &QAbstractButton::clicked, this, &CBoostcoilDlg::Load);
+    connect(button(bcid::kYesD), &QAbstractButton::clicked, this, &CBoostcoilDlg::Calculate);
+    connect(button(bcid::kGapRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnGapRadio);
+    connect(button(bcid::kAlRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnAlRadio);
+    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CBoostcoilDlg::Calculate);
+    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CBoostcoilDlg::OnMaterialSelected);
+    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CBoostcoilDlg::ReloadMaterial);
+    // The add-core check boxes and button are the core group's own.
+
+    auto action = [this](int id) { return m_menu->findChild<QAction*>(ui::ControlName(id)); };
+    connect(action(bcid::kSchematicMenu), &QAction::triggered, this, &CBoostcoilDlg::ShowSchematic);
+    connect(action(bcid::kHelpMenu), &QAction::triggered, this,
+            [this] { ui::ShowHelp(this, ui::HelpConfig::Boostcoil()); });
+    connect(action(bcid::kAboutMenu), &QAction::triggered, this,
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Boostcoil(BoostcoilIcon())); });
+}
+
+CoreRecord CBoostcoilDlg::FormCore() const {
+    // The design reads the core's numbers from the texts the core fields show; k1 and k2 come
+    // with the selected core.
+    CoreRecord core = m_coreGroup->record();
+    core.muText = m_coreGroup->dataEdit(ui::CoreGroup::Mu)->text().toStdString();
+    core.AeText = m_coreGroup->dataEdit(ui::CoreGroup::Ae)->text().toStdString();
+    core.AnText = m_coreGroup->dataEdit(ui::CoreGroup::An)->text().toStdString();
+    core.leText = m_coreGroup->dataEdit(ui::CoreGroup::Le)->text().toStdString();
+    return core;
+}
+
+void CBoostcoilDlg::Calculate() {
+    FormToFields();
+    m_last = CalculateChoke(m_in, FormCore(), m_material, m_wires);
+    m_in = m_last.input;
+    ++m_calculations;
+    m_lastCalculated = m_last.calculated;
+    if (m_last.calculated) {
+        m_ALreq = m_last.AL_req;
+        m_AL = m_last.AL;
+        m_ALText = m_last.ALText;
+    }
+    FieldsToForm();
+    ShowResult(m_last);
+    ui::ShowMessages(this, m_last.messages);
+}
+
+void CBoostcoilDlg::ShowResult(const PfcResult& result) {
+    m_coreGroup->ShowRecord(result.core);  // the core texts with points and the volume
+    for (const auto& [id, text] : result.texts) {
+        if (id == pfcid::kInfo) {
+            m_info->setPlainText(DisplayLines(text));
+            continue;
+        }
+        auto it = m_controls.find(id);
+        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
+    }
+    for (const auto& [id, text] : result.labels) {
+        auto it = m_controls.find(id);
+        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
+    }
+    for (const auto& [id, text] : result.tooltips) SetTool(id, text);
+}
+
+QString CBoostcoilDlg::controlText(int id) const {
+    if (id == pfcid::kInfo) return m_info->toPlainText();
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? QString() : it->second->text();
+}
+
+void CBoostcoilDlg::OnGapRadio() {
+    FormToFields();
+    ShowModeLabels(0);
+    // After a run that was not calculated, or with a requirement that is no number, the field
+    // keeps its text: "nan" or "inf" would read back as a gap of 0.
+    if (m_lastCalculated && std::isfinite(m_ALreq)) {
+        double Ffr = 1;
+        const double gap = GapForAL(m_ALreq, FormCore(), m_material, Ffr);
+        if (std::isfinite(gap)) m_in.zazor = F3(gap + 0.0005);
+    }
+    FieldsToForm();
+    Calculate();
+}
+
+void CBoostcoilDlg::OnAlRadio() {
+    FormToFields();
+    ShowModeLabels(1);
+    if (m_lastCalculated && std::isfinite(m_AL)) m_in.zazor = m_ALText;
+    FieldsToForm();
+    Calculate();
+}
+
+void CBoostcoilDlg::OnMaterialSelected(int index) {
+    FormToFields();
+    if (m_cores.addByDims || m_cores.addByData) return;
+    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
+    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);  // a failed load keeps the data in use
+    FieldsToForm();
+    Calculate();
+}
+
+void CBoostcoilDlg::ReloadMaterial() {
+    // A core was added: the material is read again before the new core designs.
+    FormToFields();
+    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);
+}
+
+void CBoostcoilDlg::FocusCalculate() { ui::FindControl(this, bcid::kCalculate)->setFocus(); }
+
+void CBoostcoilDlg::Save() {
+    // The file holds the texts as they stand: nothing is calculated first.
+    FormToFields();
+    ui::CSaveFileDlg dialog(ui::SavedFilesConfig::Boostcoil(), QString::fromStdString(PfcSaveName(m_in)), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        const WriteResult written = PfcDesignFile().Write(dialog.filePath(), m_in);
+        if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
+    }
+    FocusCalculate();
+}
+
+void CBoostcoilDlg::Load() {
+    ui::COpenFileDlg dialog(ui::SavedFilesConfig::Boostcoil(), this);
+    // A file that cannot be read is passed over in silence; nothing has changed then.
+    if (dialog.exec() == QDialog::Accepted && PfcDesignFile().Read(dialog.filePath(), m_in)) {
+        FieldsToForm();
+        ShowModeLabels(m_in.yes_al);
+        SelectMaterial();
+        m_coreGroup->SelectByName(m_in.core);  // designs, unless an add mode is on
+        m_coreGroup->UpdatePicture();
+    }
+    FocusCalculate();
+}
+
+void CBoostcoilDlg::ShowSchematic() {
+    CHints hints(this);
+    hints.exec();
+}
+
+void CBoostcoilDlg::reject() {
+    if (m_started) {
+        FormToFields();
+        const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
+        // The window closes all the same; the user learns that the inputs were not kept.
+        if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
+    }
+    QDialog::reject();
+}
+
+}  // namespace fb

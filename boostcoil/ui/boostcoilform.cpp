@@ -1,0 +1,289 @@
+// The main form's layout: inputs and the information field on the left, the core and choke
+// results with the supply table in the middle, the core group on the right, the four buttons
+// below and the menu bar on top. Every control whose ID the program uses carries it in its
+// object name ("id1055").
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "boostcoil/ui/boostcoildlg.h"
+#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/ui/pictures.h"
+#include "common/ui/coregroup.h"
+
+namespace fb {
+namespace {
+
+using ui::ControlName;
+
+QLineEdit* Edit(QWidget* parent, int id, int width = 56) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(ControlName(id));
+    e->setFixedWidth(width);
+    return e;
+}
+
+template <class W>
+W* Named(W* w, int id) {
+    w->setObjectName(ControlName(id));
+    return w;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QGridLayout* Grid(QWidget* parent) {
+    auto* g = new QGridLayout(parent);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(3);
+    return g;
+}
+
+struct ResultRow {
+    const char* caption;
+    int id;
+    int unitId;        // a unit label the design sets, or 0
+    const char* unit;  // a fixed unit, or ""
+};
+
+}  // namespace
+
+void CBoostcoilDlg::BuildForm() {
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(BuildInputs());
+    left->addWidget(Caption(QStringLiteral("Дополнительная информация:"), this));
+    m_info = new QPlainTextEdit(this);
+    m_info->setObjectName(ControlName(pfcid::kInfo));
+    m_info->setReadOnly(true);
+    m_info->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The design separates each caption from its value by a tab: one stop past the longest
+    // caption, and room for the seven lines and their values without scrolling.
+    const QFontMetrics fm(m_info->font());
+    const int tabStop = fm.horizontalAdvance(QStringLiteral("Действующий ток в обмотке, максимальный")) + 12;
+    m_info->setTabStopDistance(tabStop);
+    m_info->setMinimumWidth(tabStop + fm.horizontalAdvance(QStringLiteral("00000.000 A")) + 24);
+    m_info->setFixedHeight(fm.lineSpacing() * 8 + 16);
+    left->addWidget(m_info);
+    left->addStretch();
+
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(4);
+    middle->addWidget(BuildCoreResults());
+    middle->addWidget(BuildChokeResults());
+    middle->addWidget(BuildSupplyTable());
+    middle->addStretch();
+
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(6);
+    groups->addLayout(left);
+    groups->addLayout(middle);
+    m_coreGroup = new ui::CoreGroup(BoostcoilCoreGroupConfig(), m_cores, this);
+    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addLayout(groups);
+    BuildMenuAndButtons();
+}
+
+QWidget* CBoostcoilDlg::BuildInputs() {
+    auto* box = new QGroupBox(QStringLiteral("Исходные данные"), this);
+    QGridLayout* g = Grid(box);
+    int r = 0;
+    auto row = [&](const QString& caption, std::initializer_list<QWidget*> widgets) {
+        g->addWidget(Caption(caption, box), r, 0);
+        auto* h = new QHBoxLayout;
+        h->setSpacing(4);
+        for (QWidget* w : widgets) h->addWidget(w);
+        h->addStretch();
+        g->addLayout(h, r++, 1);
+    };
+    // Two spaces after the comma, as the caption was always written.
+    row(QStringLiteral("Напряжение питания (мин.,  макс.), В"), {Edit(box, bcid::kUmin, 40), Edit(box, bcid::kUmax, 40)});
+    row(QStringLiteral("Частота преобразования, кГц"), {Edit(box, bcid::kFr)});
+    row(QStringLiteral("Размах пульсации тока в дросселе, %"), {Edit(box, bcid::kIrip)});
+    row(QStringLiteral("Плотность тока, А/мм2"), {Edit(box, bcid::kJ)});
+    g->addWidget(Heading(QStringLiteral("Выходные характеристики:"), box), r++, 0, 1, 2);
+    row(QStringLiteral("Минимальное напряжение, В"), {Edit(box, bcid::kU2min)});
+    row(QStringLiteral("Номинальное напряжение, В"), {Edit(box, bcid::kU2nom)});
+    row(QStringLiteral("Максимальное напряжение, В"), {Edit(box, bcid::kU2max)});
+    row(QStringLiteral("Номинальная мощность, Вт"), {Edit(box, bcid::kP2)});
+    row(QStringLiteral("Диаметр провода (желаемый), мм"), {Edit(box, bcid::kD11)});
+    g->addWidget(Named(new QCheckBox(QStringLiteral("Использовать желаемый диаметр провода"), box), bcid::kYesD), r++,
+                 0, 1, 2);
+    g->setColumnStretch(0, 1);
+    return box;
+}
+
+QLabel* CBoostcoilDlg::NewResult(QWidget* parent, int id, int minWidth) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(ControlName(id));
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setMinimumWidth(minWidth);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_controls[id] = l;
+    return l;
+}
+
+QLabel* CBoostcoilDlg::NewLabel(QWidget* parent, int id, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(ControlName(id));
+    m_controls[id] = l;
+    return l;
+}
+
+QWidget* CBoostcoilDlg::BuildCoreResults() {
+    auto* box = new QGroupBox(QStringLiteral("Сердечник"), this);
+    QGridLayout* g = Grid(box);
+    auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), box), bcid::kGapRadio);
+    auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), box), bcid::kAlRadio);
+    auto* mode = new QButtonGroup(this);
+    mode->addButton(gap, 0);
+    mode->addButton(al, 1);
+    g->addWidget(gap, 0, 0);
+    g->addWidget(al, 1, 0);
+    g->addWidget(Edit(box, bcid::kZazor, 64), 0, 1, 2, 1, Qt::AlignVCenter);
+
+    const GapAlLabels labels = LabelsForMode(0);
+    QLabel* required = NewLabel(box, pfcid::kRequiredLabel, QString::fromStdString(labels.label));
+    QLabel* requiredUnit = NewLabel(box, pfcid::kRequiredUnit, QString::fromStdString(labels.unit));
+    g->addWidget(required, 2, 0);
+    g->addWidget(NewResult(box, pfcid::kRequired), 2, 1);
+    g->addWidget(requiredUnit, 2, 2);
+    m_tools[pfcid::kRequired] = {required, m_controls[pfcid::kRequired], requiredUnit};
+
+    // "Амплитуда индукции (не более 0.310 Т)": the limit sits between its caption and the value.
+    auto* flux = new QWidget(box);
+    auto* h = new QHBoxLayout(flux);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(0);
+    QLabel* fluxCaption = Caption(QStringLiteral("Амплитуда индукции"), flux);
+    QLabel* before = Caption(QStringLiteral("(не более "), flux);
+    QLabel* limit = NewLabel(flux, pfcid::kBlim, QString());
+    QLabel* after = Caption(QStringLiteral("Т)"), flux);
+    h->addWidget(fluxCaption);
+    h->addStretch();
+    h->addWidget(before);
+    h->addWidget(limit);
+    h->addSpacing(2);
+    h->addWidget(after);
+    h->addSpacing(6);
+    g->addWidget(flux, 3, 0);
+    g->addWidget(NewResult(box, pfcid::kBpk), 3, 1);
+    m_tools[pfcid::kBpk] = {fluxCaption, before, limit, after, m_controls[pfcid::kBpk]};
+
+    g->addWidget(Caption(QStringLiteral("Мощность потерь в магнитопроводе"), box), 4, 0);
+    g->addWidget(NewResult(box, pfcid::kPcore), 4, 1);
+    g->addWidget(Caption(QStringLiteral("Вт"), box), 4, 2);
+    g->addWidget(Caption(QStringLiteral("Коэффициент заполнения окна"), box), 5, 0);
+    g->addWidget(NewResult(box, pfcid::kKfill), 5, 1);
+    g->setColumnStretch(0, 1);
+    g->setColumnMinimumWidth(2, 40);
+    return box;
+}
+
+QWidget* CBoostcoilDlg::BuildChokeResults() {
+    auto* box = new QGroupBox(QStringLiteral("Дроссель"), this);
+    QGridLayout* g = Grid(box);
+    const ResultRow rows[] = {
+        {"Расчетная индуктивность дросселя", pfcid::kLreq, pfcid::kLreqUnit, ""},
+        {"Индуктивность дросселя", pfcid::kL, pfcid::kLUnit, ""},
+        {"Число витков дросселя", pfcid::kN, 0, ""},
+        {"Диаметр провода", pfcid::kWire, 0, "мм"},
+        {"Число жил в обмотке", pfcid::kStrands, 0, ""},
+        {"Плотность тока, максимальная", pfcid::kJmax, 0, "А/мм2"},
+        {"Емкость входного конденсатора, не менее", pfcid::kCin, pfcid::kCinUnit, ""},
+        {"Емкость выходного конденсатора, не менее", pfcid::kCout, 0, "мкФ"},
+    };
+    const char* startUnits[] = {"мкГн", "мкГн", "", "", "", "", "нФ", ""};
+    int r = 0;
+    for (const ResultRow& row : rows) {
+        g->addWidget(Caption(QString::fromUtf8(row.caption), box), r, 0);
+        g->addWidget(NewResult(box, row.id), r, 1);
+        if (row.unitId) g->addWidget(NewLabel(box, row.unitId, QString::fromUtf8(startUnits[r])), r, 2);
+        else g->addWidget(Caption(QString::fromUtf8(row.unit), box), r, 2);
+        ++r;
+    }
+    g->setColumnStretch(0, 1);
+    g->setColumnMinimumWidth(2, 40);
+    return box;
+}
+
+QWidget* CBoostcoilDlg::BuildSupplyTable() {
+    auto* box = new QGroupBox(QStringLiteral("Напряжение питания"), this);
+    QGridLayout* g = Grid(box);
+    // One heading over both columns, spaced as it was always written.
+    auto* columns = Caption(QStringLiteral(" мин.        макс."), box);
+    columns->setObjectName(QStringLiteral("supplyColumns"));
+    g->addWidget(columns, 0, 1, 1, 2, Qt::AlignHCenter);
+    struct Row {
+        const char* caption;
+        int min, max;
+    };
+    const Row rows[] = {
+        {"Ток потребления", pfcid::kIinMin, pfcid::kIinMax},
+        {"Амплитуда тока дросселя (транзистора)", pfcid::kIpkMin, pfcid::kIpkMax},
+        {"Размах пульсации тока в дросселе", pfcid::kDIMin, pfcid::kDIMax},
+        {"Коэф. заполнения импульса", pfcid::kDMin, pfcid::kDMax},
+    };
+    int r = 1;
+    for (const Row& row : rows) {
+        g->addWidget(Caption(QString::fromUtf8(row.caption), box), r, 0);
+        g->addWidget(NewResult(box, row.min, 56), r, 1);
+        g->addWidget(NewResult(box, row.max, 56), r, 2);
+        ++r;
+    }
+    g->addWidget(Caption(QStringLiteral("Действующий ток (RMS) в выходной емкости (макс.)"), box), r, 0, 1, 2);
+    g->addWidget(NewResult(box, pfcid::kIcout, 56), r, 2);
+    g->setColumnStretch(0, 1);
+    g->setColumnMinimumWidth(3, 40);  // lines the values up with the groups above
+    return box;
+}
+
+void CBoostcoilDlg::BuildMenuAndButtons() {
+    m_menu = new QMenuBar(this);
+    struct Item {
+        int id;
+        const char* text;
+    };
+    for (const Item& item : {Item{bcid::kSchematicMenu, "Типовая схема корректора коэффициента мощности"},
+                             Item{bcid::kHelpMenu, "Помощь"}, Item{bcid::kAboutMenu, "О программе..."}}) {
+        QAction* a = m_menu->addAction(QString::fromUtf8(item.text));
+        a->setObjectName(ControlName(item.id));
+    }
+    layout()->setMenuBar(m_menu);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (const Item& item : {Item{bcid::kSave, "Сохранить"}, Item{bcid::kLoad, "Загрузить"},
+                             Item{bcid::kCalculate, "Рассчитать"}, Item{bcid::kExit, "Выход"}}) {
+        auto* b = Named(new QPushButton(QString::fromUtf8(item.text), this), item.id);
+        b->setMinimumWidth(100);
+        b->setAutoDefault(item.id == bcid::kCalculate);
+        b->setDefault(item.id == bcid::kCalculate);
+        buttons->addWidget(b);
+    }
+    static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+}
+
+}  // namespace fb

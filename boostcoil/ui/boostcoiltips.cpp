@@ -1,0 +1,65 @@
+// The main window's tooltips: three control tools and two areas of static results. The
+// areas are the widgets of a result row (caption, value, unit), which the pointer crosses.
+#include "boostcoil/ui/boostcoildlg.h"
+#include "boostcoil/ui/pfcfields.h"
+#include "common/ui/formbinding.h"
+#include "common/ui/tooltips.h"
+
+namespace fb {
+namespace {
+
+struct ControlTip {
+    int id;
+    const char* text;
+};
+
+const ControlTip kControlTips[] = {
+    {bcid::kJ, "Плотность тока зависит от условий охлаждения и от размеров сердечника."},
+    {bcid::kSave,
+     "Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для последующего "
+     "использования."},
+    {bcid::kLoad, "Загрузка сохраненных исходных данных из файла с расширеним .sav"},
+};
+
+struct AreaTip {
+    int tool;
+    const char* text;
+};
+
+// The peak-flux area's text is replaced by every calculation (it then carries the AC flux
+// amplitude).
+const AreaTip kAreaTips[] = {
+    {pfcid::kRequired,
+     "Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо делится "
+     "пополам между крайними стержнями сердечника."},
+    {pfcid::kBpk, "Амплитуда переменной составляющей индукции"},
+};
+
+}  // namespace
+
+void CBoostcoilDlg::RegisterTips() {
+    if (m_tips) return;
+    ui::TooltipSettings settings;
+    settings.maxWidth = 300;
+    m_tips = new ui::TooltipControl(this, settings);
+    for (const ControlTip& t : kControlTips) m_tips->setTip(ui::FindControl(this, t.id), QString::fromUtf8(t.text));
+    for (const AreaTip& a : kAreaTips) SetTool(a.tool, a.text);
+}
+
+void CBoostcoilDlg::SetTool(int toolId, const std::string& text) {
+    auto it = m_tools.find(toolId);
+    if (it == m_tools.end() || !m_tips) return;
+    for (QWidget* w : it->second) m_tips->setTip(w, QString::fromStdString(text));
+}
+
+QString CBoostcoilDlg::toolText(int toolId) const {
+    auto it = m_tools.find(toolId);
+    return it == m_tools.end() || it->second.empty() || !m_tips ? QString() : m_tips->tip(it->second.front());
+}
+
+std::vector<QWidget*> CBoostcoilDlg::toolWidgets(int toolId) const {
+    auto it = m_tools.find(toolId);
+    return it == m_tools.end() ? std::vector<QWidget*>() : it->second;
+}
+
+}  // namespace fb
