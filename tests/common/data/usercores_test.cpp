@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,7 +35,7 @@ TEST(UserCores, AppendKeepsCoresAddedByTheOtherProgram) {
 TEST(UserCores, ConcurrentAppendsFromTwoProcessesBothLand) {
     fbtest::TempDir dir;
     dir.write("Bases_Cores/UserFerritesCores.txt", "");
-    constexpr int kEach = 25;
+    constexpr int kEach = 200;
     std::vector<pid_t> children;
     for (int p = 0; p < 2; ++p) {
         const pid_t pid = ::fork();
@@ -52,7 +54,14 @@ TEST(UserCores, ConcurrentAppendsFromTwoProcessesBothLand) {
     }
     CCoreBase base;
     base.Load(dir.path(), kBigBuffer);
-    EXPECT_EQ(base.ListForShape(0).size(), 2u * kEach);
+    const std::vector<std::string> names = base.ListForShape(0);
+    ASSERT_EQ(names.size(), 2u * kEach);
+    // No record lost or doubled by the other process.
+    for (int p = 0; p < 2; ++p)
+        for (int i = 0; i < kEach; ++i) {
+            const std::string name = "E P" + std::to_string(p) + "-" + std::to_string(i);
+            EXPECT_EQ(std::count(names.begin(), names.end(), name), 1) << name;
+        }
 }
 
 TEST(UserCores, FailedAppendChangesNothing) {
