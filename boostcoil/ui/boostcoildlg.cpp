@@ -2,15 +2,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <cmath>
 
 #include "boostcoil/design/pfckeys.h"
@@ -32,13 +29,6 @@ namespace {
 
 const char* const kTitle = "Boostcoil - Расчет дросселя для корректора коэффициента мощности (Версия 2.0)";
 const char* const kSettingsName = "Boostcoil.ini";
-const char* const kHelpName = "ReadMe.txt";
-
-// The folder part of a path, up to and including its last "/".
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // The information text's lines end in CR LF; the text field wants single breaks.
 QString DisplayLines(const std::string& text) {
@@ -49,15 +39,7 @@ QString DisplayLines(const std::string& text) {
 
 }  // namespace
 
-CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kTitle));
-    // The form was laid out for a small dialog font; a larger desktop font would push it
-    // past the width of a 1366-pixel screen.
-    QFont small = font();
-    if (small.pointSizeF() > 9) {
-        small.setPointSizeF(9);
-        setFont(small);
-    }
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), parent) {
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
@@ -66,44 +48,23 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : QDialog(parent) {
 
 CBoostcoilDlg::~CBoostcoilDlg() = default;
 
-bool CBoostcoilDlg::Stop(const Message& message) {
-    ui::ShowMessage(this, message);
-    QDialog::reject();  // closes without writing the settings file
-    return false;
-}
-
 bool CBoostcoilDlg::Startup() {
     // 1-2. Icons and tooltips (the design constants are the engine's own).
     setWindowIcon(BoostcoilIcon());
     RegisterTips();
     // 3. The help file fixes the program folder and the data root above it.
-    QFile help(QString::fromUtf8(kHelpName));
-    if (!QFileInfo(help).isFile() || !help.open(QIODevice::ReadOnly))
-        return Stop(Warning("В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"));
-    m_programFolder = FolderOf(QFileInfo(help).absoluteFilePath().toStdString());
-    std::string parent = m_programFolder;
-    while (!parent.empty() && parent.back() == '/') parent.pop_back();
-    m_dataRoot = FolderOf(parent);
-    help.close();
-    m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
+    if (!LocateFolders()) return false;
     // 4. The wire table.
-    if (!m_wires.Load(m_dataRoot, kPfcSmallBuffer)) return Stop(CWireTable::MissingFileMessage(m_dataRoot));
+    if (!LoadWireTable(kPfcSmallBuffer)) return false;
     // 5-6. The settings (a missing file keeps the defaults), shown in the form.
     PfcDesignFile().Read(kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
     ShowModeLabels(m_in.yes_al);
     // 7. The material list.
-    m_materials = ListMaterials(m_dataRoot);
-    QComboBox* materials = m_coreGroup->materialCombo();
-    {
-        const QSignalBlocker block(materials);
-        for (const std::string& name : m_materials) materials->addItem(QString::fromStdString(name));
-    }
-    if (m_materials.empty())
-        return Stop(Warning("В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"));
+    if (!ListMaterialsInCombo()) return false;
     // 8. The material.
-    SelectMaterial();
+    SelectMaterial(m_in.mater, kPfcSmallBuffer);
     // 9. The core base and the core, whose selection runs the first design.
     ui::ShowMessages(this, m_cores.Load(m_dataRoot, kPfcCoreBuffer, true));
     FormToFields();
@@ -112,13 +73,6 @@ bool CBoostcoilDlg::Startup() {
     m_coreGroup->DisableCoreEdits();
     m_started = true;
     return true;
-}
-
-void CBoostcoilDlg::SelectMaterial() {
-    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
-    m_in.mater = choice.loadName;
-    m_coreGroup->ShowMaterial(choice.index);
-    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kPfcSmallBuffer);
 }
 
 void CBoostcoilDlg::ShowModeLabels(int yes_al) {
@@ -178,25 +132,15 @@ void CBoostcoilDlg::Calculate() {
 
 void CBoostcoilDlg::ShowResult(const PfcResult& result) {
     m_coreGroup->ShowRecord(result.core);  // the core texts with points and the volume
-    for (const auto& [id, text] : result.texts) {
-        if (id == pfcid::kInfo) {
-            m_info->setPlainText(DisplayLines(text));
-            continue;
-        }
-        auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
-    }
-    for (const auto& [id, text] : result.labels) {
-        auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
-    }
+    ShowTexts(result.texts);  // all but the information field, which is no label
+    auto info = result.texts.find(pfcid::kInfo);
+    if (info != result.texts.end()) m_info->setPlainText(DisplayLines(info->second));
+    ShowTexts(result.labels);
     for (const auto& [id, text] : result.tooltips) SetTool(id, text);
 }
 
 QString CBoostcoilDlg::controlText(int id) const {
-    if (id == pfcid::kInfo) return m_info->toPlainText();
-    auto it = m_controls.find(id);
-    return it == m_controls.end() ? QString() : it->second->text();
+    return id == pfcid::kInfo ? m_info->toPlainText() : DesignWindow::controlText(id);
 }
 
 void CBoostcoilDlg::OnGapRadio() {
@@ -255,7 +199,7 @@ void CBoostcoilDlg::Load() {
     if (dialog.exec() == QDialog::Accepted && PfcDesignFile().Read(dialog.filePath(), m_in)) {
         FieldsToForm();
         ShowModeLabels(m_in.yes_al);
-        SelectMaterial();
+        SelectMaterial(m_in.mater, kPfcSmallBuffer);
         m_coreGroup->SelectByName(m_in.core);  // designs, unless an add mode is on
         m_coreGroup->UpdatePicture();
     }

@@ -2,18 +2,14 @@
 // results with the supply table in the middle, the core group on the right, the four buttons
 // below and the menu bar on top. Every control whose ID the program uses carries it in its
 // object name ("id1055").
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -21,34 +17,17 @@
 #include "boostcoil/ui/pfcfields.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/ui/coregroup.h"
+#include "common/ui/formwidgets.h"
 
 namespace fb {
 namespace {
 
+using ui::Caption;
 using ui::ControlName;
+using ui::Heading;
+using ui::Named;
 
-QLineEdit* Edit(QWidget* parent, int id, int width = 56) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(ControlName(id));
-    e->setFixedWidth(width);
-    return e;
-}
-
-template <class W>
-W* Named(W* w, int id) {
-    w->setObjectName(ControlName(id));
-    return w;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-QLabel* Heading(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
+QLineEdit* Edit(QWidget* parent, int id, int width = 56) { return ui::NewEdit(parent, id, width); }
 
 QGridLayout* Grid(QWidget* parent) {
     auto* g = new QGridLayout(parent);
@@ -136,20 +115,11 @@ QWidget* CBoostcoilDlg::BuildInputs() {
 }
 
 QLabel* CBoostcoilDlg::NewResult(QWidget* parent, int id, int minWidth) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(ControlName(id));
-    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    l->setMinimumWidth(minWidth);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_controls[id] = l;
-    return l;
+    return m_controls[id] = ui::NewResultLabel(parent, id, minWidth);
 }
 
 QLabel* CBoostcoilDlg::NewLabel(QWidget* parent, int id, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(ControlName(id));
-    m_controls[id] = l;
-    return l;
+    return m_controls[id] = Named(new QLabel(text, parent), id);
 }
 
 QWidget* CBoostcoilDlg::BuildCoreResults() {
@@ -157,9 +127,7 @@ QWidget* CBoostcoilDlg::BuildCoreResults() {
     QGridLayout* g = Grid(box);
     auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), box), bcid::kGapRadio);
     auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), box), bcid::kAlRadio);
-    auto* mode = new QButtonGroup(this);
-    mode->addButton(gap, 0);
-    mode->addButton(al, 1);
+    ui::RadioPair(this, gap, al);
     g->addWidget(gap, 0, 0);
     g->addWidget(al, 1, 0);
     g->addWidget(Edit(box, bcid::kZazor, 64), 0, 1, 2, 1, Qt::AlignVCenter);
@@ -261,29 +229,13 @@ QWidget* CBoostcoilDlg::BuildSupplyTable() {
 }
 
 void CBoostcoilDlg::BuildMenuAndButtons() {
-    m_menu = new QMenuBar(this);
-    struct Item {
-        int id;
-        const char* text;
-    };
-    for (const Item& item : {Item{bcid::kSchematicMenu, "Типовая схема корректора коэффициента мощности"},
-                             Item{bcid::kHelpMenu, "Помощь"}, Item{bcid::kAboutMenu, "О программе..."}}) {
-        QAction* a = m_menu->addAction(QString::fromUtf8(item.text));
-        a->setObjectName(ControlName(item.id));
-    }
-    layout()->setMenuBar(m_menu);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (const Item& item : {Item{bcid::kSave, "Сохранить"}, Item{bcid::kLoad, "Загрузить"},
-                             Item{bcid::kCalculate, "Рассчитать"}, Item{bcid::kExit, "Выход"}}) {
-        auto* b = Named(new QPushButton(QString::fromUtf8(item.text), this), item.id);
-        b->setMinimumWidth(100);
-        b->setAutoDefault(item.id == bcid::kCalculate);
-        b->setDefault(item.id == bcid::kCalculate);
-        buttons->addWidget(b);
-    }
-    static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+    m_menu = ui::AddMenuBar(this, {{bcid::kSchematicMenu, "Типовая схема корректора коэффициента мощности"},
+                                   {bcid::kHelpMenu, "Помощь"},
+                                   {bcid::kAboutMenu, "О программе..."}});
+    ui::AddButtonRow(this,
+                     {{bcid::kSave, "Сохранить"}, {bcid::kLoad, "Загрузить"}, {bcid::kCalculate, "Рассчитать"},
+                      {bcid::kExit, "Выход"}},
+                     bcid::kCalculate);
 }
 
 }  // namespace fb

@@ -46,20 +46,4 @@ void CBoostcoilDlg::RegisterTips() {
     for (const AreaTip& a : kAreaTips) SetTool(a.tool, a.text);
 }
 
-void CBoostcoilDlg::SetTool(int toolId, const std::string& text) {
-    auto it = m_tools.find(toolId);
-    if (it == m_tools.end() || !m_tips) return;
-    for (QWidget* w : it->second) m_tips->setTip(w, QString::fromStdString(text));
-}
-
-QString CBoostcoilDlg::toolText(int toolId) const {
-    auto it = m_tools.find(toolId);
-    return it == m_tools.end() || it->second.empty() || !m_tips ? QString() : m_tips->tip(it->second.front());
-}
-
-std::vector<QWidget*> CBoostcoilDlg::toolWidgets(int toolId) const {
-    auto it = m_tools.find(toolId);
-    return it == m_tools.end() ? std::vector<QWidget*>() : it->second;
-}
-
 }  // namespace fb

@@ -1,14 +1,13 @@
 #include "boostcoil/ui/hints.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "boostcoil/ui/pictures.h"
+#include "common/ui/formwidgets.h"
 
 namespace fb {
 
@@ -26,20 +25,7 @@ CHints::CHints(QWidget* parent) : QDialog(parent) {
     m_picture->setObjectName(QStringLiteral("schematic"));
     m_picture->setPixmap(pixmap);
     m_picture->setFixedSize(kPictureWidth, kPictureHeight);
-
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);  // Cyrillic letters
-    ok->setObjectName(QStringLiteral("id1"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_picture);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ui::LayOutAboveOk(this, m_picture)->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace fb

@@ -1,12 +1,10 @@
 #include "common/ui/helpwindow.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "common/data/textfile.h"
 #include "common/ui/dialogunits.h"
+#include "common/ui/formwidgets.h"
 #include "common/ui/messageseam.h"
 
 namespace fb::ui {
@@ -17,18 +15,7 @@ CHelpDlg::CHelpDlg(const HelpConfig& config, QWidget* parent) : QDialog(parent),
     m_edit->setObjectName(QStringLiteral("id1007"));
     m_edit->setReadOnly(true);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);  // Cyrillic letters, as on the form
-    ok->setObjectName(QStringLiteral("id1"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_edit);
-    layout->addLayout(buttons);
+    LayOutAboveOk(this, m_edit);
     resize(DialogUnitsToPixels(this, config.widthDu, config.heightDu));
 }
 

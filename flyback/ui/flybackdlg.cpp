@@ -3,15 +3,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -32,30 +29,15 @@ namespace {
 
 const char* const kTitle = "Flyback - Программа расчета трансформатора обратноходового преобразователя (Версия 7.1)";
 const char* const kSettingsName = "Flyback.ini";
-const char* const kHelpName = "ReadMe.txt";
 
 template <class W>
 W* Control(const QWidget* form, int id) {
     return static_cast<W*>(ui::FindControl(form, id));
 }
 
-// The folder part of a path, up to and including its last "/".
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kTitle));
-    // The form was laid out for a small dialog font; a larger desktop font would push it
-    // past the width of a 1366-pixel screen.
-    QFont small = font();
-    if (small.pointSizeF() > 9) {
-        small.setPointSizeF(9);
-        setFont(small);
-    }
+CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), parent) {
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
@@ -64,42 +46,21 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : QDialog(parent) {
 
 CFlybackDlg::~CFlybackDlg() = default;
 
-bool CFlybackDlg::Stop(const Message& message) {
-    ui::ShowMessage(this, message);
-    QDialog::reject();  // closes without writing the settings file
-    return false;
-}
-
 bool CFlybackDlg::Startup() {
     // 1-3. Icons and tooltips.
     setWindowIcon(FlybackIcon());
     RegisterTips();
     // 4. The help file fixes the program folder and the data root above it.
-    QFile help(QString::fromUtf8(kHelpName));
-    if (!QFileInfo(help).isFile() || !help.open(QIODevice::ReadOnly))
-        return Stop(Warning("В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"));
-    m_programFolder = FolderOf(QFileInfo(help).absoluteFilePath().toStdString());
-    std::string parent = m_programFolder;
-    while (!parent.empty() && parent.back() == '/') parent.pop_back();
-    m_dataRoot = FolderOf(parent);
-    help.close();
-    m_coreGroup->SetDataRoot(m_dataRoot);
+    if (!LocateFolders()) return false;
     // 5. The wire table.
-    if (!m_wires.Load(m_dataRoot, kBigBuffer)) return Stop(CWireTable::MissingFileMessage(m_dataRoot));
+    if (!LoadWireTable(kBigBuffer)) return false;
     // 6-8. The settings (a missing file keeps the defaults), shown in the form.
     FlybackDesignFile().Read(kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
     RefreshDependentStates();
     // 9. The material list.
-    m_materials = ListMaterials(m_dataRoot);
-    QComboBox* materials = m_coreGroup->materialCombo();
-    {
-        const QSignalBlocker block(materials);
-        for (const std::string& name : m_materials) materials->addItem(QString::fromStdString(name));
-    }
-    if (m_materials.empty())
-        return Stop(Warning("В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"));
+    if (!ListMaterialsInCombo()) return false;
     // 10-11. The material, the core base, the core and with it the first design.
     LoadMaterialsAndCores();
     // 12. The core fields are display only until an add mode enables some.
@@ -108,17 +69,10 @@ bool CFlybackDlg::Startup() {
 }
 
 void CFlybackDlg::LoadMaterialsAndCores() {
-    SelectAndLoadMaterial();
+    SelectMaterial(m_in.mater, kBigBuffer);
     ui::ShowMessages(this, m_cores.Load(m_dataRoot, kBigBuffer, true));
     FormToFields();
     m_coreGroup->SelectByName(m_in.core);
-}
-
-void CFlybackDlg::SelectAndLoadMaterial() {
-    const MaterialChoice choice = SelectInitial(m_materials, m_in.mater);
-    m_in.mater = choice.loadName;
-    m_coreGroup->ShowMaterial(choice.index);
-    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, kBigBuffer);
 }
 
 void CFlybackDlg::RefreshDependentStates() {
@@ -170,14 +124,8 @@ void CFlybackDlg::Calculate() {
 }
 
 void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
-    for (const auto& [id, text] : outcome.results) {
-        auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
-    }
-    for (const auto& [id, text] : outcome.labels) {
-        auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
-    }
+    ShowTexts(outcome.results);
+    ShowTexts(outcome.labels);
     for (const auto& [id, text] : outcome.tooltips) SetTool(id, text);
 }
 
@@ -201,11 +149,6 @@ void CFlybackDlg::reject() {
     FormToFields();
     SaveSettings(true);
     QDialog::reject();
-}
-
-QString CFlybackDlg::controlText(int id) const {
-    auto it = m_controls.find(id);
-    return it == m_controls.end() ? QString() : it->second->text();
 }
 
 void CFlybackDlg::OnDC() {
@@ -324,7 +267,7 @@ void CFlybackDlg::OnLoad() {
     if (!FlybackDesignFile().Read(dialog.filePath(), m_in)) return;  // unreadable: nothing changes
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
-    SelectAndLoadMaterial();
+    SelectMaterial(m_in.mater, kBigBuffer);
     RefreshDependentStates();
     m_coreGroup->SelectByName(m_in.core);  // designs unless an add mode is set
     m_coreGroup->UpdatePicture();

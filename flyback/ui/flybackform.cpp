@@ -1,20 +1,17 @@
 // The main form's layout: inputs on the left, results in the middle, the core group on the
 // right, the four buttons below and the menu bar on top. Every control whose ID the program
 // uses carries it in its object name ("id1082").
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "common/ui/coregroup.h"
+#include "common/ui/formwidgets.h"
 #include "flyback/ui/flybackdlg.h"
 #include "flyback/ui/formfields.h"
 #include "flyback/ui/pictures.h"
@@ -22,43 +19,18 @@
 namespace fb {
 namespace {
 
+using ui::Caption;
 using ui::ControlName;
+using ui::Heading;
+using ui::Named;
 
-QLineEdit* Edit(QWidget* parent, int id, int width = 48) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(ControlName(id));
-    e->setFixedWidth(width);
-    return e;
-}
-
-template <class W>
-W* Named(W* w, int id) {
-    w->setObjectName(ControlName(id));
-    return w;
-}
-
-QLabel* Heading(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-QLabel* Caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+QLineEdit* Edit(QWidget* parent, int id, int width = 48) { return ui::NewEdit(parent, id, width); }
 
 QGridLayout* Grid(QWidget* parent) {
     auto* g = new QGridLayout(parent);
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(2);
-    return g;
-}
-
-QButtonGroup* Pair(QObject* owner, QRadioButton* a, QRadioButton* b) {
-    auto* g = new QButtonGroup(owner);
-    g->addButton(a, 0);
-    g->addButton(b, 1);
     return g;
 }
 
@@ -97,7 +69,7 @@ QWidget* CFlybackDlg::BuildInputs() {
     };
     auto* dc = Named(new QRadioButton(QStringLiteral("DC"), primary), ctl::kDC);
     auto* ac = Named(new QRadioButton(QStringLiteral("AC"), primary), ctl::kAC);
-    Pair(this, dc, ac);
+    ui::RadioPair(this, dc, ac);
     row(QStringLiteral("Питание (мин., ном., макс.), В"),
         {Edit(primary, 1045, 34), Edit(primary, 1048, 34), Edit(primary, 1044, 34), dc, ac});
     row(QStringLiteral("Частота преобразования, кГц"), {Edit(primary, ctl::kFconv)});
@@ -106,7 +78,7 @@ QWidget* CFlybackDlg::BuildInputs() {
     row(QStringLiteral("Макс. допуст. напряжение на ключе, В"), {Edit(primary, 1052)});
     auto* rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio);
     auto* unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio);
-    Pair(this, unasRadio, rdsRadio);
+    ui::RadioPair(this, unasRadio, rdsRadio);
     row(QStringLiteral("Сопротивление канала Rds(on), Ом"), {Edit(primary, ctl::kRds), rdsRadio});
     row(QStringLiteral("Напряжение насыщения Uнас., В"), {Edit(primary, ctl::kUnas), unasRadio});
     row(QStringLiteral("Плотность тока, А/мм2"), {Edit(primary, 1061)});
@@ -134,13 +106,7 @@ QWidget* CFlybackDlg::BuildInputs() {
 }
 
 QLabel* CFlybackDlg::NewResult(QWidget* parent, int id, int minWidth) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(ControlName(id));
-    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    l->setMinimumWidth(minWidth);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_controls[id] = l;
-    return l;
+    return m_controls[id] = ui::NewResultLabel(parent, id, minWidth);
 }
 
 QWidget* CFlybackDlg::BuildResults() {
@@ -152,7 +118,7 @@ QWidget* CFlybackDlg::BuildResults() {
     QGridLayout* g = Grid(top);
     auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), top), ctl::kGapRadio);
     auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), top), ctl::kAlRadio);
-    Pair(this, gap, al);
+    ui::RadioPair(this, gap, al);
     g->addWidget(gap, 0, 0, 1, 2);
     g->addWidget(al, 1, 0, 1, 2);
     g->addWidget(Edit(top, ctl::kZazor, 60), 0, 2, 2, 1, Qt::AlignVCenter);
@@ -255,29 +221,12 @@ QWidget* CFlybackDlg::BuildResultTables(QWidget* box) {
 }
 
 void CFlybackDlg::BuildMenuAndButtons() {
-    m_menu = new QMenuBar(this);
-    struct Item {
-        int id;
-        const char* text;
-    };
-    for (const Item& item : {Item{ctl::kClamperMenu, "Расчеты RCD клампера"}, Item{ctl::kHelpMenu, "Помощь"},
-                             Item{ctl::kAboutMenu, "О программе..."}}) {
-        QAction* a = m_menu->addAction(QString::fromUtf8(item.text));
-        a->setObjectName(ControlName(item.id));
-    }
-    layout()->setMenuBar(m_menu);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (const Item& item : {Item{ctl::kLoad, "Загрузить"}, Item{ctl::kSave, "Сохранить"},
-                             Item{ctl::kCalculate, "Рассчитать"}, Item{ctl::kExit, "Выход"}}) {
-        auto* b = Named(new QPushButton(QString::fromUtf8(item.text), this), item.id);
-        b->setMinimumWidth(100);
-        b->setAutoDefault(item.id == ctl::kCalculate);
-        b->setDefault(item.id == ctl::kCalculate);
-        buttons->addWidget(b);
-    }
-    static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+    m_menu = ui::AddMenuBar(
+        this, {{ctl::kClamperMenu, "Расчеты RCD клампера"}, {ctl::kHelpMenu, "Помощь"}, {ctl::kAboutMenu, "О программе..."}});
+    ui::AddButtonRow(this,
+                     {{ctl::kLoad, "Загрузить"}, {ctl::kSave, "Сохранить"}, {ctl::kCalculate, "Рассчитать"},
+                      {ctl::kExit, "Выход"}},
+                     ctl::kCalculate);
 }
 
 }  // namespace fb

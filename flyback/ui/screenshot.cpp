@@ -1,35 +1,10 @@
 // Renders the main window after start-up to a PNG, for the documentation:
 //   flyback-screenshot <data root> <output.png>
-// The data root is copied into a temporary folder first (without settings files), so the
-// picture shows a first start with the shipped data and nothing of the user's is touched.
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QPixmap>
-#include <QTemporaryDir>
 #include <cstdio>
 
-#include "common/ui/messageseam.h"
+#include "common/ui/screenshot.h"
 #include "flyback/ui/flybackdlg.h"
-
-namespace {
-
-bool CopyDataRoot(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString rel = QDir(from).relativeFilePath(file);
-        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini"))) continue;
-        const QString target = to + QLatin1Char('/') + rel;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFile::copy(file, target)) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
@@ -38,26 +13,10 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString source = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString output = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    QTemporaryDir temp;
-    if (!temp.isValid() || !CopyDataRoot(source, temp.path()) || !QDir::setCurrent(temp.path() + "/Flyback")) {
-        std::fprintf(stderr, "cannot prepare a copy of %s\n", argv[1]);
-        return 1;
-    }
-    fb::ui::MessageRecorder messages;  // a modal box would wait for a click that never comes
-    fb::ui::ScopedMessageSeam seam(&messages);
+    const QString output = fb::ui::AbsoluteArgument(argv[2]);
+    fb::ui::ScreenshotStage stage;
+    if (!stage.Prepare(argv[1], "Flyback")) return 1;
     fb::CFlybackDlg window;
-    const bool started = window.Startup();
-    for (const auto& m : messages.entries())
-        std::fprintf(stderr, "%s: %s\n", qPrintable(m.caption), qPrintable(m.text));
-    if (!started) return 1;
-    window.show();
-    app.processEvents();
-    if (!window.grab().save(output)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[2]);
-        return 1;
-    }
-    std::printf("%s: %dx%d\n", qPrintable(output), window.width(), window.height());
-    return 0;
+    if (!stage.Show(window)) return 1;
+    return fb::ui::SaveScreenshot(window, output, argv[2]) ? 0 : 1;
 }

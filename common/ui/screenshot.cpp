@@ -1,0 +1,65 @@
+#include "common/ui/screenshot.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+
+#include "common/ui/designwindow.h"
+
+namespace fb::ui {
+namespace {
+
+bool CopyDataRoot(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString rel = QDir(from).relativeFilePath(file);
+        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini"))) continue;
+        const QString target = to + QLatin1Char('/') + rel;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(file, target)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+ScreenshotStage::ScreenshotStage() : m_seam(&m_messages) {}
+
+bool ScreenshotStage::Prepare(const char* dataRoot, const char* program) {
+    const QString source = AbsoluteArgument(dataRoot);
+    if (!m_temp.isValid() || !CopyDataRoot(source, m_temp.path()) ||
+        !QDir::setCurrent(m_temp.path() + QLatin1Char('/') + QLatin1String(program))) {
+        std::fprintf(stderr, "cannot prepare a copy of %s\n", dataRoot);
+        return false;
+    }
+    return true;
+}
+
+bool ScreenshotStage::Show(DesignWindow& window) {
+    const bool started = window.Startup();
+    for (const auto& m : m_messages.entries())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(m.caption), qPrintable(m.text));
+    if (!started) return false;
+    window.show();
+    QApplication::processEvents();
+    return true;
+}
+
+bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPath) {
+    if (!widget.grab().save(output)) {
+        std::fprintf(stderr, "cannot write %s\n", shownPath);
+        return false;
+    }
+    std::printf("%s: %dx%d\n", qPrintable(output), widget.width(), widget.height());
+    return true;
+}
+
+QString AbsoluteArgument(const char* path) { return QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath(); }
+
+}  // namespace fb::ui

@@ -1,0 +1,41 @@
+#pragma once
+// The tools that render a main window to a PNG for the documentation. The data root is copied
+// into a temporary folder first (without settings files), so the picture shows a first start
+// with the shipped data and nothing of the user's is touched.
+#include <QTemporaryDir>
+
+#include "common/ui/messageseam.h"
+
+class QString;
+class QWidget;
+
+namespace fb::ui {
+
+class DesignWindow;
+
+// The copy of the data root a window starts in; message boxes are recorded for the life of
+// the stage, since a modal box would wait for a click that never comes.
+class ScreenshotStage {
+public:
+    ScreenshotStage();
+    // Copies the data root `dataRoot` (as given on the command line) and enters its folder
+    // `program`; false, after saying so, when that fails.
+    bool Prepare(const char* dataRoot, const char* program);
+    // Runs the window's start-up, prints its messages to stderr, then shows the window and
+    // lets it draw; false when the start-up stopped.
+    bool Show(DesignWindow& window);
+
+private:
+    QTemporaryDir m_temp;
+    MessageRecorder m_messages;
+    ScopedMessageSeam m_seam;
+};
+
+// Writes the widget as drawn to `output` (an absolute path) and prints its path and size;
+// false, naming `shownPath`, when the file cannot be written.
+bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPath);
+
+// A path given on the command line, made absolute against the current folder.
+QString AbsoluteArgument(const char* path);
+
+}  // namespace fb::ui

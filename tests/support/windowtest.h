@@ -1,0 +1,142 @@
+#pragma once
+// What the window tests of both programs share: a small data root of the test's own in a
+// temporary folder, the current folder set to its program folder, controls found by ID, and a
+// fixture that starts a window with a message recorder in place of the message boxes.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "common/ui/formbinding.h"
+#include "common/ui/messageseam.h"
+#include "support/tempdir.h"
+
+namespace fbtest {
+
+// Windows-1251 text with CR LF from lines written with "\n" (ASCII content).
+inline std::string Crlf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// N87-like losses, mW/cm³, with `loss` at 100 kHz and 50 mT: the test materials differ there.
+inline std::string TestMaterial(const std::string& loss) {
+    return "Bmax = 0.31\nBmmax = 0.19\nmu = 2200\n\n"
+           "[Flux density]\nB1 = 50\nB2 = 100\nB3 = 200\n\n"
+           "[Frequencies]\nF1 = 25\nF2 = 50\nF3 = 100\nF4 = 200\nF5 = 300\n\n"
+           "[F_25]\nB_50 = 1.216\nB_100 = 7.556\nB_200 = 59.74\n\n"
+           "[F_50]\nB_50 = 2.736\nB_100 = 17.66\nB_200 = 143\n\n"
+           "[F_100]\nB_50 = " + loss + "\nB_100 = 53.2\nB_200 = 381.2\n\n"
+           "[F_200]\nB_50 = 28.95\nB_100 = 171\nB_200 = 1152\n\n"
+           "[F_300]\nB_50 = 70.91\nB_100 = 383.1\nB_200 = 2311\n";
+}
+
+// Twenty wire diameters, each insulated 0.005 mm thicker.
+inline std::string TestWires() {
+    const char* d[] = {"0.05", "0.063", "0.08", "0.1", "0.125", "0.16", "0.2", "0.25", "0.28", "0.3",
+                       "0.355", "0.4", "0.45", "0.5", "0.56", "0.63", "0.71", "0.8", "0.9", "1"};
+    std::string out;
+    for (int i = 0; i < 20; ++i) {
+        const std::string n = std::to_string(i + 1);
+        out += "d" + n + " = " + d[i] + "\ndiz" + n + " = " + d[i] + "5\n";
+    }
+    return out;
+}
+
+// A data root with the wire table, the core base `cores`, the materials "N87 Epcos" and
+// "N97 Epcos" (loss table up to 300 kHz) and the help file of the program folder `program`.
+class WindowDataRoot {
+public:
+    WindowDataRoot(const std::string& program, const std::string& cores) : m_program(program) {
+        m_dir.write("Wire.txt", Crlf(TestWires()));
+        m_dir.write("Bases_Cores/FerritesCores.txt", Crlf(cores));
+        m_dir.write("Ferrites_Materials/N87 Epcos.txt", Crlf(TestMaterial("7.639")));
+        m_dir.write("Ferrites_Materials/N97 Epcos.txt", Crlf(TestMaterial("5.5")));
+        m_dir.write(program + "/ReadMe.txt", Crlf("Help text\n"));
+    }
+    const TempDir& dir() const { return m_dir; }
+    std::string root() const { return m_dir.path() + "/"; }
+    std::string programFolder() const { return m_dir.path() + "/" + m_program + "/"; }
+    void write(const std::string& rel, const std::string& text) const { m_dir.write(rel, text); }
+    void remove(const std::string& rel) const { std::filesystem::remove_all(m_dir.file(rel)); }
+    std::string read(const std::string& rel) const { return m_dir.read(rel); }
+    bool exists(const std::string& rel) const { return m_dir.exists(rel); }
+
+private:
+    TempDir m_dir;
+    std::string m_program;
+};
+
+// Enters a folder for the life of a scope.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder) : m_previous(QDir::currentPath()) {
+        std::filesystem::create_directories(folder);
+        QDir::setCurrent(QString::fromStdString(folder));
+    }
+    ~CurrentFolder() { QDir::setCurrent(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    QString m_previous;
+};
+
+// Finds a control by its ID; a missing one, or one of another type, fails loudly instead of
+// crashing later.
+template <class W>
+W* Ctl(const QWidget* form, int id) {
+    W* w = qobject_cast<W*>(fb::ui::FindControl(form, id));
+    if (!w) throw std::runtime_error("control " + std::to_string(id) + " has another type");
+    return w;
+}
+
+// The text an edit, result, label or combo box shows; nothing for other controls.
+inline std::optional<QString> ShownText(const QWidget* form, int id) {
+    QWidget* w = fb::ui::FindControl(form, id);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    return std::nullopt;
+}
+
+// A window test: data root, current folder, message recorder; start() runs the start-up.
+template <class Window, class Data>
+class WindowTestOf : public ::testing::Test {
+protected:
+    WindowTestOf() : m_folder(data.programFolder()), m_seam(&messages) {}
+    bool start() {
+        window = std::make_unique<Window>();
+        return window->Startup();
+    }
+    // Types into an edit as the user does.
+    void type(int id, const QString& s) {
+        auto* edit = Ctl<QLineEdit>(window.get(), id);
+        edit->clear();
+        QTest::keyClicks(edit, s);
+    }
+    void click(int id) { Ctl<QAbstractButton>(window.get(), id)->click(); }
+
+    Data data;
+    fb::ui::MessageRecorder messages;
+    std::unique_ptr<Window> window;
+
+private:
+    CurrentFolder m_folder;
+    fb::ui::ScopedMessageSeam m_seam;
+};
+
+}  // namespace fbtest
