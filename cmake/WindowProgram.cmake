@@ -1,0 +1,31 @@
+# A window program: its library (shared with the window tests), the program in its folder of
+# the runnable data root with a .desktop file and icon there, and the tool that renders the
+# window to a picture. The library holds every source of the folder but main.cpp and
+# screenshot.cpp.
+#   fb_window_program(<program> <folder> <library> <engine> <resource name>)
+function(fb_window_program program folder library engine resource)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  list(REMOVE_ITEM sources ${dir}/main.cpp ${dir}/screenshot.cpp)
+  add_library(${library} STATIC ${sources} ${PROJECT_SOURCE_DIR}/resources/${resource}.qrc)
+  target_link_libraries(${library} PUBLIC fbui ${engine})
+
+  add_executable(${program} ${dir}/main.cpp)
+  target_link_libraries(${program} PRIVATE ${library})
+  set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${FB_ROOT}/${folder})
+  add_dependencies(${program} fb-data-root)
+
+  add_executable(${resource}-screenshot ${dir}/screenshot.cpp)
+  target_link_libraries(${resource}-screenshot PRIVATE ${library})
+
+  # The desktop file starts the program in its own folder, where its help file fixes the data root.
+  set(FB_DESKTOP_FOLDER ${FB_ROOT}/${folder})
+  configure_file(${dir}/${resource}.desktop.in ${FB_ROOT}/${folder}/${resource}.desktop @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/${resource}/icon.svg ${FB_ROOT}/${folder}/${resource}.svg COPYONLY)
+  set(installed "\${CMAKE_INSTALL_PREFIX}/${FB_INSTALL_ROOT}/${folder}")
+  install(CODE "
+    set(FB_DESKTOP_FOLDER \"${installed}\")
+    configure_file(\"${dir}/${resource}.desktop.in\"
+                   \"\$ENV{DESTDIR}${installed}/${resource}.desktop\" @ONLY)
+  ")
+endfunction()
