@@ -1,0 +1,131 @@
+#include "common/analysis/lossanalysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/analysis/dowell.h"
+#include "common/analysis/thermal.h"
+#include "common/data/numbers.h"
+
+namespace fb {
+namespace {
+
+// Porosity below this leaves Dowell's one-dimensional field a poor approximation.
+constexpr double kMinPorosity = 0.5;
+// Passes of the copper-temperature loop; each changes the copper loss by α·ΔT·(change), so a
+// handful settles to 0.01 K unless the part runs away thermally.
+constexpr int kThermalPasses = 12;
+
+struct Prepared {
+    HarmonicContent harmonics;
+    double delta1At20 = 0;  // penetration ratio at the fundamental for resistivity at 20 °C
+};
+
+void Note(LossAnalysis& a, std::string text) { a.notes.push_back(std::move(text)); }
+
+// Copper loss of every winding at temperature T; returns the sum.
+double CopperAt(double T, double fSwitch, std::vector<WindingResult>& results, const std::vector<Prepared>& prep,
+                double mlt) {
+    const double rho = CopperResistivity(T);
+    // δ ∝ √ρ, so Δ scales by √(ρ20/ρ).
+    const double scale = std::sqrt(kRho20 / rho);
+    double sum = 0;
+    for (size_t k = 0; k < results.size(); ++k) {
+        WindingResult& w = results[k];
+        w.Rdc = DcResistance(w.turns, mlt, w.strands, w.wire_mm, rho);
+        w.acFactor = fSwitch > 0 ? HarmonicAcFactor(prep[k].harmonics, prep[k].delta1At20 * scale, w.dowellM) : 1.0;
+        w.Rac = w.Rdc * w.acFactor;
+        w.loss = w.Rac * w.Irms * w.Irms;
+        sum += w.loss;
+    }
+    return sum;
+}
+
+void Leakage(LossAnalysis& a, const std::vector<WindingSpec>& specs, double mlt, double width, double gap) {
+    double Np = 0;
+    int primaries = 0;
+    for (const WindingSpec& s : specs)
+        if (s.primary) Np += s.turns, ++primaries;
+    if (primaries == 0 || primaries == static_cast<int>(specs.size())) return;
+    std::vector<double> heights;
+    for (const WindingResult& w : a.windings) heights.push_back(w.build.build_mm);
+    // A primary in two halves around the secondaries has two interfaces with them.
+    const int interfaces = (primaries >= 2 && specs.front().primary && specs.back().primary) ? 2 : 1;
+    a.leakage_uH = LeakageInductance(Np, mlt, width, heights, gap * (specs.size() - 1), interfaces);
+    a.hasLeakage = true;
+}
+
+}  // namespace
+
+LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwitch, double coreLoss,
+                             const CoreGeometry& g, const LossOptions& o) {
+    LossAnalysis a;
+    a.coreLoss = coreLoss;
+    a.ambient = o.ambient_C;
+    a.riseLimit = o.riseLimit_K;
+    a.formerHeight = g.bobbinHeight;
+    a.geometryEstimated = g.estimated;
+    const double width = g.bobbinWidth - 2 * o.margin_mm;
+    if (!(g.bobbinWidth > 0) || !(g.bobbinHeight > 0) || !(g.mlt > 0) || !(width > 0)) {
+        Note(a, "Нет размеров каркаса (ширина, высота намотки, длина витка) или поля по краям не оставляют места: "
+                "намотка и потери не рассчитаны.");
+        return a;
+    }
+    a.valid = true;
+    if (g.estimated) Note(a, "Размеры каркаса оценены по Ae, An и le сердечника, а не взяты из данных.");
+
+    std::vector<Prepared> prep(specs.size());
+    const double delta20 = SkinDepth(fSwitch, kRho20);
+    a.fits = true;
+    for (size_t k = 0; k < specs.size(); ++k) {
+        const WindingSpec& s = specs[k];
+        WindingResult w;
+        w.name = s.name;
+        w.turns = s.turns;
+        w.strands = std::max(s.strands, 1.0);
+        w.wire_mm = s.wire_mm;
+        w.insulated_mm = std::max(s.insulated_mm, s.wire_mm);
+        w.build = BuildLayers(w.turns, w.strands, w.insulated_mm, width);
+        if (!w.build.fits) a.fits = false;
+        a.build += w.build.build_mm + (k > 0 ? o.InsulationGap() : 0);
+        // Copper across the fullest layer: its turns, each √strands wires of the equal-area square.
+        const double across = std::min(w.turns, double(w.build.turnsPerLayer)) * std::sqrt(w.strands);
+        w.porosity = std::min(1.0, across * std::sqrt(M_PI / 4) * w.wire_mm / g.bobbinWidth);
+        w.dowellM = w.build.layers * std::sqrt(w.strands) * (s.fieldSplit ? 0.5 : 1.0);
+        prep[k].harmonics = Harmonics(s.current, o.harmonics);
+        prep[k].harmonics.dc2 += s.lineRms2;
+        prep[k].harmonics.total2 += s.lineRms2;
+        prep[k].delta1At20 = PenetrationRatio(w.wire_mm, delta20, w.porosity);
+        w.Irms = std::sqrt(prep[k].harmonics.total2);
+        if (w.build.fits && w.porosity < kMinPorosity)
+            Note(a, w.name + ": слой заполнен на " + F0(w.porosity * 100) +
+                        " % ширины — модель Доуэлла для неполных слоев приближенная.");
+        a.windings.push_back(w);
+    }
+    if (a.build > g.bobbinHeight) a.fits = false;
+    a.buildFill = a.build / g.bobbinHeight;
+
+    double T = o.ambient_C;
+    ConvectionRise rise;
+    for (int pass = 0; pass < kThermalPasses; ++pass) {
+        a.copperLoss = CopperAt(T, fSwitch, a.windings, prep, g.mlt);
+        rise = TemperatureRise(coreLoss + a.copperLoss, g.surface);
+        const double next = o.ambient_C + rise.deltaT;
+        const bool settled = std::fabs(next - T) < 0.01;
+        T = next;
+        if (settled) break;
+    }
+    a.copperLoss = CopperAt(T, fSwitch, a.windings, prep, g.mlt);
+    a.totalLoss = coreLoss + a.copperLoss;
+    rise = TemperatureRise(a.totalLoss, g.surface);
+    a.rise = rise.deltaT;
+    a.hotSpot = o.ambient_C + a.rise;
+    if (!(g.surface > 0)) Note(a, "Нет площади поверхности сердечника: нагрев не рассчитан.");
+    else if (!rise.InRange())
+        Note(a, "Плотность потерь " + F1(rise.density) +
+                    " мВт/см² вне диапазона формулы естественного охлаждения (10…600 мВт/см²).");
+    Leakage(a, specs, g.mlt, width, o.InsulationGap());
+    return a;
+}
+
+}  // namespace fb
