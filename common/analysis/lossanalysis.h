@@ -7,6 +7,7 @@
 #include "common/analysis/waveform.h"
 #include "common/analysis/windingbuild.h"
 #include "common/data/coregeometry.h"
+#include "common/data/wiretable.h"
 
 namespace fb {
 
@@ -68,6 +69,10 @@ struct LossAnalysis {
 // copper at the winding temperature until it settles.
 LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& windings, double fSwitch_Hz, double coreLoss_W,
                              const CoreGeometry& geometry, const LossOptions& options);
+
+// The insulated diameter of a bare one from the wire table: the entry of that diameter, or the
+// nearest entry's enamel added to it (the bare diameter with an empty table).
+double InsulatedDiameter(const CWireTable& wires, double d);
 
 // The "analysis" object as JSON text (numbers in SI-style units named in the keys; a number
 // that is not finite is null).
