@@ -16,8 +16,13 @@ double DowellFactor(double delta, double m) {
     if (delta < 1e-3) return 1.0 + (5.0 * m * m - 1.0) / 45.0 * std::pow(delta, 4);
     // Above 20 both ratios are 1 to double precision and sinh would overflow further on.
     if (delta > 20) return delta * (1.0 + k);
-    const double skin = (std::sinh(2 * delta) + std::sin(2 * delta)) / (std::cosh(2 * delta) - std::cos(2 * delta));
-    const double proximity = (std::sinh(delta) - std::sin(delta)) / (std::cosh(delta) + std::cos(delta));
+    // One exponential and one sine/cosine pair give all eight functions (this runs per harmonic).
+    const double e = std::exp(delta), ei = 1 / e;
+    const double sh = (e - ei) / 2, ch = (e + ei) / 2;
+    const double sn = std::sin(delta), cs = std::cos(delta);
+    const double sh2 = 2 * sh * ch, ch2 = ch * ch + sh * sh, sn2 = 2 * sn * cs, cs2 = cs * cs - sn * sn;
+    const double skin = (sh2 + sn2) / (ch2 - cs2);
+    const double proximity = (sh - sn) / (ch + cs);
     return delta * (skin + k * proximity);
 }
 
