@@ -13,7 +13,7 @@ namespace {
 // Porosity below this leaves Dowell's one-dimensional field a poor approximation.
 constexpr double kMinPorosity = 0.5;
 // Passes of the copper-temperature loop; each changes the copper loss by α·ΔT·(change), so a
-// handful settles to 0.01 K unless the part runs away thermally.
+// handful settles to 0.001 K unless the part runs away thermally.
 constexpr int kThermalPasses = 12;
 
 struct Prepared {
@@ -23,22 +23,37 @@ struct Prepared {
 
 void Note(LossAnalysis& a, std::string text) { a.notes.push_back(std::move(text)); }
 
-// Copper loss of every winding at temperature T; returns the sum.
-double CopperAt(double T, double fSwitch, std::vector<WindingResult>& results, const std::vector<Prepared>& prep,
-                double mlt) {
+// Rac/Rdc of every winding with the skin depth at temperature T (δ ∝ √ρ, so Δ scales by √(ρ20/ρ)).
+void AcFactorsAt(double T, double fSwitch, std::vector<WindingResult>& results, const std::vector<Prepared>& prep) {
+    const double scale = std::sqrt(kRho20 / CopperResistivity(T));
+    for (size_t k = 0; k < results.size(); ++k)
+        results[k].acFactor =
+            fSwitch > 0 ? HarmonicAcFactor(prep[k].harmonics, prep[k].delta1At20 * scale, results[k].dowellM) : 1.0;
+}
+
+// Copper loss of every winding at temperature T with the Rac/Rdc already found; returns the sum.
+double CopperAt(double T, std::vector<WindingResult>& results, double mlt) {
     const double rho = CopperResistivity(T);
-    // δ ∝ √ρ, so Δ scales by √(ρ20/ρ).
-    const double scale = std::sqrt(kRho20 / rho);
     double sum = 0;
-    for (size_t k = 0; k < results.size(); ++k) {
-        WindingResult& w = results[k];
+    for (WindingResult& w : results) {
         w.Rdc = DcResistance(w.turns, mlt, w.strands, w.wire_mm, rho);
-        w.acFactor = fSwitch > 0 ? HarmonicAcFactor(prep[k].harmonics, prep[k].delta1At20 * scale, w.dowellM) : 1.0;
         w.Rac = w.Rdc * w.acFactor;
         w.loss = w.Rac * w.Irms * w.Irms;
         sum += w.loss;
     }
     return sum;
+}
+
+// The winding temperature where copper loss and rise agree, Rac/Rdc held: returns T.
+double SettleTemperature(double T, double coreLoss, double surface, double ambient, std::vector<WindingResult>& w,
+                         double mlt) {
+    for (int pass = 0; pass < kThermalPasses; ++pass) {
+        const double next = ambient + TemperatureRise(coreLoss + CopperAt(T, w, mlt), surface).deltaT;
+        const bool settled = std::fabs(next - T) < 0.001;
+        T = next;
+        if (settled) break;
+    }
+    return T;
 }
 
 void Leakage(LossAnalysis& a, const std::vector<WindingSpec>& specs, double mlt, double width, double gap) {
@@ -112,19 +127,19 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwit
     if (a.build > g.bobbinHeight) a.fits = false;
     a.buildFill = a.build / g.bobbinHeight;
 
+    // Rac/Rdc changes with temperature only through the skin depth, slowly: it is recomputed
+    // (the costly harmonic sums) only between settlings of the cheap resistance loop.
     double T = o.ambient_C;
-    ConvectionRise rise;
-    for (int pass = 0; pass < kThermalPasses; ++pass) {
-        a.copperLoss = CopperAt(T, fSwitch, a.windings, prep, g.mlt);
-        rise = TemperatureRise(coreLoss + a.copperLoss, g.surface);
-        const double next = o.ambient_C + rise.deltaT;
+    for (int pass = 0; pass < 4; ++pass) {
+        AcFactorsAt(T, fSwitch, a.windings, prep);
+        const double next = SettleTemperature(T, coreLoss, g.surface, o.ambient_C, a.windings, g.mlt);
         const bool settled = std::fabs(next - T) < 0.01;
         T = next;
         if (settled) break;
     }
-    a.copperLoss = CopperAt(T, fSwitch, a.windings, prep, g.mlt);
+    a.copperLoss = CopperAt(T, a.windings, g.mlt);
     a.totalLoss = coreLoss + a.copperLoss;
-    rise = TemperatureRise(a.totalLoss, g.surface);
+    const ConvectionRise rise = TemperatureRise(a.totalLoss, g.surface);
     a.rise = rise.deltaT;
     a.hotSpot = o.ambient_C + a.rise;
     if (!(g.surface > 0)) Note(a, "Нет площади поверхности сердечника: нагрев не рассчитан.");

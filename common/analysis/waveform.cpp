@@ -18,22 +18,6 @@ CurrentShape RippleShape(double dI, double D) {
     return CurrentShape{{{0, -dI / 2}, {D, dI / 2}, {1, -dI / 2}}};
 }
 
-namespace {
-
-// ∫ i(t)·e^{-jωt} dt over one straight piece from (t0, i0) to (t1, i1):
-// [−i·e^{-jωt}/(jω) + s·e^{-jωt}/ω²] between the ends, s the slope.
-std::complex<double> PieceIntegral(double t0, double i0, double t1, double i1, double w) {
-    const std::complex<double> j(0, 1);
-    const double s = (i1 - i0) / (t1 - t0);
-    auto at = [&](double t, double i) {
-        const std::complex<double> e = std::exp(-j * w * t);
-        return -i * e / (j * w) + s * e / (w * w);
-    };
-    return at(t1, i1) - at(t0, i0);
-}
-
-}  // namespace
-
 HarmonicContent Harmonics(const CurrentShape& shape, int count) {
     HarmonicContent h;
     std::vector<CurrentShape::Corner> c = shape.corners;
@@ -49,12 +33,23 @@ HarmonicContent Harmonics(const CurrentShape& shape, int count) {
     }
     h.dc2 = mean * mean;
     h.rms2.assign(std::max(count, 0), 0.0);
+    // ∫ i(t)·e^{-jωt} dt over a straight piece is [e^{-jωt}·(j·i/ω + s/ω²)] between its ends (s the
+    // slope). e^{-j2πnt} of each corner comes from the n-th power of its first harmonic.
+    const size_t K = c.size();
+    std::vector<std::complex<double>> base(K), power(K, 1.0);
+    for (size_t k = 0; k < K; ++k) base[k] = std::polar(1.0, -2 * M_PI * c[k].t);
     double listed = h.dc2;
     for (int n = 1; n <= count; ++n) {
         const double w = 2 * M_PI * n;
+        for (size_t k = 0; k < K; ++k) power[k] *= base[k];
         std::complex<double> C(0, 0);
-        for (size_t k = 1; k < c.size(); ++k)
-            if (c[k].t - c[k - 1].t > 0) C += PieceIntegral(c[k - 1].t, c[k - 1].i, c[k].t, c[k].i, w);
+        for (size_t k = 1; k < K; ++k) {
+            const double dt = c[k].t - c[k - 1].t;
+            if (!(dt > 0)) continue;
+            const double s = (c[k].i - c[k - 1].i) / dt;
+            C += power[k] * std::complex<double>(s / (w * w), c[k].i / w) -
+                 power[k - 1] * std::complex<double>(s / (w * w), c[k - 1].i / w);
+        }
         // Peak 2|C|, so RMS² = 2|C|².
         h.rms2[n - 1] = 2 * std::norm(C);
         listed += h.rms2[n - 1];
