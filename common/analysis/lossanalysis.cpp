@@ -108,7 +108,10 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwit
         w.wire_mm = s.wire_mm;
         w.insulated_mm = std::max(s.insulated_mm, s.wire_mm);
         w.build = BuildLayers(w.turns, w.strands, w.insulated_mm, width);
-        if (!w.build.fits) a.fits = false;
+        if (!w.build.fits) {
+            a.fits = false;
+            Note(a, w.name + ": ни один виток не помещается по ширине каркаса.");
+        }
         a.build += w.build.build_mm + (k > 0 ? o.InsulationGap() : 0);
         // Copper across the fullest layer: its turns, each √strands wires of the equal-area square.
         const double across = std::min(w.turns, double(w.build.turnsPerLayer)) * std::sqrt(w.strands);
@@ -130,13 +133,15 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwit
     // Rac/Rdc changes with temperature only through the skin depth, slowly: it is recomputed
     // (the costly harmonic sums) only between settlings of the cheap resistance loop.
     double T = o.ambient_C;
-    for (int pass = 0; pass < 4; ++pass) {
+    bool settled = false;
+    for (int pass = 0; pass < 4 && !settled; ++pass) {
         AcFactorsAt(T, fSwitch, a.windings, prep);
         const double next = SettleTemperature(T, coreLoss, g.surface, o.ambient_C, a.windings, g.mlt);
-        const bool settled = std::fabs(next - T) < 0.01;
+        settled = std::fabs(next - T) < 0.01;
         T = next;
-        if (settled) break;
     }
+    if (!settled || !std::isfinite(T))
+        Note(a, "Температура обмоток не устанавливается (тепловой разгон): потери и нагрев ориентировочные.");
     a.copperLoss = CopperAt(T, a.windings, g.mlt);
     a.totalLoss = coreLoss + a.copperLoss;
     const ConvectionRise rise = TemperatureRise(a.totalLoss, g.surface);

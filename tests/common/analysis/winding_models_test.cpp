@@ -149,6 +149,14 @@ TEST(LossAnalysis, DcWindingSettlesAndReportsFit) {
     LossOptions reinforced;
     reinforced.margin_mm = 3;
     EXPECT_EQ(AnalyseWindings({w}, 1e5, 0.5, g, reinforced).windings[0].build.layers, 8);
+    // 30 A through 0.5 mm wire: the copper heats faster than it sheds heat; the loop stops, says so
+    // and the JSON still reads.
+    WindingSpec hot = w;
+    hot.current = SwitchOnShape(30, 30, 1);
+    const LossAnalysis runaway = AnalyseWindings({hot}, 1e5, 0.5, g, LossOptions{});
+    EXPECT_FALSE(runaway.notes.empty());
+    EXPECT_GT(runaway.hotSpot, 1000);
+    EXPECT_NO_THROW(nlohmann::json::parse(AnalysisJsonText(runaway)));
     // No former dimensions: not valid, and said so.
     const LossAnalysis none = AnalyseWindings({w}, 1e5, 0.5, CoreGeometry{}, LossOptions{});
     EXPECT_FALSE(none.valid);
