@@ -72,6 +72,22 @@ void Leakage(LossAnalysis& a, const std::vector<WindingSpec>& specs, double mlt,
 
 }  // namespace
 
+std::vector<std::string> CheckLossOptions(const LossOptions& o) {
+    std::vector<std::string> out;
+    auto within = [&](double v, double lo, double hi, const char* what) {
+        if (!(v >= lo && v <= hi))
+            out.push_back(std::string(what) + ": " + TidyNumber(v) + " вне допустимого диапазона " + TidyNumber(lo) +
+                          "…" + TidyNumber(hi) + ".");
+    };
+    within(o.ambient_C, -60, 200, "Температура окружающей среды, °C");
+    within(o.tape_mm, 0, 5, "Толщина изоляционной ленты, мм");
+    within(o.tapeLayers, 0, 100, "Число слоев ленты");
+    within(o.margin_mm, 0, 50, "Поле у края каркаса, мм");
+    within(o.riseLimit_K, 1e-9, 200, "Допустимый перегрев, К");
+    within(o.harmonics, 1, 1000, "Число гармоник");
+    return out;
+}
+
 double InsulatedDiameter(const CWireTable& wires, double d) {
     int best = 0;
     for (int k = 1; k <= wires.N; ++k)
@@ -87,6 +103,8 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwit
     a.riseLimit = o.riseLimit_K;
     a.formerHeight = g.bobbinHeight;
     a.geometryEstimated = g.estimated;
+    a.notes = CheckLossOptions(o);
+    if (!a.notes.empty()) return a;
     const double width = g.bobbinWidth - 2 * o.margin_mm;
     if (!(g.bobbinWidth > 0) || !(g.bobbinHeight > 0) || !(g.mlt > 0) || !(width > 0)) {
         Note(a, "Нет размеров каркаса (ширина, высота намотки, длина витка) или поля по краям не оставляют места: "

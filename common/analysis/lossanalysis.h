@@ -22,6 +22,11 @@ struct LossOptions {
     double InsulationGap() const { return tape_mm * tapeLayers; }
 };
 
+// What is wrong with the options, one message each (empty when nothing): ambient −60…200 °C,
+// tape 0…5 mm in 0…100 layers, margins 0…50 mm, limit above 0 up to 200 K, harmonics 1…1000.
+// AnalyseWindings refuses options with a problem (the analysis is then not valid).
+std::vector<std::string> CheckLossOptions(const LossOptions& options);
+
 // One winding in the order wound.
 struct WindingSpec {
     std::string name;

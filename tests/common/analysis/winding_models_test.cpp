@@ -157,6 +157,13 @@ TEST(LossAnalysis, DcWindingSettlesAndReportsFit) {
     EXPECT_FALSE(runaway.notes.empty());
     EXPECT_GT(runaway.hotSpot, 1000);
     EXPECT_NO_THROW(nlohmann::json::parse(AnalysisJsonText(runaway)));
+    // Options out of range are refused with a message, not computed with.
+    LossOptions bad;
+    bad.harmonics = 1000000000;
+    bad.tape_mm = -1;
+    EXPECT_EQ(CheckLossOptions(bad).size(), 2u);
+    EXPECT_FALSE(AnalyseWindings({w}, 1e5, 0.5, g, bad).valid);
+    EXPECT_TRUE(CheckLossOptions(LossOptions{}).empty());
     // No former dimensions: not valid, and said so.
     const LossAnalysis none = AnalyseWindings({w}, 1e5, 0.5, CoreGeometry{}, LossOptions{});
     EXPECT_FALSE(none.valid);
