@@ -56,6 +56,35 @@ double SettleTemperature(double T, double coreLoss, double surface, double ambie
     return T;
 }
 
+// Builds one winding on the former and splits its current by harmonics.
+WindingResult LayOut(const WindingSpec& s, double fSwitch, double formerWidth, double width, int harmonics,
+                     Prepared& prep, LossAnalysis& a) {
+    WindingResult w;
+    w.name = s.name;
+    w.turns = s.turns;
+    w.strands = std::max(s.strands, 1.0);
+    w.wire_mm = s.wire_mm;
+    w.insulated_mm = std::max(s.insulated_mm, s.wire_mm);
+    w.build = BuildLayers(w.turns, w.strands, w.insulated_mm, width);
+    if (!w.build.fits) {
+        a.fits = false;
+        Note(a, w.name + ": ни один виток не помещается по ширине каркаса.");
+    }
+    // Copper across the fullest layer: its turns, each √strands wires of the equal-area square.
+    const double across = std::min(w.turns, double(w.build.turnsPerLayer)) * std::sqrt(w.strands);
+    w.porosity = std::min(1.0, across * std::sqrt(M_PI / 4) * w.wire_mm / formerWidth);
+    w.dowellM = w.build.layers * std::sqrt(w.strands) * (s.fieldSplit ? 0.5 : 1.0);
+    prep.harmonics = Harmonics(s.current, harmonics);
+    prep.harmonics.dc2 += s.lineRms2;
+    prep.harmonics.total2 += s.lineRms2;
+    prep.delta1At20 = PenetrationRatio(w.wire_mm, SkinDepth(fSwitch, kRho20), w.porosity);
+    w.Irms = std::sqrt(prep.harmonics.total2);
+    if (w.build.fits && w.porosity < kMinPorosity)
+        Note(a, w.name + ": слой заполнен на " + F0(w.porosity * 100) +
+                    " % ширины — модель Доуэлла для неполных слоев приближенная.");
+    return w;
+}
+
 void Leakage(LossAnalysis& a, const std::vector<WindingSpec>& specs, double mlt, double width, double gap) {
     double Np = 0;
     int primaries = 0;
@@ -115,35 +144,10 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwit
     if (g.estimated) Note(a, "Размеры каркаса оценены по Ae, An и le сердечника, а не взяты из данных.");
 
     std::vector<Prepared> prep(specs.size());
-    const double delta20 = SkinDepth(fSwitch, kRho20);
     a.fits = true;
     for (size_t k = 0; k < specs.size(); ++k) {
-        const WindingSpec& s = specs[k];
-        WindingResult w;
-        w.name = s.name;
-        w.turns = s.turns;
-        w.strands = std::max(s.strands, 1.0);
-        w.wire_mm = s.wire_mm;
-        w.insulated_mm = std::max(s.insulated_mm, s.wire_mm);
-        w.build = BuildLayers(w.turns, w.strands, w.insulated_mm, width);
-        if (!w.build.fits) {
-            a.fits = false;
-            Note(a, w.name + ": ни один виток не помещается по ширине каркаса.");
-        }
-        a.build += w.build.build_mm + (k > 0 ? o.InsulationGap() : 0);
-        // Copper across the fullest layer: its turns, each √strands wires of the equal-area square.
-        const double across = std::min(w.turns, double(w.build.turnsPerLayer)) * std::sqrt(w.strands);
-        w.porosity = std::min(1.0, across * std::sqrt(M_PI / 4) * w.wire_mm / g.bobbinWidth);
-        w.dowellM = w.build.layers * std::sqrt(w.strands) * (s.fieldSplit ? 0.5 : 1.0);
-        prep[k].harmonics = Harmonics(s.current, o.harmonics);
-        prep[k].harmonics.dc2 += s.lineRms2;
-        prep[k].harmonics.total2 += s.lineRms2;
-        prep[k].delta1At20 = PenetrationRatio(w.wire_mm, delta20, w.porosity);
-        w.Irms = std::sqrt(prep[k].harmonics.total2);
-        if (w.build.fits && w.porosity < kMinPorosity)
-            Note(a, w.name + ": слой заполнен на " + F0(w.porosity * 100) +
-                        " % ширины — модель Доуэлла для неполных слоев приближенная.");
-        a.windings.push_back(w);
+        a.windings.push_back(LayOut(specs[k], fSwitch, g.bobbinWidth, width, o.harmonics, prep[k], a));
+        a.build += a.windings.back().build.build_mm + (k > 0 ? o.InsulationGap() : 0);
     }
     if (a.build > g.bobbinHeight) a.fits = false;
     a.buildFill = a.build / g.bobbinHeight;

@@ -18,7 +18,7 @@ using namespace fb;
 // evaluated by hand with a pocket calculator:
 //   Δ = 1, m = 1: (3.626860 + 0.909297)/(3.762196 + 0.416147) = 1.085636
 //   Δ = 1, m = 2: 1.085636 + 2·(1.175201 − 0.841471)/(1.543081 + 0.540302) = 1.085636 + 2·0.160186 = 1.406009
-//   Δ = 2, m = 3: 10.561 (Dowell's curve for three layers passes 10 near Δ = 2, Erickson Fig. 12.26 reads ≈ 10)
+//   Δ = 2, m = 3: 2·[(27.2899 − 0.7568)/(27.3082 + 0.6536) + 16/3·(3.6269 − 0.9093)/(3.7622 − 0.4161)] = 10.561
 //   Δ = 10, m = 10: both ratios → 1, F → Δ(2m² + 1)/3 = 670.0
 //   Δ = 0.1, m = 1 (one thin layer): the low-frequency series 1 + (5m² − 1)/45·Δ⁴ = 1.0000089
 //   Δ = 0.3, m = 3: the series 1 + 44/45·0.0081 = 1.00792 (the low-frequency limit of Dowell's expression)
@@ -81,7 +81,7 @@ TEST(Thermal, DcResistanceOfKnownLength) {
 }
 
 // ΔT = (P[mW]/A[cm²])^0.833: 1 W on 20 cm² is 50 mW/cm², 50^0.833 = e^(0.833·3.91202) = 26.02 K;
-// the catalogue's chart reads about 46 K at 100 mW/cm² (100^0.833 = 46.4).
+// 2 W on 20 cm² is 100 mW/cm², 100^0.833 = 10^1.666 = 46.4 K.
 TEST(Thermal, ConvectionRise) {
     EXPECT_NEAR(TemperatureRise(1, 20).deltaT, 26.016, 1e-2);
     EXPECT_NEAR(TemperatureRise(2, 20).deltaT, 46.4, 0.1);
