@@ -127,6 +127,7 @@ double InsulatedDiameter(const CWireTable& wires, double d) {
 LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwitch, double coreLoss,
                              const CoreGeometry& g, const LossOptions& o) {
     LossAnalysis a;
+    a.options = o;
     a.coreLoss = coreLoss;
     a.ambient = o.ambient_C;
     a.riseLimit = o.riseLimit_K;

@@ -57,6 +57,7 @@ struct WindingResult {
 
 struct LossAnalysis {
     bool valid = false;  // false: no former dimensions to build on (notes say why)
+    LossOptions options;  // those it was computed with
     std::vector<WindingResult> windings;
     double coreLoss = 0, copperLoss = 0, totalLoss = 0;  // W
     double rise = 0, hotSpot = 0, ambient = 0;           // K, °C, °C

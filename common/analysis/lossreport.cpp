@@ -59,6 +59,11 @@ std::string AnalysisJsonText(const LossAnalysis& a) {
     if (a.hasLeakage) j["leakage_uH"] = Num(a.leakage_uH, 4);
     j["geometry_estimated"] = a.geometryEstimated;
     j["notes"] = a.notes;
+    const LossOptions& o = a.options;
+    j["options"] = Json{{"ambient_C", Num(o.ambient_C, 3)},     {"interleave", o.interleave},
+                        {"tape_mm", Num(o.tape_mm, 4)},         {"tape_layers", o.tapeLayers},
+                        {"margin_mm", Num(o.margin_mm, 3)},     {"rise_limit_K", Num(o.riseLimit_K, 3)},
+                        {"harmonics", o.harmonics}};
     return j.dump();
 }
 

@@ -186,6 +186,8 @@ TEST(LossAnalysis, JsonHasTheKeys) {
                             "build_fill", "fits"})
         EXPECT_TRUE(j.contains(key)) << key;
     EXPECT_TRUE(j["fits"].is_boolean());
+    EXPECT_EQ(j["options"]["ambient_C"], 40.0);
+    EXPECT_EQ(j["options"]["interleave"], false);
 }
 
 }  // namespace
