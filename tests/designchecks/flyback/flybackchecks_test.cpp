@@ -1,0 +1,112 @@
+// The flyback design checks on whole engine runs: designs an engineer would reject raise their
+// rule, the shipped examples raise no error.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/data/textfile.h"
+#include "flyback/cli/calcrun.h"
+#include "flyback/design/flybackchecks.h"
+
+namespace fb {
+namespace {
+
+const std::string kRoot = std::string(FB_SOURCE_DIR) + "/data/";
+
+std::string Fired(const Checks& c, const std::string& rule) {
+    for (const Check& k : c)
+        if (k.rule == rule) return SeverityName(k.severity);
+    return "";
+}
+
+std::string Listed(const Checks& c) {
+    std::string s;
+    for (const std::string& line : ChecksReportLines(c)) s += line + "\n";
+    return s;
+}
+
+struct Designed {
+    FlybackOutcome out;
+    Checks checks;
+};
+
+Designed Design(FlybackInput in, double capacitance = 0) {
+    CWireTable wires;
+    EXPECT_TRUE(wires.Load(kRoot, kBigBuffer));
+    CMaterial mat;
+    EXPECT_TRUE(mat.Load(kRoot, in.mater, kBigBuffer));
+    CCoreBase base;
+    base.Load(kRoot, kBigBuffer, false);
+    base.SelectByName(in.core);
+    CoreRecord core;
+    EXPECT_TRUE(base.OnSelect(core)) << in.core;
+    Designed r;
+    r.out = DesignFlyback(in, core, mat, wires);
+    r.checks = CheckFlyback(r.out, core, mat, wires, capacitance);
+    return r;
+}
+
+TEST(FlybackChecks, ShippedExamplesRaiseNoError) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(kRoot + "Flyback")) {
+        if (e.path().extension() != ".sav") continue;
+        CalcOptions o;
+        o.dataRoot = kRoot;
+        o.file = e.path().string();
+        const CalcRun run = RunFlybackCalc(o);
+        ASSERT_EQ(run.status, CalcStatus::Done) << o.file;
+        CWireTable wires;
+        wires.Load(kRoot, kBigBuffer);
+        CMaterial mat;
+        mat.Load(kRoot, run.materialLoaded, kBigBuffer);
+        const Checks c = CheckFlyback(run.outcome, run.core, mat, wires);
+        EXPECT_FALSE(HasError(c)) << o.file << "\n" << Listed(c);
+        ++n;
+    }
+    EXPECT_GE(n, 3);
+}
+
+TEST(FlybackChecks, DesignsThatCannotWork) {
+    FlybackInput ring;  // a gap on a ferrite ring
+    ring.core = "T 25/15/10";
+    EXPECT_EQ(Fired(Design(ring).checks, "gap_on_toroid"), "error");
+    FlybackInput split;  // the same on a two-part core
+    EXPECT_EQ(Fired(Design(split).checks, "gap_on_toroid"), "");
+
+    FlybackInput small;  // 12 V 10 A from the smallest E core
+    small.core = "E 13/6/6";
+    small.I21 = "10";
+    const Designed s = Design(small);
+    EXPECT_TRUE(HasError(s.checks)) << Listed(s.checks);
+
+    FlybackInput fast;  // beyond the loss table of N87
+    fast.Fconv = "2000";
+    EXPECT_EQ(Fired(Design(fast).checks, "loss_extrapolated"), "warning");
+    EXPECT_EQ(Fired(Design(FlybackInput{}).checks, "loss_extrapolated"), "");
+}
+
+TEST(FlybackChecks, InputAndTripPoint) {
+    // DC input (the start-up form): the capacitor result means nothing.
+    const Designed dc = Design(FlybackInput{});
+    EXPECT_EQ(Fired(dc.checks, "dc_input_capacitor"), "note");
+    // The sense resistor trips where the flux reaches the permitted peak: Usense/Rsense =
+    // Ipk·Blim/Bpk, so the flux at the trip point is Blim.
+    const FlybackExtra x = FlybackFigures(dc.out);
+    EXPECT_NEAR(x.Btrip, dc.out.result.Blim, 1e-9);
+    EXPECT_NEAR(x.headroomPct, (dc.out.result.Blim / dc.out.result.Bpk - 1) * 100, 1e-9);
+
+    // Mains 90…265 V, 12 V 2 A: with a usual 47 µF the low-line bus sags well below 1.35·90;
+    // with 1000 µF it holds (√(2·90² − 2·(12.8·2 + 14.8·0.02)/0.9·0.007/0.001) = 125.7 V).
+    FlybackInput ac;
+    ac.setevoe = 1;
+    ac.Umin = "90", ac.Unom = "230", ac.Umax = "265";
+    EXPECT_EQ(Fired(Design(ac, 47).checks, "bus_low_line"), "note");
+    const Designed big = Design(ac, 1000);
+    EXPECT_EQ(Fired(big.checks, "bus_low_line"), "");
+    EXPECT_EQ(Fired(big.checks, "dc_input_capacitor"), "");
+    EXPECT_NEAR(FlybackFigures(big.out, 1000).busMinValley, 125.69, 0.01);
+    EXPECT_NEAR(FlybackFigures(big.out, 1000).busMaxPeak, 374.77, 0.01);  // √2·265
+}
+
+}  // namespace
+}  // namespace fb
