@@ -11,7 +11,7 @@ void CheckRipple(const PfcExtra& x, Checks& checks) {
     if (!(x.rippleSized > 0) || !(x.rippleWorst > 1.1 * x.rippleSized)) return;
     checks.push_back({"pfc_ripple_worst", Severity::Warning,
                       "Наибольший размах пульсации тока " + F3(x.rippleWorst) + " А (при сети " + F0(x.rippleLine) +
-                          " В, где вход равен половине выхода) выше расчётного " + F3(x.rippleSized) + " А на " +
+                          " В) выше расчётного " + F3(x.rippleSized) + " А на " +
                           F0((x.rippleWorst / x.rippleSized - 1) * 100) +
                           " %. Учтите его в пиковом токе и потерях или увеличьте индуктивность.",
                       {{"ripple_worst_A", x.rippleWorst}, {"ripple_line_V", x.rippleLine},

@@ -123,13 +123,16 @@ void CheckGap(const GapCheckData& d, Checks& out) {
 }
 
 void CheckFlux(const FluxCheckData& d, Checks& out) {
-    // Same tolerance as the method's own flux warning.
+    // The files' Bmax is already derated from saturation at 100 °C: above it the core works
+    // without margin; above saturation it cannot work. Same 0.5 mT tolerance as the method.
+    const double Bsat = d.Bmax / kBmaxToBsat100;
     if (d.Bmax > 0 && d.Bpk > d.Bmax + 0.0005)
-        Add(out, "flux_above_bmax", Severity::Error,
-            "Амплитуда индукции " + F3(d.Bpk) + " Т выше предельной для материала " + F3(d.Bmax) +
-                " Т: сердечник насыщается. Увеличьте зазор или число витков, либо выберите сердечник "
-                "большего размера.",
-            {{"Bpk_T", d.Bpk}, {"Bmax_T", d.Bmax}});
+        Add(out, "flux_above_bmax", d.Bpk > Bsat ? Severity::Error : Severity::Warning,
+            "Амплитуда индукции " + F3(d.Bpk) + " Т выше предельной для материала " + F3(d.Bmax) + " Т" +
+                (d.Bpk > Bsat ? " и насыщения при 100 °C (около " + F3(Bsat) + " Т): сердечник насыщается"
+                              : ": запаса до насыщения почти нет") +
+                ". Увеличьте зазор или число витков, либо выберите сердечник большего размера.",
+            {{"Bpk_T", d.Bpk}, {"Bmax_T", d.Bmax}, {"Bsat100_T", Bsat}});
     else if (d.Blim > 0 && d.Bpk > d.Blim + 0.0005)
         Add(out, "flux_above_limit", Severity::Warning,
             "Амплитуда индукции " + F3(d.Bpk) + " Т выше допустимой " + F3(d.Blim) +

@@ -41,9 +41,13 @@ TEST(DesignCheckRules, GapModelRange) {
 
 TEST(DesignCheckRules, FluxTripFillLossDutyFinite) {
     Checks out;
-    // The method's own tolerance of 0.5 mT: 0.3106 > 0.31 + 0.0005 saturates, 0.3104 does not.
-    CheckFlux({0.3106, 0.25, 0.31}, out);
+    // Bmax 0.31 T, saturation at 100 °C 0.31/0.8 = 0.3875 T; the method's tolerance of 0.5 mT:
+    // 0.3876 saturates, 0.3106 > 0.31 + 0.0005 has no margin, 0.3104 does not count.
+    CheckFlux({0.3876, 0.25, 0.31}, out);
     EXPECT_EQ(Fired(out, "flux_above_bmax"), "error");
+    out.clear();
+    CheckFlux({0.3106, 0.25, 0.31}, out);
+    EXPECT_EQ(Fired(out, "flux_above_bmax"), "warning");
     out.clear();
     CheckFlux({0.3104, 0.25, 0.31}, out);
     EXPECT_EQ(Fired(out, "flux_above_bmax"), "");
