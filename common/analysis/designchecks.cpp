@@ -102,8 +102,10 @@ void CheckGap(const GapCheckData& d, Checks& out) {
     if (d.gap > 0 && d.le > 0 && d.gap >= d.le / 3)
         Add(out, "gap_fringing_range", Severity::Error,
             "Зазор " + F3(d.gap) + " мм не меньше трети длины магнитной линии (" + F1(d.le) +
-                " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите сердечник "
-                "большего размера.",
+                (d.hasAlLaw ? " мм): закон AL сердечника здесь не проверен, расчёт недостоверен. Выберите "
+                              "сердечник большего размера."
+                            : " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите "
+                              "сердечник большего размера."),
             {{"gap_mm", d.gap}, {"le_mm", d.le}});
     // A gap cut in the centre leg must stay well inside the window height; E-type windows are
     // about twice as high as wide, so the height is about √(2·An).

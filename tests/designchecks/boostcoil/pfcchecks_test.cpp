@@ -109,12 +109,13 @@ TEST(PfcChecks, LineCycleFiguresAndWorstRipple) {
     EXPECT_GT(d.r.Irms / x.IrmsChoke, 1.37);
     EXPECT_NEAR(x.IrmsSwitch, 0.863 * d.r.Iin_min, 0.03 * d.r.Iin_min);
     EXPECT_NEAR(x.IrmsCap, 2.156 * d.r.I2, 0.03 * d.r.I2);
-    // Irip 25 %: the choke is larger and the worst ripple is then 0.869·(1150.74/L)·(0.731/…):
-    // with a 10 % allowance the rule stays quiet only when the sizing already covers the worst.
-    PfcInput high;  // 400 V from 190…265 V: every crest passes 200 V, the worst sits at 190 V.
-    high.Umin = "190";
-    const PfcExtra h = PfcFigures(Design(high).r);
-    EXPECT_EQ(h.rippleLine, 190);
+    // Sized at the crest of 141.5 V (200.1 V, next to half of 400 V), the choke already covers
+    // the worst ripple; from 190 V every crest passes 200 V and the worst sits at 190 V.
+    PfcInput half;
+    half.Umin = "141.5";
+    EXPECT_EQ(Fired(Design(half).checks, "pfc_ripple_worst"), "");
+    half.Umin = "190";
+    EXPECT_EQ(PfcFigures(Design(half).r).rippleLine, 190);
 }
 
 }  // namespace

@@ -79,6 +79,13 @@ TEST(FlybackChecks, DesignsThatCannotWork) {
     const Designed s = Design(small);
     EXPECT_TRUE(HasError(s.checks)) << Listed(s.checks);
 
+    FlybackInput none;  // a run the engine's guard stops: one error, nothing else read
+    none.Fconv = "0";
+    const Designed n = Design(none);
+    ASSERT_FALSE(n.out.computed);
+    ASSERT_EQ(n.checks.size(), 1u);
+    EXPECT_EQ(n.checks[0].rule, "not_computed");
+
     FlybackInput fast;  // beyond the loss table of N87
     fast.Fconv = "2000";
     EXPECT_EQ(Fired(Design(fast).checks, "loss_extrapolated"), "warning");
@@ -106,6 +113,11 @@ TEST(FlybackChecks, InputAndTripPoint) {
     EXPECT_EQ(Fired(big.checks, "dc_input_capacitor"), "");
     EXPECT_NEAR(FlybackFigures(big.out, 1000).busMinValley, 125.69, 0.01);
     EXPECT_NEAR(FlybackFigures(big.out, 1000).busMaxPeak, 374.77, 0.01);  // √2·265
+    // A 480 V switch: the method's 1.35·265 = 357.75 V leaves room for Ur ≤ 124 V, the real
+    // crest of 374.77 V does not.
+    EXPECT_EQ(Fired(big.checks, "switch_voltage_high_line"), "");
+    ac.Utrmax = "480";
+    EXPECT_EQ(Fired(Design(ac, 1000).checks, "switch_voltage_high_line"), "warning");
 }
 
 }  // namespace
