@@ -7,16 +7,10 @@
 
 #include "common/analysis/checksfigures.h"
 #include "common/analysis/designchecks.h"
+#include "support/checkstesting.h"
 
 namespace fb {
 namespace {
-
-// Severity of the first check with this rule id; "" when none fired.
-std::string Fired(const Checks& c, const std::string& rule) {
-    for (const Check& k : c)
-        if (k.rule == rule) return SeverityName(k.severity);
-    return "";
-}
 
 TEST(DesignCheckRules, GapModelRange) {
     // E 13/6/6: le 30.23 mm, An 34.27 mm²; window height √(2·34.27) = 8.279 mm.

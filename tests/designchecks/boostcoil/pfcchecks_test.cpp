@@ -8,23 +8,12 @@
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/design/pfcchecks.h"
 #include "common/data/textfile.h"
+#include "support/checkstesting.h"
 
 namespace fb {
 namespace {
 
 const std::string kRoot = std::string(FB_SOURCE_DIR) + "/data/";
-
-std::string Fired(const Checks& c, const std::string& rule) {
-    for (const Check& k : c)
-        if (k.rule == rule) return SeverityName(k.severity);
-    return "";
-}
-
-std::string Listed(const Checks& c) {
-    std::string s;
-    for (const std::string& line : ChecksReportLines(c)) s += line + "\n";
-    return s;
-}
 
 struct Designed {
     PfcResult r;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/data/textfile.h"
+#include "support/checkstesting.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/design/flybackchecks.h"
 
@@ -12,18 +13,6 @@ namespace fb {
 namespace {
 
 const std::string kRoot = std::string(FB_SOURCE_DIR) + "/data/";
-
-std::string Fired(const Checks& c, const std::string& rule) {
-    for (const Check& k : c)
-        if (k.rule == rule) return SeverityName(k.severity);
-    return "";
-}
-
-std::string Listed(const Checks& c) {
-    std::string s;
-    for (const std::string& line : ChecksReportLines(c)) s += line + "\n";
-    return s;
-}
 
 struct Designed {
     FlybackOutcome out;
