@@ -43,10 +43,11 @@ Figures PfcExtra::ToFigures() const {
             {"irms_switch_line", "Действующий ток ключа за период сети (Umin)", IrmsSwitch, "А"},
             {"irms_cap_line", "Действующий ток выходного конденсатора за период сети (Umin)", IrmsCap, "А"},
             {"ripple_worst", "Наибольший размах пульсации тока", rippleWorst, "А"},
-            {"ripple_worst_line", "Напряжение сети наибольшей пульсации", rippleLine, "В"}};
+            {"ripple_worst_line", "Напряжение сети наибольшей пульсации", rippleLine, "В"},
+            {"fill_insulated", "Заполнение окна с изоляцией провода", insulatedFill, ""}};
 }
 
-PfcExtra PfcFigures(const PfcResult& r) {
+PfcExtra PfcFigures(const PfcResult& r, const CWireTable& wires) {
     const PfcInput& in = r.input;
     const double Umin = TextToDouble(in.Umin), Umax = TextToDouble(in.Umax), U2 = TextToDouble(in.U2nom);
     const double f = TextToDouble(in.Fr);
@@ -56,6 +57,7 @@ PfcExtra PfcFigures(const PfcResult& r) {
     const PfcWorstRipple w = PfcWorstCaseRipple(Umin, Umax, U2, r.L, f);
     x.rippleWorst = w.dI, x.rippleLine = w.Uline;
     x.rippleSized = TextToDouble(in.Irip) / 100 * std::sqrt(2.0) * r.Iin_min;
+    x.insulatedFill = InsulatedFill(r, wires);
     return x;
 }
 
@@ -81,12 +83,13 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable&
 
     CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
     CheckTrip({r.Ipk_min, r.Ilim, r.Bpk, material.Bmax}, checks);
-    CheckFill({InsulatedFill(r, wires), 0.3}, checks);
+    const PfcExtra x = PfcFigures(r, wires);
+    CheckFill({x.insulatedFill, 0.3}, checks);
     if (material.Usable())
         CheckLossRange({TextToDouble(r.input.Fr), r.Bac, material.Fv(1), material.LastFrequency(), material.Bv(1),
                         material.Bv(material.nB), material.name},
                        checks);
-    CheckRipple(PfcFigures(r), checks);
+    CheckRipple(x, checks);
     return checks;
 }
 

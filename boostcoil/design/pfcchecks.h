@@ -14,10 +14,11 @@ struct PfcExtra {
     double rippleWorst = 0;  // A peak-to-peak
     double rippleLine = 0;   // V RMS, line voltage where it occurs
     double rippleSized = 0;  // A, the ripple the choke was sized for (Irip % of the crest current)
+    double insulatedFill = 0;  // window fill counted with the insulated wire diameter
     Figures ToFigures() const;
 };
 
-PfcExtra PfcFigures(const PfcResult& r);
+PfcExtra PfcFigures(const PfcResult& r, const CWireTable& wires);
 
 Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable& wires);
 

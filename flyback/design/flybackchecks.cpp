@@ -77,10 +77,12 @@ Figures FlybackExtra::ToFigures() const {
     f.push_back({"trip_current", "Ток срабатывания защиты (Usense/Rsense)", Itrip, "А"});
     f.push_back({"trip_flux", "Индукция при срабатывании защиты", Btrip, "Т"});
     f.push_back({"trip_headroom", "Запас тока срабатывания над пиковым", headroomPct, "%"});
+    f.push_back({"fill_insulated", "Заполнение окна с изоляцией проводов", insulatedFill, ""});
     return f;
 }
 
-FlybackExtra FlybackFigures(const FlybackOutcome& out, double capacitance) {
+FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, const CWireTable& wires,
+                            double capacitance) {
     const FlybackInput& in = out.input;
     const FlybackResult& r = out.result;
     FlybackExtra x;
@@ -98,6 +100,7 @@ FlybackExtra FlybackFigures(const FlybackOutcome& out, double capacitance) {
     x.Itrip = r.Rsense > 0 ? Usense / r.Rsense : 0;
     x.Btrip = r.Ipk > 0 ? r.Bpk * x.Itrip / r.Ipk : 0;
     x.headroomPct = r.Ipk > 0 ? (x.Itrip / r.Ipk - 1) * 100 : 0;
+    x.insulatedFill = InsulatedFill(out, core, wires);
     return x;
 }
 
@@ -123,9 +126,9 @@ Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMa
     CheckGap(gap, checks);
 
     CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
-    const FlybackExtra x = FlybackFigures(out, capacitance);
+    const FlybackExtra x = FlybackFigures(out, core, wires, capacitance);
     CheckTrip({r.Ipk, x.Itrip, r.Bpk, material.Bmax}, checks);
-    CheckFill({InsulatedFill(out, core, wires), 0.3}, checks);
+    CheckFill({x.insulatedFill, 0.3}, checks);
     if (material.Usable())
         CheckLossRange({TextToDouble(out.input.Fconv), r.dB, material.Fv(1), material.LastFrequency(), material.Bv(1),
                         material.Bv(material.nB), material.name},

@@ -19,11 +19,13 @@ struct FlybackExtra {
     double Itrip = 0;         // A, Usense/Rsense
     double Btrip = 0;         // T, peak flux at the trip current
     double headroomPct = 0;   // %, trip current over the full-load peak current
+    double insulatedFill = 0; // window fill counted with the insulated wire diameters
     Figures ToFigures() const;
 };
 
 // capacitance in µF; 0 takes the input capacitor the method recommends.
-FlybackExtra FlybackFigures(const FlybackOutcome& out, double capacitance = 0);
+FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, const CWireTable& wires,
+                            double capacitance = 0);
 
 Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
                     const CWireTable& wires, double capacitance = 0);
