@@ -217,7 +217,7 @@ void CheckFinite(const std::vector<NamedValue>& values, Checks& out) {
 void CheckDuty(const std::vector<NamedValue>& duties, Checks& out) {
     for (const NamedValue& v : duties)
         if (std::isfinite(v.value) && (v.value < 0 || v.value >= 1))
-            Add(out, "negative_duty", Severity::Error,
+            Add(out, "duty_out_of_range", Severity::Error,
                 "Коэффициент заполнения " + v.name + " = " + F3(v.value) +
                     " вне пределов 0…1: при этих напряжениях схема работать не может. Проверьте входные и "
                     "выходные напряжения.",
