@@ -77,6 +77,7 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable&
     double Ffr = 1;
     gap.gap = r.input.yes_al ? GapForAL(r.AL, r.core, material, Ffr) : TextToDouble(r.input.zazor);
     gap.le = TextToDouble(r.core.leText), gap.An = TextToDouble(r.core.AnText), gap.mue = r.mue;
+    gap.Ae = TextToDouble(r.core.AeText);
     gap.hasAlLaw = r.core.HasAlLaw();
     gap.toroid = IsToroidName(r.core.name);
     CheckGap(gap, checks);

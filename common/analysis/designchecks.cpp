@@ -107,6 +107,16 @@ void CheckGap(const GapCheckData& d, Checks& out) {
                             : " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите "
                               "сердечник большего размера."),
             {{"gap_mm", d.gap}, {"le_mm", d.le}});
+    else if (d.gap > 0 && d.le > 0 && d.Ae > 0 && !d.hasAlLaw) {
+        const double Ffr = 1 + d.gap / std::sqrt(d.Ae) * std::log(d.le / (3 * d.gap));
+        // The factor falls back towards 1 as the gap nears le/3, so long gaps count on their own.
+        if (Ffr > kFringingLimit || d.gap >= d.le / 10)
+            Add(out, "gap_fringing_range", Severity::Warning,
+                "Зазор " + F3(d.gap) + " мм велик для сечения керна: коэффициент выпучивания " + F2(Ffr) +
+                    " выше " + F1(kFringingLimit) + ", индуктивность известна лишь приблизительно, а поле у зазора "
+                    "греет обмотку. Проверьте индуктивность измерением или выберите сердечник большего размера.",
+                {{"gap_mm", d.gap}, {"fringing_factor", Ffr}});
+    }
     // A gap cut in the centre leg must stay well inside the window height; E-type windows are
     // about twice as high as wide, so the height is about √(2·An).
     const double height = d.An > 0 ? std::sqrt(2 * d.An) : 0;

@@ -48,11 +48,15 @@ std::vector<std::string> ChecksReportLines(const Checks& checks);
 struct GapCheckData {
     double gap = 0;         // mm; 0 when ungapped
     double le = 0, An = 0;  // mm, mm²
+    double Ae = 0;          // mm²
     double mue = 0;         // effective permeability of the gapped core
     bool hasAlLaw = false;  // the core's measured AL law replaces the fringing model
     bool toroid = false;    // a ferrite ring: no gap can be cut
 };
 void CheckGap(const GapCheckData& d, Checks& out);
+// Fringing factors above this mean the model, an empirical correction for small gaps, is
+// carried well beyond the gaps it was fitted to.
+constexpr double kFringingLimit = 1.5;
 
 // Peak flux against the method's permitted peak and the material's limit.
 struct FluxCheckData {

@@ -41,7 +41,7 @@ double OutputPower(const FlybackInput& in) {
 
 void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) {
     if (!x.ac) {
-        checks.push_back({"dc_input_capacitor", Severity::Note,
+        checks.push_back({"dc_input_capacitor", Severity::Warning,
                           "Питание постоянным напряжением: рассчитанная ёмкость входного конденсатора (" +
                               F0(out.result.Cin) + " мкФ) смысла не имеет, её задаёт источник питания.",
                           {{"Cin_uF", out.result.Cin}}});
@@ -120,7 +120,7 @@ Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMa
 
     GapCheckData gap;
     gap.gap = out.input.yes_al ? GapForAL(r.AL, 1, core, material) : TextToDouble(out.input.zazor);
-    gap.le = core.le, gap.An = core.An, gap.mue = r.mue;
+    gap.le = core.le, gap.An = core.An, gap.Ae = core.Ae, gap.mue = r.mue;
     gap.hasAlLaw = core.HasAlLaw();
     gap.toroid = IsToroidName(core.name);
     CheckGap(gap, checks);

@@ -13,11 +13,16 @@ namespace fb {
 namespace {
 
 TEST(DesignCheckRules, GapModelRange) {
-    // E 13/6/6: le 30.23 mm, An 34.27 mm²; window height √(2·34.27) = 8.279 mm.
+    // E 13/6/6: le 30.23 mm, An 34.27 mm², Ae 17.11 mm²; window height √(2·34.27) = 8.279 mm.
+    // Fringing factor 1 + (g/√17.11)·ln(30.23/(3g)): 0.80 mm → 1.490, 0.85 mm → 1.508; it falls
+    // back to 1.25 at 9 mm, where the gap is beyond le/10 = 3.023 mm.
     struct Case { double gap, mue; bool toroid; const char* rule; const char* severity; };
     const Case cases[] = {
         {10.08, 50, false, "gap_fringing_range", "error"},  // 30.23/3 = 10.077
-        {10.07, 50, false, "gap_fringing_range", ""},
+        {10.07, 50, false, "gap_fringing_range", "warning"},
+        {9, 50, false, "gap_fringing_range", "warning"},
+        {0.85, 50, false, "gap_fringing_range", "warning"},
+        {0.80, 50, false, "gap_fringing_range", ""},
         {8.28, 50, false, "gap_window", "error"},
         {8.27, 50, false, "gap_window", ""},
         {0.1, 50, true, "gap_on_toroid", "error"},
@@ -28,9 +33,13 @@ TEST(DesignCheckRules, GapModelRange) {
     };
     for (const Case& c : cases) {
         Checks out;
-        CheckGap({c.gap, 30.23, 34.27, c.mue, false, c.toroid}, out);
+        CheckGap({c.gap, 30.23, 34.27, 17.11, c.mue, false, c.toroid}, out);
         EXPECT_EQ(Fired(out, c.rule), c.severity) << c.rule << " gap " << c.gap << " mue " << c.mue;
     }
+    // A measured AL law replaces the fringing model: only the hard limit stays.
+    Checks law;
+    CheckGap({2, 30.23, 34.27, 17.11, 50, true, false}, law);
+    EXPECT_EQ(Fired(law, "gap_fringing_range"), "");
 }
 
 TEST(DesignCheckRules, FluxTripFillLossDutyFinite) {
