@@ -48,7 +48,7 @@ void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) 
         return;
     }
     if (x.busMinValley < 0.9 * x.busMinMethod)
-        checks.push_back({"bus_low_line", x.busMinValley > 0 ? Severity::Note : Severity::Warning,
+        checks.push_back({"bus_low_line", x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
                           "При минимальном напряжении сети и ёмкости " + F0(x.C) + " мкФ напряжение на конденсаторе "
                               "проседает до " + F0(x.busMinValley) + " В, а расчёт принимает " + F0(x.busMinMethod) +
                               " В: коэффициент заполнения и пиковый ток на деле больше. Увеличьте ёмкость или "
