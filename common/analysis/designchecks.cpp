@@ -12,6 +12,31 @@ void Add(Checks& out, const char* rule, Severity s, std::string text, std::vecto
     out.push_back(Check{rule, s, std::move(text), std::move(values)});
 }
 
+// The fringing factor 1 + (g/√Ae)·ln(le/(3g)) falls below 1 from g = le/3 on: the model
+// (valid for gaps small against the path) then makes the gap shorter than cut.
+void CheckFringing(const GapCheckData& d, Checks& out) {
+    if (!(d.gap > 0) || !(d.le > 0)) return;
+    if (d.gap >= d.le / 3) {
+        Add(out, "gap_fringing_range", Severity::Error,
+            "Зазор " + F3(d.gap) + " мм не меньше трети длины магнитной линии (" + F1(d.le) +
+                (d.hasAlLaw ? " мм): закон AL сердечника здесь не проверен, расчёт недостоверен. Выберите "
+                              "сердечник большего размера."
+                            : " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите "
+                              "сердечник большего размера."),
+            {{"gap_mm", d.gap}, {"le_mm", d.le}});
+        return;
+    }
+    if (d.hasAlLaw || !(d.Ae > 0)) return;
+    const double Ffr = 1 + d.gap / std::sqrt(d.Ae) * std::log(d.le / (3 * d.gap));
+    // The factor falls back towards 1 as the gap nears le/3, so long gaps count on their own.
+    if (Ffr > kFringingLimit || d.gap >= d.le / 10)
+        Add(out, "gap_fringing_range", Severity::Warning,
+            "Зазор " + F3(d.gap) + " мм велик для этого сердечника (коэффициент выпучивания " + F2(Ffr) +
+                "): индуктивность известна лишь приблизительно, а поле у зазора греет обмотку. Проверьте "
+                "индуктивность измерением или выберите сердечник большего размера.",
+            {{"gap_mm", d.gap}, {"fringing_factor", Ffr}});
+}
+
 }  // namespace
 
 const char* SeverityName(Severity s) {
@@ -97,26 +122,7 @@ void CheckGap(const GapCheckData& d, Checks& out) {
             "Зазор " + F3(d.gap) + " мм на кольцевом сердечнике пропилить нельзя. Выберите сердечник с "
             "разъёмом (E, ETD, PQ, RM) или кольцо из порошкового материала.",
             {{"gap_mm", d.gap}});
-    // The fringing factor 1 + (g/√Ae)·ln(le/(3g)) falls below 1 from g = le/3 on: the model
-    // (valid for gaps small against the path) then makes the gap shorter than cut.
-    if (d.gap > 0 && d.le > 0 && d.gap >= d.le / 3)
-        Add(out, "gap_fringing_range", Severity::Error,
-            "Зазор " + F3(d.gap) + " мм не меньше трети длины магнитной линии (" + F1(d.le) +
-                (d.hasAlLaw ? " мм): закон AL сердечника здесь не проверен, расчёт недостоверен. Выберите "
-                              "сердечник большего размера."
-                            : " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите "
-                              "сердечник большего размера."),
-            {{"gap_mm", d.gap}, {"le_mm", d.le}});
-    else if (d.gap > 0 && d.le > 0 && d.Ae > 0 && !d.hasAlLaw) {
-        const double Ffr = 1 + d.gap / std::sqrt(d.Ae) * std::log(d.le / (3 * d.gap));
-        // The factor falls back towards 1 as the gap nears le/3, so long gaps count on their own.
-        if (Ffr > kFringingLimit || d.gap >= d.le / 10)
-            Add(out, "gap_fringing_range", Severity::Warning,
-                "Зазор " + F3(d.gap) + " мм велик для сечения керна: коэффициент выпучивания " + F2(Ffr) +
-                    " выше " + F1(kFringingLimit) + ", индуктивность известна лишь приблизительно, а поле у зазора "
-                    "греет обмотку. Проверьте индуктивность измерением или выберите сердечник большего размера.",
-                {{"gap_mm", d.gap}, {"fringing_factor", Ffr}});
-    }
+    CheckFringing(d, out);
     // A gap cut in the centre leg must stay well inside the window height; E-type windows are
     // about twice as high as wide, so the height is about √(2·An).
     const double height = d.An > 0 ? std::sqrt(2 * d.An) : 0;
