@@ -39,7 +39,19 @@ double OutputPower(const FlybackInput& in) {
     return P;
 }
 
+void CheckSwitchVoltage(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) {
+    const double Utrmax = TextToDouble(out.input.Utrmax);
+    if (Utrmax - out.result.Ur - x.busMaxPeak >= 0) return;
+    checks.push_back({"switch_voltage_high_line", Severity::Warning,
+                      "При максимальном входном напряжении " + F0(x.busMaxPeak) + " В плюс отражённое " +
+                          F0(out.result.Ur) + " В превышают допустимое на ключе " + F0(Utrmax) +
+                          " В ещё до выброса. Уменьшите отражённое напряжение или выберите ключ на большее "
+                          "напряжение.",
+                      {{"bus_peak_V", x.busMaxPeak}, {"Ur_V", out.result.Ur}, {"Utrmax_V", Utrmax}}});
+}
+
 void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) {
+    CheckSwitchVoltage(out, x, checks);
     if (!x.ac) {
         checks.push_back({"dc_input_capacitor", Severity::Warning,
                           "Питание постоянным напряжением: рассчитанная ёмкость входного конденсатора (" +
@@ -47,22 +59,13 @@ void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) 
                           {{"Cin_uF", out.result.Cin}}});
         return;
     }
-    if (x.busMinValley < 0.9 * x.busMinMethod)
-        checks.push_back({"bus_low_line", x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
-                          "При минимальном напряжении сети и ёмкости " + F0(x.C) + " мкФ напряжение на конденсаторе "
-                              "проседает до " + F0(x.busMinValley) + " В, а расчёт принимает " + F0(x.busMinMethod) +
-                              " В: коэффициент заполнения и пиковый ток на деле больше. Увеличьте ёмкость или "
-                              "задайте Umin ниже.",
-                          {{"valley_V", x.busMinValley}, {"method_V", x.busMinMethod}, {"C_uF", x.C}}});
-    const double Utrmax = TextToDouble(out.input.Utrmax);
-    const double margin = Utrmax - out.result.Ur - x.busMaxPeak;
-    if (margin < 0)
-        checks.push_back({"switch_voltage_high_line", Severity::Warning,
-                          "При максимальном напряжении сети амплитуда " + F0(x.busMaxPeak) + " В плюс отражённое " +
-                              F0(out.result.Ur) + " В превышают допустимое на ключе " + F0(Utrmax) +
-                              " В ещё до выброса. Уменьшите отражённое напряжение или выберите ключ на большее "
-                              "напряжение.",
-                          {{"bus_peak_V", x.busMaxPeak}, {"Ur_V", out.result.Ur}, {"Utrmax_V", Utrmax}}});
+    if (x.busMinValley >= 0.9 * x.busMinMethod) return;
+    checks.push_back({"bus_low_line", x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
+                      "При минимальном напряжении сети и ёмкости " + F0(x.C) + " мкФ напряжение на конденсаторе "
+                          "проседает до " + F0(x.busMinValley) + " В, а расчёт принимает " + F0(x.busMinMethod) +
+                          " В: коэффициент заполнения и пиковый ток на деле больше. Увеличьте ёмкость или "
+                          "задайте Umin ниже.",
+                      {{"valley_V", x.busMinValley}, {"method_V", x.busMinMethod}, {"C_uF", x.C}}});
 }
 
 }  // namespace
@@ -94,6 +97,9 @@ FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, c
         x.busMaxPeak = DcBusAt(TextToDouble(in.Umax), Pin, x.C).peak;
         x.busMinMethod = 1.35 * TextToDouble(in.Umin);
         x.busMaxMethod = 1.35 * TextToDouble(in.Umax);
+    } else {  // the bus is the DC input itself
+        x.busMinValley = x.busMinMethod = TextToDouble(in.Umin);
+        x.busMaxPeak = x.busMaxMethod = TextToDouble(in.Umax);
     }
     // The comparator trips when the sense voltage reaches Usense; flux follows the current.
     const double Usense = TextToDouble(in.Usense);

@@ -10,7 +10,7 @@ namespace fb {
 // Figures beside the method's: the bus from the mains with a real bulk capacitor, and the
 // current-limit trip point the sense resistor sets.
 struct FlybackExtra {
-    bool ac = false;          // mains input (else the bus is the DC input itself)
+    bool ac = false;          // mains input (else the bus values are the DC input's Umin, Umax)
     double C = 0;             // µF, bulk capacitor the bus figures assume
     double busMinValley = 0;  // V, lowest bus at the lowest line voltage
     double busMinMethod = 0;  // V, the method's 1.35·Umin

@@ -118,6 +118,12 @@ TEST(FlybackChecks, InputAndTripPoint) {
     EXPECT_EQ(Fired(big.checks, "switch_voltage_high_line"), "");
     ac.Utrmax = "480";
     EXPECT_EQ(Fired(Design(ac, 1000).checks, "switch_voltage_high_line"), "warning");
+    // DC 200…350 V with Ur = 123.7 V (whole turns below Umirror 124): 473.7 V on the switch
+    // before any overshoot, so a 470 V switch has no room left; the default 600 V has.
+    FlybackInput dcSwitch;
+    dcSwitch.Utrmax = "470";
+    EXPECT_EQ(Fired(Design(dcSwitch).checks, "switch_voltage_high_line"), "warning");
+    EXPECT_EQ(Fired(dc.checks, "switch_voltage_high_line"), "");
 }
 
 }  // namespace
