@@ -30,6 +30,18 @@ bool CheckOutputVoltage(const PfcResult& r, Checks& checks) {
     return false;
 }
 
+// The hold-up capacitor stores ½·C·(U2nom² − U2min²): without a drop allowed it comes out
+// infinite or negative.
+void CheckHoldUp(const PfcResult& r, Checks& checks) {
+    const double U2min = TextToDouble(r.input.U2min), U2nom = TextToDouble(r.input.U2nom);
+    if (U2min < U2nom) return;
+    checks.push_back({"pfc_holdup_voltage", Severity::Error,
+                      "Минимальное выходное напряжение " + F0(U2min) + " В не ниже номинального " + F0(U2nom) +
+                          " В: ёмкость выходного конденсатора получается бесконечной или отрицательной. Задайте "
+                          "минимальное напряжение ниже номинального.",
+                      {{"U2min_V", U2min}, {"U2nom_V", U2nom}}});
+}
+
 double InsulatedFill(const PfcResult& r, const CWireTable& wires) {
     const double diz = InsulatedDiameter(wires, r.dw);
     const double An = TextToDouble(r.core.AnText);
@@ -71,6 +83,7 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable&
                  {"Bpk", r.Bpk}, {"Blim", r.Blim}, {"Pcore", r.Pcore}, {"Irms", r.Irms}, {"Kfill", r.Kfill},
                  {"Cin", r.Cin}, {"Cout", r.Cout}},
                 checks);
+    CheckHoldUp(r, checks);
     if (CheckOutputVoltage(r, checks)) CheckDuty({{"при Umin", r.D_min}, {"при Umax", r.D_max}}, checks);
 
     GapCheckData gap;

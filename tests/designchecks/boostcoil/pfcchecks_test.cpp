@@ -66,6 +66,10 @@ TEST(PfcChecks, DesignsThatCannotWork) {
     const Designed l = Design(low);
     EXPECT_EQ(Fired(l.checks, "pfc_output_below_peak"), "error");
     EXPECT_EQ(Fired(l.checks, "duty_out_of_range"), "");  // said once, by the rule that explains it
+    EXPECT_EQ(Fired(l.checks, "pfc_holdup_voltage"), "");
+    PfcInput holdup;  // U2min above U2nom: a negative output capacitor
+    holdup.U2min = "410";
+    EXPECT_EQ(Fired(Design(holdup).checks, "pfc_holdup_voltage"), "error");
 
     PfcInput small;  // 150 W on the smallest E core: an 11 mm gap in a 30 mm path, μe 1.8
     small.core = "E 13/6/6";
