@@ -43,7 +43,7 @@ void CheckHoldUp(const PfcResult& r, Checks& checks) {
 }
 
 double InsulatedFill(const PfcResult& r, const CWireTable& wires) {
-    const double diz = InsulatedDiameter(wires, r.dw);
+    const double diz = wires.InsulatedDiameter(r.dw);
     const double An = TextToDouble(r.core.AnText);
     return An > 0 ? r.N * r.strands * std::acos(-1.0) * diz * diz / 4 / An : 0;
 }

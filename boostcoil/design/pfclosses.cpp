@@ -17,7 +17,7 @@ LossAnalysis AnalyseChoke(const PfcResult& r, const CWireTable& wires, const Cor
     w.turns = r.N;
     w.strands = r.strands;
     w.wire_mm = r.dw;
-    w.insulated_mm = InsulatedDiameter(wires, r.dw);
+    w.insulated_mm = wires.InsulatedDiameter(r.dw);
     w.current = RippleShape(r.dI_min, r.D_min);
     w.lineRms2 = r.Iin_min * r.Iin_min;
     LossOptions single = o;

@@ -180,12 +180,6 @@ void CheckTrip(const TripCheckData& d, Checks& out) {
             {{"Itrip_A", d.Itrip}, {"Btrip_T", Btrip}, {"Btrip_tolerance_T", BtripHigh}, {"Bsat100_T", Bsat}});
 }
 
-double InsulatedDiameter(const CWireTable& wires, double d) {
-    for (int k = 1; k <= wires.N && k <= kMaxWires; ++k)
-        if (wires.d[k] >= d - 0.0005) return wires.diz[k];
-    return 0;
-}
-
 void CheckFill(const FillCheckData& d, Checks& out) {
     if (d.insulatedFill > 1)
         Add(out, "window_fill", Severity::Error,

@@ -72,9 +72,6 @@ struct TripCheckData {
 };
 void CheckTrip(const TripCheckData& d, Checks& out);
 
-// The insulated diameter of the table wire with this bare diameter (the first not below it,
-// allowing for the "%.3f" text it was read back from); 0 when the table has none.
-double InsulatedDiameter(const CWireTable& wires, double d);
 
 // Window fill with insulated wires against 1 and the method's limit.
 struct FillCheckData {

@@ -117,13 +117,6 @@ std::vector<std::string> CheckLossOptions(const LossOptions& o) {
     return out;
 }
 
-double InsulatedDiameter(const CWireTable& wires, double d) {
-    int best = 0;
-    for (int k = 1; k <= wires.N; ++k)
-        if (best == 0 || std::fabs(wires.d[k] - d) < std::fabs(wires.d[best] - d)) best = k;
-    return best == 0 ? d : d + (wires.diz[best] - wires.d[best]);
-}
-
 LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwitch, double coreLoss,
                              const CoreGeometry& g, const LossOptions& o) {
     LossAnalysis a;

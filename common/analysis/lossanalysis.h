@@ -76,9 +76,6 @@ struct LossAnalysis {
 LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& windings, double fSwitch_Hz, double coreLoss_W,
                              const CoreGeometry& geometry, const LossOptions& options);
 
-// The insulated diameter of a bare one from the wire table: the entry of that diameter, or the
-// nearest entry's enamel added to it (the bare diameter with an empty table).
-double InsulatedDiameter(const CWireTable& wires, double d);
 
 // The "analysis" object as JSON text (numbers in SI-style units named in the keys; a number
 // that is not finite is null).

@@ -109,4 +109,11 @@ CWireTable::Choice CWireTable::ChooseWire(double I, double j, double delta, int 
     return c;
 }
 
+double CWireTable::InsulatedDiameter(double dCopper) const {
+    int best = 0;
+    for (int k = 1; k <= N && k <= kMaxWires; ++k)
+        if (best == 0 || std::fabs(d[k] - dCopper) < std::fabs(d[best] - dCopper)) best = k;
+    return best == 0 ? dCopper : dCopper + (diz[best] - d[best]);
+}
+
 }  // namespace fb

@@ -34,6 +34,10 @@ public:
     // yes_d = 1 keeps the wire of the last NearestStandard.
     Choice ChooseWire(double I, double j, double delta, int yes_d);
 
+    // Overall diameter of a wire of copper diameter d: d plus the insulation build of the
+    // nearest wire of the table (d itself when the table is empty).
+    double InsulatedDiameter(double d) const;
+
     int N = 0;
     double d[kMaxWires + 1] = {};
     double diz[kMaxWires + 1] = {};

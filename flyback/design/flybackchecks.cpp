@@ -18,7 +18,7 @@ double InsulatedFill(const FlybackOutcome& out, const CoreRecord& core, const CW
     const FlybackResult& r = out.result;
     const double pi = std::acos(-1.0);
     auto area = [&](const std::string& wireText, double turns, double strands) {
-        const double diz = InsulatedDiameter(wires, TextToDouble(wireText));
+        const double diz = wires.InsulatedDiameter(TextToDouble(wireText));
         return turns * strands * pi * diz * diz / 4;
     };
     std::string primary = TextOf(out.results, ctl::kPrimaryWire);

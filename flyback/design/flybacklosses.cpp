@@ -27,7 +27,7 @@ WindingSpec Winding(std::string name, double turns, double strands, double d, co
     s.turns = turns;
     s.strands = strands;
     s.wire_mm = d;
-    s.insulated_mm = InsulatedDiameter(wires, d);
+    s.insulated_mm = wires.InsulatedDiameter(d);
     return s;
 }
 
