@@ -103,7 +103,7 @@ std::vector<Writer> Writers(const std::string& root) {
     const std::string design = root + "/Boostcoil/" + fb::PfcSaveName(DesignVersion(0));
     if (!fb::FlybackDesignFile().Write(settings, SettingsVersion(0)).ok ||
         !fb::PfcDesignFile().Write(design, DesignVersion(0)).ok ||
-        !fb::AppendUserCore(root, UserCoresBefore(), fb::kBigBuffer).ok)
+        !fb::AppendUserCore(root, UserCoresBefore()).ok)
         return {};
     return {
         {"settings", root + "/Flyback", settings,
@@ -118,7 +118,7 @@ std::vector<Writer> Writers(const std::string& root) {
          }},
         {"user cores", root + "/Bases_Cores", root + "/Bases_Cores/UserFerritesCores.txt",
          [root] {
-             const fb::AppendCoreResult r = fb::AppendUserCore(root, UserCoreRecord(0), fb::kBigBuffer);
+             const fb::AppendCoreResult r = fb::AppendUserCore(root, UserCoreRecord(0));
              return std::make_pair(r.ok, r.error);
          }},
     };
@@ -222,7 +222,7 @@ TEST(FailedWrite, PathThroughAFileOrOntoAFolderIsRefused) {
 
     // The user core file's name taken by a folder: the append is refused, nothing changes.
     dir.write("Bases_Cores/UserFerritesCores.txt/x", "kept");
-    const fb::AppendCoreResult add = fb::AppendUserCore(dir.path(), UserCoreRecord(0), fb::kBigBuffer);
+    const fb::AppendCoreResult add = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
     EXPECT_FALSE(add.ok);
     EXPECT_NE(add.error.find("под этим именем уже есть папка"), std::string::npos) << add.error;
     EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt/x"), "kept");
