@@ -89,3 +89,53 @@ TEST(UserCores, FileLongerThanTheBufferIsNotCutWhenAppending) {
     EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt"), big + rec);
     EXPECT_EQ(r.userText, big + rec);  // the user's own file is read whole, never cut
 }
+
+// The first start of one program while the other appends: the empty user file is created
+// under the append lock and only when absent, so the appended core is never replaced.
+TEST(UserCores, FirstStartRacingAnAppendNeverLosesTheCore) {
+    fbtest::TempDir dir;
+    dir.write("Bases_Cores/FerritesCores.txt", "[E 5]\r\nAe = 1\r\n");
+    const std::string user = dir.file("Bases_Cores/UserFerritesCores.txt");
+    const std::string rec = CoreRecordText("E Raced", "1", "1", "1", "1");
+    int lost = 0;
+    for (int round = 0; round < 150; ++round) {
+        ::unlink(user.c_str());
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            char c;
+            ::close(go[1]);
+            (void)!::read(go[0], &c, 1);
+            ::_exit(AppendUserCore(dir.path(), rec).ok ? 0 : 1);
+        }
+        ::close(go[0]);
+        (void)!::write(go[1], "x", 1);
+        ::close(go[1]);
+        CCoreBase base;
+        base.Load(dir.path(), kBigBuffer);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);  // the append said it was done
+        lost += dir.read("Bases_Cores/UserFerritesCores.txt") != rec;
+    }
+    EXPECT_EQ(lost, 0);
+    // An existing file, even an empty one, is never created over.
+    dir.write("Bases_Cores/UserFerritesCores.txt", rec);
+    EXPECT_FALSE(CreateUserCoresFile(dir.path()));
+    EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt"), rec);
+}
+
+// The user's own file grows past the catalogue's buffer: every core in it is still listed.
+TEST(UserCores, UserFileLongerThanTheBufferIsReadWhole) {
+    fbtest::TempDir dir;
+    std::string big;
+    int n = 0;
+    while (big.size() < kBigBuffer + 100) big += CoreRecordText("E U" + std::to_string(n++), "1", "1", "1", "1");
+    dir.write("Bases_Cores/UserFerritesCores.txt", big);
+    CCoreBase base;
+    base.Load(dir.path(), kBigBuffer);
+    const std::vector<std::string> names = base.ListForShape(0);
+    ASSERT_EQ(names.size(), static_cast<size_t>(n));
+    EXPECT_EQ(names.back(), "E U" + std::to_string(n - 1));
+}
