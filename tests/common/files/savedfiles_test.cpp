@@ -124,20 +124,3 @@ TEST(SavedFiles, WriteFailureNamesTheFileAndSaysNothingWasSaved) {
     EXPECT_NE(m.text.find("не сохранены"), std::string::npos);
     EXPECT_FALSE(dir.exists("missing"));
 }
-
-// A saved design stays in the program folder and in its list: separators and leading dots
-// (".." becomes the hidden "...sav") are refused; dots elsewhere are ordinary.
-TEST(SavedFiles, NamesLeavingTheFolderOrHiddenAreRefused) {
-    const std::string separator =
-        "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.";
-    const std::string dot = "Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.";
-    EXPECT_EQ(SavedNameProblem("../up.sav"), separator);
-    EXPECT_EQ(SavedNameProblem("/etc/x.sav"), separator);
-    EXPECT_EQ(SavedNameProblem("sub/x.sav"), separator);
-    EXPECT_EQ(SavedNameProblem("..\\x.sav"), separator);
-    EXPECT_EQ(SavedNameProblem(WithSavedExtension("..")), dot);
-    EXPECT_EQ(SavedNameProblem(WithSavedExtension(".")), dot);
-    EXPECT_EQ(SavedNameProblem(".x.sav"), dot);
-    EXPECT_EQ(SavedNameProblem("E 25x13x7, N87 Epcos, 0.25мм.sav"), "");
-    EXPECT_EQ(SavedNameProblem("a..b.sav"), "");
-}
