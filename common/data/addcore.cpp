@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/corebase.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 
@@ -15,6 +16,27 @@ AddCoreResult Refuse(const char* text) {
 }
 
 double Dim(const std::string& text) { return TextToDouble(CommaToPoint(text)); }
+
+// The shape radios' captions ("ЕI" begins with the Cyrillic Е).
+const char* const kShapeCaptions[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
+
+// A core whose name its shape's list rule leaves out would be written and never seen again:
+// the refusal says under which shape it would be listed, or why under none. "" when listed.
+std::string UnlistedNameProblem(const std::string& name, int shape) {
+    if (shape < 0 || shape >= kShapeCount) return {};
+    CCoreBase probe;
+    probe.SetUserText("[" + name + "]");
+    if (!probe.ListForShape(shape).empty()) return {};
+    const std::string here = std::string("\"") + kShapeCaptions[shape] + "\"";
+    for (int s = 0; s < kShapeCount; ++s)
+        if (!probe.ListForShape(s).empty())
+            return std::string("Сердечник с таким названием будет показан в списке формы \"") + kShapeCaptions[s] +
+                   "\", а не " + here + ": выберите эту форму или измените название.";
+    if (shape == 4)
+        return "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет показан "
+               "в списке формы \"Другая\": измените название.";
+    return "Сердечник с таким названием не будет показан в списке формы " + here + ": измените название.";
+}
 
 }  // namespace
 
@@ -64,10 +86,12 @@ AddCoreResult PrepareCore(const AddCoreRequest& q) {
         if (c < 0x20) return Refuse("Название сердечника не может содержать управляющие символы.");
     if (!IsCp1251Encodable(q.name))
         return Refuse("Название сердечника содержит символы, которые нельзя сохранить в базе сердечников.");
-    if (q.mu.empty()) return Refuse("Вы забыли перед добавлением ввести магнитную проницаемость.");
-
     AddCoreResult r;
     r.name = ApplyPrefix(q.name, q.shape);
+    const std::string unlisted = UnlistedNameProblem(r.name, q.shape);
+    if (!unlisted.empty()) return Refuse(unlisted.c_str());
+    if (q.mu.empty()) return Refuse("Вы забыли перед добавлением ввести магнитную проницаемость.");
+
     r.muText = q.mu;
     if (q.byDims) {
         const CoreDims& d = q.dims;

@@ -4,6 +4,7 @@
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
+#include "common/data/usercores.h"
 
 namespace fb {
 namespace {
@@ -34,12 +35,15 @@ Messages CCoreBase::Load(const std::string& dataRoot, std::size_t bufferSize, bo
         messages.push_back(Warning("В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\""));
     }
     const std::string userPath = JoinPath(folder, kUserCoresName);
-    const ReadResult user = ReadTextFile(userPath, bufferSize);
+    // The user's own file grows with every core added, so no buffer bounds it.
+    const ReadResult user = ReadWholeTextFile(userPath);
     if (user.ok) {
         m_user = user.text;
     } else if (createUserFile && !FileExists(userPath)) {
-        // Failing to create it is not reported: the program runs on without user cores.
-        WriteTextFileAtomic(userPath, "");
+        // Under the append lock and only if still absent: a core the other program appends
+        // meanwhile is never replaced. Failing to create it is not reported: the program
+        // runs on without user cores.
+        CreateUserCoresFile(dataRoot);
     }
     m_joined = m_catalogue + m_user;
     return messages;

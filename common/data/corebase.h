@@ -29,7 +29,7 @@ constexpr const char* kCoresFolder = "Bases_Cores";
 
 class CCoreBase {
 public:
-    // Reads the catalogue and the user file under dataRoot (each bounded by bufferSize).
+    // Reads the catalogue (bounded by bufferSize) and the user file (whole) under dataRoot.
     // A missing user file is created empty when createUserFile is set. Returns the
     // warning to show when the catalogue is missing.
     Messages Load(const std::string& dataRoot, std::size_t bufferSize, bool createUserFile = true);

@@ -1,12 +1,15 @@
 #include "common/data/textfile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 #include "common/data/textcodec.h"
@@ -51,10 +54,51 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// Short, so that a target name of up to 255 bytes still leaves room for it; hidden, so the
+// saved-file lists never show one.
+constexpr const char* kTempPrefix = ".fbtmp.";
+constexpr std::size_t kTempNameLength = 13;  // the prefix and mkstemp's six characters
+
+// The folder part of a path with its trailing "/"; "" for a plain name.
+std::string FolderPart(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file a write lands on: the end of a chain of symbolic links, so the link itself stays.
+// A chain that does not end is left to the rename, which then replaces the first link.
+std::string ResolveLinks(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::vector<char> buf(PATH_MAX + 1);
+        const ssize_t n = ::readlink(current.c_str(), buf.data(), buf.size() - 1);
+        if (n <= 0) return current;
+        const std::string target(buf.data(), static_cast<size_t>(n));
+        current = target[0] == '/' ? target : FolderPart(current) + target;
+    }
+    return path;
+}
+
+// The replaced file's owner (root writing a user's file must not take it over) and
+// permissions; a new file gets the usual ones. Ownership that cannot be given is left.
+void KeepOwnerAndMode(int fd, const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) (void)!::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        ::fchmod(fd, st.st_mode & 07777);  // after fchown, which may clear set-id bits
+        return;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+}
+
 // Makes the rename itself durable; a failure here leaves either file whole, so it is ignored.
 void SyncFolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string part = FolderPart(path);
+    const std::string folder = part.empty() ? "." : part;
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0) return;
     ::fsync(fd);
@@ -107,24 +151,12 @@ bool ReadAllBytes(const std::string& path, std::string& bytes) {
 }
 
 WriteResult WriteBytesAtomic(const std::string& path, const std::string& bytes) {
-    std::string tmpl = path + ".tmp-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    const std::string target = ResolveLinks(path);
+    std::string tmpl = FolderPart(target) + kTempPrefix + "XXXXXX";
+    const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return Fail(path, SystemError(errno));
-    const std::string tmp(name.data());
-
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
+    const std::string tmp = tmpl;
+    KeepOwnerAndMode(fd, target);
 
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
         const int err = errno;
@@ -137,14 +169,46 @@ WriteResult WriteBytesAtomic(const std::string& path, const std::string& bytes) 
         ::unlink(tmp.c_str());
         return Fail(path, SystemError(err));
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
         return Fail(path, SystemError(err));
     }
-    SyncFolderOf(path);
+    SyncFolderOf(target);
     return WriteResult{true, {}};
 }
+
+int RemoveStaleTemporaries(const std::string& folder, int maxAgeSeconds) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return 0;
+    const std::time_t now = std::time(nullptr);
+    const std::size_t prefixLength = std::strlen(kTempPrefix);
+    int removed = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.size() != kTempNameLength || name.compare(0, prefixLength, kTempPrefix) != 0) continue;
+        const std::string path = JoinPath(folder, name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime <= maxAgeSeconds) continue;  // a writer may be at work on it
+        removed += ::unlink(path.c_str()) == 0;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+ReadResult ReadWholeTextFile(const std::string& path) {
+    ReadResult result;
+    std::string bytes;
+    if (!ReadAllBytes(path, bytes)) return result;
+    const size_t zero = bytes.find('\0');
+    if (zero != std::string::npos) bytes.resize(zero);
+    result.text = Cp1251ToUtf8(bytes);
+    result.ok = true;
+    return result;
+}
+
+std::string SystemErrorText(int err) { return SystemError(err); }
 
 bool FileExists(const std::string& path) {
     struct stat st {};

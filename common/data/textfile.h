@@ -34,13 +34,29 @@ struct WriteResult {
 // file whole. A character Windows-1251 cannot hold refuses the write instead of corrupting it.
 WriteResult WriteTextFileAtomic(const std::string& path, const std::string& utf8);
 
-// The same for bytes that are already Windows-1251.
+// The same for bytes that are already Windows-1251. A target that is a symbolic link is
+// written through to the file it points to (the link stays); a replaced file keeps its
+// owner and permissions. The temporary file is "<folder>/.fbtmp.XXXXXX", so names up to
+// the file system's limit can be written.
 WriteResult WriteBytesAtomic(const std::string& path, const std::string& bytes);
+
+// The writer's own temporary files in `folder` (the pattern above) older than maxAgeSeconds,
+// left by a writer that was killed; removes them and returns how many went. Other files,
+// links and younger temporaries (a write under way) are left alone.
+int RemoveStaleTemporaries(const std::string& folder, int maxAgeSeconds = 60);
+
+// The file whole, decoded from Windows-1251, up to its first zero byte (for files that are
+// the user's own and grow without bound); ok false when it cannot be read.
+ReadResult ReadWholeTextFile(const std::string& path);
 
 // The whole file as raw bytes, unbounded; false when it cannot be read.
 bool ReadAllBytes(const std::string& path, std::string& bytes);
 
 bool FileExists(const std::string& path);
+
+// The reason behind a system error number as the messages give it (Russian where the user
+// can act on it).
+std::string SystemErrorText(int err);
 
 // Joins a folder (with or without trailing separator) and a relative name.
 std::string JoinPath(const std::string& folder, const std::string& name);

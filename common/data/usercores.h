@@ -8,11 +8,17 @@ namespace fb {
 
 struct AppendCoreResult {
     bool ok = false;
-    std::string error;     // readable Russian sentence when !ok
-    std::string userText;  // the user file as this program now reads it (bounded, decoded)
+    std::string error;     // readable Russian sentence when !ok; nothing was written then
+    std::string userText;  // the whole user file as written, decoded (the user's own file, unbounded)
+    std::string warning;   // when ok but the file could not be read back: a Russian sentence
 };
 
-// `record` is UTF-8 with CR LF; bufferSize bounds the returned text as the program reads it.
-AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record, std::size_t bufferSize);
+// `record` is UTF-8 with CR LF. Without the lock on the cores folder nothing is written.
+AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record);
+
+// Creates the empty user file under the same lock, and only when no file of that name
+// exists, so a core the other program is appending is never replaced. False when it was
+// not created (it exists, or the folder cannot be locked or written).
+bool CreateUserCoresFile(const std::string& dataRoot);
 
 }  // namespace fb

@@ -56,7 +56,17 @@ public:
     }
 
     // Written through a temporary file and renamed, so a failure leaves the old file whole.
-    WriteResult Write(const std::string& path, const Input& in) const { return WriteTextFileAtomic(path, Compose(in)); }
+    // A value holding "[", "]" or a line break would hide every key after it from the reader
+    // (a section header, or a line of its own): such a file is refused and nothing is written.
+    WriteResult Write(const std::string& path, const Input& in) const {
+        for (const KeyField<Input>& f : m_table) {
+            const std::string value = f.ValueText(in);
+            if (value.find_first_of("[]\r\n") != std::string::npos)
+                return WriteResult{false, "Не удалось записать файл \"" + path + "\": значение ключа \"" + f.key +
+                                              "\" содержит символ \"[\", \"]\" или перевод строки"};
+        }
+        return WriteTextFileAtomic(path, Compose(in));
+    }
 
     const std::vector<KeyField<Input>>& Table() const { return m_table; }
 

@@ -72,6 +72,14 @@ std::string WithSavedExtension(const std::string& name) {
     return name.find(kSavedExtension) == std::string::npos ? name + kSavedExtension : name;
 }
 
+std::string SavedNameProblem(const std::string& name) {
+    if (name.find_first_of("/\\") != std::string::npos)
+        return "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.";
+    if (!name.empty() && name[0] == '.')
+        return "Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.";
+    return {};
+}
+
 std::string SavedFilePath(const std::string& folder, const std::string& name) {
     if (!name.empty() && name[0] == '/') return name;
     return JoinPath(folder, name);

@@ -24,6 +24,11 @@ std::vector<std::string> ListSavedFiles(const std::string& folder, const std::ve
 // name (case-sensitive, so "a.sav.old" stays and "A.SAV" becomes "A.SAV.sav").
 std::string WithSavedExtension(const std::string& name);
 
+// Why a design may not be saved under `name` (as it will be written, extension included):
+// a path separator would put it outside the program folder, and a leading dot (as in "..",
+// which becomes "...sav") makes a hidden file the lists never show. "" when the name is fine.
+std::string SavedNameProblem(const std::string& name);
+
 // A name chosen in a list dialog as a path: relative to `folder` ("" = the current folder),
 // or as typed when it is an absolute path.
 std::string SavedFilePath(const std::string& folder, const std::string& name);

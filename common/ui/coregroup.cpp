@@ -385,12 +385,13 @@ bool CoreGroup::AddCore() {
 bool CoreGroup::AppendRecord(const std::string& record) {
     // Onto the file as it stands, under the folder lock: cores the other program added since
     // this one started are kept, and this program's list takes them in too.
-    const AppendCoreResult appended = AppendUserCore(m_dataRoot, record, m_config.coreBufferSize);
+    const AppendCoreResult appended = AppendUserCore(m_dataRoot, record);
     if (!appended.ok) {
         ShowMessage(this, Warning(appended.error + ".\nСердечник не добавлен в базу."));
         return false;
     }
     m_base.SetUserText(appended.userText);
+    if (!appended.warning.empty()) ShowMessage(this, Warning(appended.warning + "."));
     return true;
 }
 

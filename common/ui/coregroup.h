@@ -48,7 +48,8 @@ struct CoreGroupConfig {
     fb::ShapeLowering lowering = fb::ShapeLowering::ToLast;
     int pictureWidth = 150;
     int pictureHeight = 117;
-    // The reading buffer of the core files: 100,000 bytes in `flyback`, 99,996 in `Boostcoil`.
+    // The reading buffer of the core catalogue: 100,000 bytes in `flyback`, 99,996 in
+    // `Boostcoil`. The user core file is the user's own and is always read whole.
     std::size_t coreBufferSize = fb::kBigBuffer;
 };
 

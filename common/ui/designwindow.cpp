@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "common/data/textfile.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
@@ -51,6 +52,9 @@ bool DesignWindow::LocateFolders() {
     m_dataRoot = FolderOf(parent);
     help.close();
     m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
+    // Temporary files of a writer killed in an earlier run (settings, saved designs, cores).
+    RemoveStaleTemporaries(m_programFolder);
+    RemoveStaleTemporaries(JoinPath(m_dataRoot, kCoresFolder));
     return true;
 }
 

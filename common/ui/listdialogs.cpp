@@ -121,6 +121,12 @@ void CSaveFile::onSave() {
     m_name = m_nameEdit->text();
     // An empty name would write a file named only ".sav", hidden here and never listed again.
     if (m_name.isEmpty()) return;
+    // Only into the program folder, and never as a hidden file: the dialog stays open.
+    const std::string problem = SavedNameProblem(fileName());
+    if (!problem.empty()) {
+        ShowMessage(this, Warning(problem));
+        return;
+    }
     if (confirmReplace()) accept();
 }
 

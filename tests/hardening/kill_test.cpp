@@ -81,8 +81,8 @@ bool WriteAndKill(const std::string& kind, const std::string& path, int micros) 
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-// The folder after a kill: the target and possibly temporary files "<name>.tmp-XXXXXX" of
-// the writer, which are counted and removed. Anything else is a failure.
+// The folder after a kill: the target and possibly temporary files ".fbtmp.XXXXXX" of the
+// writer, which are counted and removed. Anything else is a failure.
 int TakeLeftovers(const std::string& folder, const std::string& name) {
     int n = 0;
     for (const fs::directory_entry& e : fs::directory_iterator(folder)) {
@@ -91,8 +91,8 @@ int TakeLeftovers(const std::string& folder, const std::string& name) {
             EXPECT_TRUE(e.is_regular_file()) << f;
             continue;
         }
-        EXPECT_EQ(f.rfind(name + ".tmp-", 0), 0u) << "unexpected file " << f;
-        EXPECT_EQ(f.size(), name.size() + 11) << f;
+        EXPECT_EQ(f.rfind(".fbtmp.", 0), 0u) << "unexpected file " << f;
+        EXPECT_EQ(f.size(), 13u) << f;
         fs::remove(e.path());
         ++n;
     }

@@ -103,7 +103,7 @@ std::vector<Writer> Writers(const std::string& root) {
     const std::string design = root + "/Boostcoil/" + fb::PfcSaveName(DesignVersion(0));
     if (!fb::FlybackDesignFile().Write(settings, SettingsVersion(0)).ok ||
         !fb::PfcDesignFile().Write(design, DesignVersion(0)).ok ||
-        !fb::AppendUserCore(root, UserCoresBefore(), fb::kBigBuffer).ok)
+        !fb::AppendUserCore(root, UserCoresBefore()).ok)
         return {};
     return {
         {"settings", root + "/Flyback", settings,
@@ -118,7 +118,7 @@ std::vector<Writer> Writers(const std::string& root) {
          }},
         {"user cores", root + "/Bases_Cores", root + "/Bases_Cores/UserFerritesCores.txt",
          [root] {
-             const fb::AppendCoreResult r = fb::AppendUserCore(root, UserCoreRecord(0), fb::kBigBuffer);
+             const fb::AppendCoreResult r = fb::AppendUserCore(root, UserCoreRecord(0));
              return std::make_pair(r.ok, r.error);
          }},
     };
@@ -222,10 +222,42 @@ TEST(FailedWrite, PathThroughAFileOrOntoAFolderIsRefused) {
 
     // The user core file's name taken by a folder: the append is refused, nothing changes.
     dir.write("Bases_Cores/UserFerritesCores.txt/x", "kept");
-    const fb::AppendCoreResult add = fb::AppendUserCore(dir.path(), UserCoreRecord(0), fb::kBigBuffer);
+    const fb::AppendCoreResult add = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
     EXPECT_FALSE(add.ok);
     EXPECT_NE(add.error.find("под этим именем уже есть папка"), std::string::npos) << add.error;
     EXPECT_EQ(dir.read("Bases_Cores/UserFerritesCores.txt/x"), "kept");
+}
+
+// Two ways a user core could be lost, each in an unprivileged child. The cores folder cannot
+// be opened for the lock (writable, not readable): the append is refused and writes nothing.
+// The new file cannot be read back (created with no permissions): the list goes on with what
+// was written, and the user is told.
+TEST(FailedWrite, UserCoreAppendNeedsTheLockAndSurvivesAFailedReadBack) {
+    TempDir dir;
+    const std::string folder = dir.file("Bases_Cores"), path = folder + "/UserFerritesCores.txt";
+    dir.write("Bases_Cores/UserFerritesCores.txt", UserCoresBefore());
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(folder.c_str(), 0733);
+    ::chmod(path.c_str(), 0666);
+    Report(InChild([&] {
+        const std::string dropped = DropRoot();
+        if (!dropped.empty()) return dropped;
+        const fb::AppendCoreResult r = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
+        return std::string(r.ok ? "\nappended without the lock" : "") + (Bytes(path) != UserCoresBefore() ? "\nchanged" : "") +
+               (r.error == "Не удалось записать файл \"" + path + "\": папку \"" + folder + "\" не удалось заблокировать "
+                           "от одновременной записи другой программой (нет прав на чтение папки)" ? "" : "\n" + r.error);
+    }));
+    ::chmod(folder.c_str(), 0777);
+    ::unlink(path.c_str());
+    Report(InChild([&] {
+        const std::string dropped = DropRoot();
+        if (!dropped.empty()) return dropped;
+        ::umask(0666);
+        const fb::AppendCoreResult r = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
+        return std::string(r.ok && r.userText == UserCoreRecord(0) ? "" : "\nthe list lost the core: " + r.error) +
+               (r.warning == "Сердечник записан в файл \"" + path + "\", но прочитать этот файл заново не удалось"
+                    ? "" : "\nwarning " + r.warning);
+    }));
 }
 
 }  // namespace

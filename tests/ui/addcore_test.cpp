@@ -273,14 +273,19 @@ TEST_F(AddCoreTest, OtherShapeLeavesTheDimensionsBoxUntickedWithoutMessage) {
     EXPECT_EQ(text(1005), core);
     EXPECT_FALSE(enabled(kA));
     EXPECT_TRUE(messages.entries().empty());
-    // The data mode is open to it; a name beginning with E is written but never listed there.
+    // The data mode is open to it; a name beginning with E would never be listed there, so
+    // it is refused with the reason and nothing is written; the mode stays for another name.
     click(kByData);
+    const std::string file = userFile();
     typeName("EFD 20");
     for (int id : {kMu, kAe, kAn, kLe}) type(id, "7");
     click(kAdd);
-    EXPECT_EQ(userFile(), Record("EFD 20", "7", "7", "7", "7"));
-    EXPECT_EQ(text(1005), "");
-    EXPECT_EQ(group().coreCombo()->findText("EFD 20"), -1);
+    EXPECT_EQ(messages.texts(), QStringList({"Сердечник с названием, которое начинается с \"E\" или с \"R\" "
+                                             "(кроме \"RM\"), не будет показан в списке формы \"Другая\": "
+                                             "измените название."}));
+    EXPECT_EQ(userFile(), file);
+    EXPECT_TRUE(ticked(kByData));
+    EXPECT_EQ(text(1005), "EFD 20");
 }
 
 TEST_F(AddCoreTest, MaterialChoiceInAnAddModeChangesNothing) {

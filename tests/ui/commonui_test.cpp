@@ -1,6 +1,9 @@
 // The shared window pieces: message seam, help window, tooltip layout and the core group
 // with another program's configuration.
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTranslator>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QLabel>
@@ -10,6 +13,7 @@
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
 #include "common/ui/messageseam.h"
+#include "common/ui/qttranslations.h"
 #include "common/ui/tooltips.h"
 #include "tests/ui/uitest.h"
 
@@ -39,6 +43,15 @@ TEST(MessageSeam, ScopeRestoresThePreviousSeam) {
     fb::ui::ShowMessage(nullptr, fb::Warning("outer"));
     EXPECT_EQ(inner.texts(), QStringList({"inner"}));
     EXPECT_EQ(outer.texts(), QStringList({"outer"}));
+}
+
+// Qt's own texts (here standard buttons) follow the programs' language once loaded.
+TEST(QtTranslations, StandardButtonsComeUpInRussian) {
+    ASSERT_TRUE(fb::ui::InstallQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    const QString texts = box.button(QDialogButtonBox::Cancel)->text() + "|" + box.button(QDialogButtonBox::Close)->text();
+    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) delete t;  // uninstalls it
+    EXPECT_EQ(texts, "Отмена|Закрыть");
 }
 
 class HelpTest : public ::testing::Test {

@@ -236,5 +236,19 @@ TEST_F(ListDialogsTest, ConfiguredFolderIsListedAndJoined) {
     EXPECT_EQ(save.filePath(), other.path() + "/far.sav");
 }
 
+TEST_F(ListDialogsTest, NamesLeavingTheFolderOrHiddenAreRefusedAndTheDialogStays) {
+    const QString separator = "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку "
+                              "программы.";
+    const QString dot = "Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.";
+    CSaveFile save(SavedFilesConfig::Flyback(), "proposed.sav");
+    QSignalSpy finished(&save, &QDialog::finished);
+    for (const char* name : {"../evil", "/tmp/evil.sav", "..", ".hidden"}) {
+        Type(save, 1005, name);
+        Click(save, 1);
+    }
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_EQ(messages.texts(), QStringList({separator, separator, dot, dot}));
+}
+
 }  // namespace
 }  // namespace fbtest

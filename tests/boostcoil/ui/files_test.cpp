@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <filesystem>
 
 #include "boostcoil/design/pfckeys.h"
 #include "common/ui/coregroup.h"
@@ -102,7 +103,9 @@ TEST_F(FilesTest, ReplacingAListedFileIsAskedInThisProgramsWords) {
 }
 
 TEST_F(FilesTest, AFailedWriteIsReported) {
-    save("no such folder/x.sav");
+    // A name taken by a folder (a name with a separator no longer gets as far as writing).
+    std::filesystem::create_directories(data.programFolder() + "taken.sav");
+    save("taken.sav");
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
     EXPECT_TRUE(messages.texts()[0].startsWith("Не удалось записать файл")) << messages.texts()[0].toStdString();

@@ -93,3 +93,24 @@ TEST(AddCore, NamesThatWouldBreakTheCatalogueAreRefused) {
     q.mu = "2000]\r\n[E 1";
     EXPECT_FALSE(PrepareCore(q).ok);
 }
+
+// A name the list rule of its shape leaves out would be written and never seen again: it is
+// refused, saying where it would be listed, or why nowhere. Names that do show stay allowed.
+TEST(AddCore, NameNeverListedUnderItsShapeIsRefused) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"EFD 20", "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
+                   "показан в списке формы \"Другая\": измените название."},
+        {"ETD 29 x", "Сердечник с таким названием будет показан в списке формы \"ETD\", а не \"Другая\": "
+                     "выберите эту форму или измените название."},
+        {"RM 10", ""}, {"efd 20", ""}};  // the rule looks at capital letters only
+    for (const auto& [name, refusal] : cases) {
+        AddCoreRequest q;
+        q.shape = 4;
+        q.byData = true;
+        q.name = name;
+        q.mu = q.Ae = q.An = q.le = "7";
+        const AddCoreResult r = PrepareCore(q);
+        EXPECT_EQ(r.ok, refusal.empty()) << name;
+        EXPECT_EQ(r.messages.empty() ? "" : r.messages[0].text, refusal) << name;
+    }
+}

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
+#include <filesystem>
 
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
@@ -86,4 +90,45 @@ TEST(WriteTextFileAtomic, UnwritableFolderIsReportedNotSilent) {
         ::chmod(dir.path().c_str(), 0700);
         EXPECT_EQ(dir.read("f.ini"), "old");
     }
+}
+
+// What the writer leaves around the file it replaces: a link (a chain, relative at each step)
+// stays a link to the new contents, the owner (root writing a user's file) and permissions
+// stay, names of 245-255 bytes work, and no temporary file is left.
+TEST(WriteTextFileAtomic, WritesThroughLinksAndKeepsOwnerModeAndLongNames) {
+    namespace fs = std::filesystem;
+    fbtest::TempDir dir;
+    dir.write("real/settings.ini", "old");
+    const std::string real = dir.file("real/settings.ini");
+    ::chmod(real.c_str(), 0640);
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    ASSERT_EQ(::chown(real.c_str(), owner, static_cast<gid_t>(-1)), 0);
+    fs::create_symlink("real/settings.ini", dir.file("link.ini"));
+    fs::create_symlink("link.ini", dir.file("link2.ini"));
+    ASSERT_TRUE(WriteTextFileAtomic(dir.file("link2.ini"), "new").ok);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link2.ini")) && fs::is_symlink(dir.file("link.ini")));
+    EXPECT_EQ(dir.read("real/settings.ini"), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, owner);
+    for (size_t length : {245u, 255u})
+        EXPECT_TRUE(WriteTextFileAtomic(dir.file(std::string(length - 4, 'a') + ".sav"), "x").ok) << length;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
+}
+
+// Only the writer's own temporary files older than a minute go: a younger one may belong to
+// a write under way; links and other names are never touched.
+TEST(WriteTextFileAtomic, StaleTemporaryFilesOfAKilledWriterAreRemoved) {
+    namespace fs = std::filesystem;
+    fbtest::TempDir dir;
+    const std::vector<std::string> kept = {".fbtmp.young1", ".fbtmp.short", "x.fbtmp.Ab12Cd", ".fbtmp.linkxx"};
+    for (const char* name : {".fbtmp.Ab12Cd", ".fbtmp.young1", ".fbtmp.short", "x.fbtmp.Ab12Cd"}) dir.write(name, "x");
+    fs::create_symlink("x.fbtmp.Ab12Cd", dir.file(".fbtmp.linkxx"));
+    const timespec old[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 120, 0}};
+    for (const char* name : {".fbtmp.Ab12Cd", ".fbtmp.short", "x.fbtmp.Ab12Cd", ".fbtmp.linkxx"})
+        ::utimensat(AT_FDCWD, dir.file(name).c_str(), old, AT_SYMLINK_NOFOLLOW);
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 1);
+    EXPECT_FALSE(dir.exists(".fbtmp.Ab12Cd"));
+    for (const std::string& name : kept) EXPECT_TRUE(fs::is_symlink(dir.file(name)) || dir.exists(name)) << name;
 }

@@ -94,3 +94,24 @@ TEST(DesignFile, FailedWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(dir.read("a.sav"), before);
     EXPECT_FALSE(SmallFile().Write(dir.file("missing/a.sav"), s).ok);
 }
+
+// "[" would start a section and a line break a line of its own: reading the file back would
+// lose every key after the value. The writer refuses it by name and writes nothing.
+TEST(DesignFile, ValueWithBracketOrLineBreakIsRefused) {
+    fbtest::TempDir dir;
+    const std::string path = dir.file("a.sav");
+    ASSERT_TRUE(SmallFile().Write(path, Small{}).ok);
+    const std::string before = dir.read("a.sav");
+    for (const char* bad : {"19 [В]", "19]", "1\r\n2", "1\n2", "1\r"}) {
+        Small s;
+        s.TLs = bad;
+        const WriteResult r = SmallFile().Write(path, s);
+        EXPECT_FALSE(r.ok) << bad;
+        EXPECT_EQ(r.error, "Не удалось записать файл \"" + path +
+                               "\": значение ключа \"TLs\" содержит символ \"[\", \"]\" или перевод строки");
+        EXPECT_EQ(dir.read("a.sav"), before);
+    }
+    Small tab;
+    tab.TLs = "0,18\tмкс";  // a TAB ends the value on reading but hides no other key
+    EXPECT_TRUE(SmallFile().Write(path, tab).ok);
+}

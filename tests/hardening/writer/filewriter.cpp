@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         else if (kind == "design")
             ok = fb::PfcDesignFile().Write(path, fbtest::DesignVersion(k + 1)).ok;
         else
-            ok = fb::AppendUserCore(path, fbtest::UserCoreRecord(k), fb::kBigBuffer).ok;
+            ok = fb::AppendUserCore(path, fbtest::UserCoreRecord(k)).ok;
         if (!ok) return 1;
     }
     return 0;
