@@ -134,12 +134,12 @@ Plot ChokeCurrent(const PfcWaveInput& in, const char* id, const char* line, doub
     }
     p.series = {peak, avg, valley};
     const PfcPoint crest = PfcAt(in, Urms, Irms, 90);
-    p.marks.push_back({"Вершина (расчетная точка): " + F3(crest.avg + crest.ripple / 2) + " А", 90,
+    p.marks.push_back({"Расчетная точка: " + F3(crest.avg + crest.ripple / 2) + " А", 90,
                        crest.avg + crest.ripple / 2});
     const PfcRipplePoint w = PfcWorstRipple(in, Urms);
     if (w.phaseDeg < 90) {
         const PfcPoint q = PfcAt(in, Urms, Irms, w.phaseDeg);
-        p.marks.push_back({"Наибольший размах пульсации: " + F1(w.phaseDeg) + "°", w.phaseDeg, q.avg + q.ripple / 2});
+        p.marks.push_back({"Макс. размах при " + F1(w.phaseDeg) + "°", w.phaseDeg, q.avg + q.ripple / 2});
     }
     return p;
 }
@@ -161,8 +161,7 @@ Plot PerLine(const PfcWaveInput& in, std::string id, std::string title, std::str
         p.marks.push_back({"Вершина, " + std::string(names[k]) + ": " + F3(y) + (ripple ? " А" : ""), 90, y});
         const PfcRipplePoint w = PfcWorstRipple(in, U[k]);
         if (ripple && w.phaseDeg < 90)
-            p.marks.push_back({"Наибольший размах, " + std::string(names[k]) + ": " + F3(w.ripple) + " А при " +
-                                   F1(w.phaseDeg) + "°",
+            p.marks.push_back({"Макс., " + std::string(names[k]) + ": " + F3(w.ripple) + " А, " + F1(w.phaseDeg) + "°",
                                w.phaseDeg, w.ripple});
     }
     return p;
@@ -231,10 +230,10 @@ PlotSet FlybackWaveforms(const FlybackWaveInput& in) {
     Plot voltage = MakePlot("switch_voltage", "Напряжение на ключе", "Время", "мкс", "Напряжение", "В");
     for (int i = 0; i < 3; ++i) voltage.series.push_back(SwitchVoltage(in.line[i], T, in, label(i)));
     const double Umax = in.line[2].U;
-    voltage.series.push_back(Level("Uмакс + Uотр = " + F0(Umax + in.Ur) + " В", 0, T, Umax + in.Ur));
+    voltage.series.push_back(Level("Uмакс + Uотр: " + F0(Umax + in.Ur) + " В", 0, T, Umax + in.Ur));
     voltage.series.push_back(
-        Level("Уровень выброса при Uмакс = " + F0(Umax + in.Ur + in.Uclamp) + " В", 0, T, Umax + in.Ur + in.Uclamp));
-    voltage.series.push_back(Level("Допустимое напряжение ключа = " + F0(in.Utrmax) + " В", 0, T, in.Utrmax));
+        Level("Выброс: " + F0(Umax + in.Ur + in.Uclamp) + " В", 0, T, Umax + in.Ur + in.Uclamp));
+    voltage.series.push_back(Level("Предел ключа: " + F0(in.Utrmax) + " В", 0, T, in.Utrmax));
     set.plots.push_back(voltage);
 
     Plot flux = MakePlot("flux_density", "Индукция в сердечнике", "Время", "мкс", "Индукция", "Тл");
@@ -242,8 +241,8 @@ PlotSet FlybackWaveforms(const FlybackWaveInput& in) {
         const double B = in.line[0].Ipk > 0 ? in.Bpk * in.line[i].Ipk / in.line[0].Ipk : 0;
         flux.series.push_back(Flux(in.line[i], T, in.Ur, B, label(i)));
     }
-    flux.series.push_back(Level("Допустимая индукция Bдоп = " + F3(in.Blim) + " Тл", 0, T, in.Blim));
-    flux.series.push_back(Level("Предел материала Bmax = " + F3(in.Bmax) + " Тл", 0, T, in.Bmax));
+    flux.series.push_back(Level("Bдоп = " + F3(in.Blim) + " Тл", 0, T, in.Blim));
+    flux.series.push_back(Level("Bmax материала = " + F3(in.Bmax) + " Тл", 0, T, in.Bmax));
     set.plots.push_back(flux);
 
     set.notes.push_back("Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу "
