@@ -24,6 +24,7 @@ CPlotsWindow::CPlotsWindow(QWidget* parent) : QDialog(parent) {
     m_notes->setObjectName("plotNotes");
     m_notes->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText("Закрыть");
     m_export = buttons->addButton("Сохранить график…", QDialogButtonBox::ActionRole);
     m_export->setObjectName("exportPlot");
     connect(m_export, &QPushButton::clicked, this, &CPlotsWindow::OnExport);

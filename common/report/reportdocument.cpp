@@ -171,6 +171,8 @@ void BuildReportDocument(const ReportData& data, QTextDocument& doc) {
     for (const auto& [name, image] : w.m_resources) doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
     QFont font("DejaVu Sans");
     font.setPointSizeF(9.5);
+    // No ligatures: "fl" stays two letters when the PDF is read back as text.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     doc.setDefaultFont(font);
     doc.setPageSize(QSizeF(kPageWidth, kPageHeight));
     doc.setDocumentMargin(kMargin);

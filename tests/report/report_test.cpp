@@ -13,6 +13,7 @@
 #include "common/report/plotchart.h"
 #include "common/report/plotswindow.h"
 #include "common/report/reportdocument.h"
+#include "common/report/reportrows.h"
 #include "flyback/design/fixture.h"
 #include "flyback/design/flybackwaves.h"
 #include "tests/support/tempdir.h"
@@ -180,6 +181,21 @@ TEST_F(Report, WindowFollowsEachCalculation) {
     window.SetPlots(PlotSet{});
     EXPECT_EQ(tabs->count(), 0);
     EXPECT_FALSE(window.ExportPlotTo(0, QString::fromStdString(m_dir.file("none.png")), &error));
+}
+
+// The example core: Ve = 52.5·57.5/1000 = 3.019 cm³; with an AL law 95.2·g^-0.72 a row more.
+TEST(ReportRows, CoreAndMaterialData) {
+    CoreRecord core = fbtest::E25Core();
+    std::vector<ReportRow> rows = CoreRows(core);
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[1].value, "52.5");
+    EXPECT_EQ(rows[4].value, "3.019");
+    core.k1 = 95.2, core.k2 = -0.72;
+    EXPECT_EQ(CoreRows(core).back().value, "95.2 · зазор^-0.72");
+    rows = MaterialRows(fbtest::ExampleMaterial());
+    EXPECT_EQ(rows[0].value, "N87 Epcos");
+    EXPECT_EQ(rows[1].value, "0.320");
+    EXPECT_EQ(rows.back().value, "25…100");
 }
 
 }  // namespace
