@@ -76,7 +76,12 @@ void AddAxes(QChart* chart, const Plot& plot, const Range& r) {
     const bool any = r.x1 >= r.x0;
     x->setRange(any ? r.x0 : 0, any && r.x1 > r.x0 ? r.x1 : 1);
     y->setRange(r.y0, r.y1 > r.y0 ? r.y1 + 0.08 * (r.y1 - r.y0) : r.y0 + 1);
-    y->applyNiceNumbers();
+    if (plot.yUnit.empty() && r.y0 >= 0 && r.y1 <= 1) {
+        y->setRange(0, 1);  // a ratio such as the duty cycle
+        y->setTickCount(6);
+    } else {
+        y->applyNiceNumbers();
+    }
     if (plot.xUnit == "°") x->setTickCount(7);  // every 30° of the half cycle
     x->setLabelFormat("%g");
     y->setLabelFormat("%g");
