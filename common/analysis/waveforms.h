@@ -77,11 +77,13 @@ PlotSet FlybackWaveforms(const FlybackWaveInput& in);
 double FlybackSecondaryPeak(double I2, double D, double Kc);
 
 // ---- PFC choke: half a mains cycle at minimum and maximum mains ----
-// Source: the boost PFC in continuous conduction with a sinusoidal input current of RMS Iin;
+// Source: the boost PFC in continuous conduction with a sinusoidal input current of RMS Iin
+// (R. W. Erickson, D. Maksimović, Fundamentals of Power Electronics, 2nd ed., ch. 18);
 // at phase θ the input is u = √2·U·sin θ, the duty d = (U2 − u)/U2, the ripple
 // ΔI = 1000·u·d/(F·L) (V, kHz, µH → A); peak and valley are the average ± ΔI/2. The method
 // sizes the choke at the crest (θ = 90°); where the valley would fall below zero the choke is
-// really discontinuous, so the valley is drawn at zero there.
+// really discontinuous, so the valley is drawn at zero there. Valid while the mains crest is
+// below U2; a crest at or above it is flagged in the notes (the boost cannot regulate).
 struct PfcWaveInput {
     double Fr = 0;                 // kHz
     double L = 0;                  // µH

@@ -1,6 +1,7 @@
 // The sampled waveforms against the design's own numbers, for both programs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "boostcoil/design/pfcwaves.h"
@@ -144,6 +145,13 @@ TEST_F(PfcWaves, WorstRippleAtHighLine) {
     ExpectRel(w.ripple, 1000 * 400 / (4 * 100 * r.L), "worst ripple");
     ExpectRel(Measure(PlotById(PfcPlots(r), "ripple").series[1]).peak, w.ripple, "sampled worst ripple");
     EXPECT_EQ(PfcWorstRipple(in, 85).phaseDeg, 90);  // 120 V crest: the crest is the worst point
+    // 300 V mains has a 424 V crest, above the 400 V bus: outside what a boost can do, said so.
+    PfcWaveInput high = in;
+    high.Umax = 300;
+    const PlotSet flagged = PfcWaveforms(high);
+    EXPECT_TRUE(std::any_of(flagged.notes.begin(), flagged.notes.end(),
+                            [](const std::string& n) { return n.find("не может") != std::string::npos; }));
+    EXPECT_EQ(PfcWaveforms(in).notes.size(), flagged.notes.size() - 1);
 }
 
 }  // namespace
