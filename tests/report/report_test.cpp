@@ -110,8 +110,8 @@ TEST_F(Report, PdfAndHtmlFiles) {
     ASSERT_TRUE(WriteReport(d, m_dir.file("short.pdf"), &error)) << error;
     const std::string shortPdf = m_dir.read("short.pdf");
     EXPECT_EQ(shortPdf.substr(0, 5), "%PDF-");
-    const int textPages = PdfPages(shortPdf) - 1;  // the drawing takes the text onto a second page
-    EXPECT_GE(textPages, 2);
+    const int textPages = PdfPages(shortPdf) - 1;  // the plots section starts a page of its own
+    EXPECT_GE(textPages, 1);
     // Five flyback plots, two to a page, after the text pages.
     d.plots = FlybackSet();
     ASSERT_EQ(d.plots.plots.size(), 5u);
