@@ -1,0 +1,20 @@
+#pragma once
+// Rows of the report that both programs fill alike: the core and material data, and the
+// method's messages. Plain C++.
+#include <vector>
+
+#include "common/data/corebase.h"
+#include "common/data/material.h"
+#include "common/data/message.h"
+#include "common/report/reportdata.h"
+
+namespace fb {
+
+// Name, Ae, An, le, Ve, mu and, when the core has one, its AL law.
+std::vector<ReportRow> CoreRows(const CoreRecord& core);
+// Name, Bmax, Bmmax, mu and the frequency span of the loss table.
+std::vector<ReportRow> MaterialRows(const CMaterial& material);
+// The texts of the method's message boxes, in the order shown.
+std::vector<std::string> MessageTexts(const Messages& messages);
+
+}  // namespace fb

@@ -1,0 +1,80 @@
+#include "common/report/reportdata.h"
+
+namespace fb {
+namespace {
+
+constexpr size_t kCaptionWidth = 46;  // the command-line tools' text report aligns here
+
+// Characters, not bytes: the captions are Cyrillic UTF-8.
+size_t Width(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+class TextReport {
+public:
+    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + text + "\n"; }
+    void Line(const std::string& text) { m_out += "  " + text + "\n"; }
+    void Row(const ReportRow& r) {
+        std::string line = "  " + r.caption + ":";
+        const size_t w = Width(line);
+        if (w < kCaptionWidth) line.append(kCaptionWidth - w, ' ');
+        line += " " + r.value;
+        if (!r.unit.empty()) line += " " + r.unit;
+        m_out += line + "\n";
+    }
+    void Rows(const std::vector<ReportRow>& rows) {
+        if (rows.empty()) Line(report::kNothing);
+        for (const ReportRow& r : rows) Row(r);
+    }
+    const std::string& Text() const { return m_out; }
+
+private:
+    std::string m_out;
+};
+
+std::string Joined(const std::vector<std::string>& cells) {
+    std::string s;
+    for (const std::string& c : cells) s += (s.empty() ? "" : " | ") + c;
+    return s;
+}
+
+}  // namespace
+
+std::string ReportPlainText(const ReportData& d) {
+    TextReport r;
+    r.Heading(d.title);
+    r.Line(d.program + " " + d.version + ", " + d.date);
+    r.Heading(report::kInputs);
+    r.Rows(d.inputs);
+    r.Heading(report::kCore);
+    r.Rows(d.core);
+    r.Rows(d.material);
+    r.Heading(report::kResults);
+    r.Rows(d.results);
+    for (std::string m : d.messages) {
+        for (char& c : m)
+            if (c == '\n') c = ' ';
+        r.Line("! " + m);
+    }
+    r.Heading(report::kChecks);
+    if (d.checks.empty()) r.Line(report::kNothing);
+    for (const ReportCheck& c : d.checks) r.Line("[" + c.severity + "] " + c.rule + ": " + c.text);
+    r.Heading(report::kAnalysis);
+    r.Rows(d.analysis);
+    if (!d.windings.Empty()) {
+        r.Line(Joined(d.windings.headers));
+        for (const auto& row : d.windings.rows) r.Line(Joined(row));
+    }
+    r.Heading(report::kInstructions);
+    if (d.instructions.empty()) r.Line(report::kNothing);
+    for (size_t i = 0; i < d.instructions.size(); ++i) r.Line(std::to_string(i + 1) + ". " + d.instructions[i]);
+    if (!d.clamper.empty()) {
+        r.Heading(report::kClamper);
+        r.Rows(d.clamper);
+    }
+    return r.Text();
+}
+
+}  // namespace fb
