@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "common/data/corebase.h"
+#include "common/data/coregeometry.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
 
@@ -33,7 +34,8 @@ private:
 
 }  // namespace
 
-AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record, std::size_t bufferSize) {
+AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record, std::size_t bufferSize,
+                                const std::string& geometryRecord) {
     AppendCoreResult result;
     std::string recordBytes, bad;
     const std::string folder = JoinPath(dataRoot, kCoresFolder);
@@ -54,6 +56,7 @@ AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& 
         result.error = w.error;
         return result;
     }
+    if (!geometryRecord.empty()) AppendUserGeometry(folder, geometryRecord);
     result.userText = ReadTextFile(path, bufferSize).text;
     result.ok = true;
     return result;

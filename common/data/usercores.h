@@ -13,6 +13,9 @@ struct AppendCoreResult {
 };
 
 // `record` is UTF-8 with CR LF; bufferSize bounds the returned text as the program reads it.
-AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record, std::size_t bufferSize);
+// A non-empty `geometryRecord` goes onto the user geometry file under the same lock, after the
+// core record; the core is kept even when that second append fails (its geometry is then estimated).
+AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record, std::size_t bufferSize,
+                                const std::string& geometryRecord = {});
 
 }  // namespace fb

@@ -20,6 +20,7 @@ ROOT = os.path.dirname(HERE)
 OUT = ROOT
 
 sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # the source folder stays as checked in
 import catalogue  # noqa: E402
 from lookup import atof, get_key_value, get_section_value, list_for_shape  # noqa: E402
 
