@@ -52,14 +52,17 @@ bool ReadCoreGeometry(std::string_view text, const std::string& name, CoreGeomet
 CoreGeometry EstimateCoreGeometry(double Ae, double An, double le) {
     CoreGeometry g;
     g.estimated = true;
-    if (!(Ae > 0) || !(An > 0) || !(le > 0) || !std::isfinite(Ae * An * le)) return g;
+    if (!(Ae > 0) || !(An > 0) || !(le > 0)) return g;
     const double Hw = std::sqrt(kWindowAspect * An), Ww = std::sqrt(An / kWindowAspect);
     FormerInWindow(Hw, Ww, g);
     g.mlt = 4 * std::sqrt(Ae) + M_PI * Ww;
     const double Ve = Ae * le / 1000;  // cm³
     g.surface = kSurfaceFactor * std::pow(Ve, 2.0 / 3.0);
     g.mass = kFerriteDensity * Ve;
-    return g;
+    if (AllFinite(g)) return g;
+    CoreGeometry none;
+    none.estimated = true;
+    return none;
 }
 
 CoreGeometry GeometryFromDims(int shape, double A, double B, double C, double D, double H, double h, double I,
