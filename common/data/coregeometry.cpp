@@ -1,5 +1,7 @@
 #include "common/data/coregeometry.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 
 #include "common/data/addcore.h"
@@ -13,7 +15,7 @@ namespace fb {
 namespace {
 
 // The geometry files are read whole; this only stops a runaway file from exhausting memory.
-constexpr std::size_t kGeometryBuffer = 16u << 20;
+constexpr std::size_t kGeometryLimit = 16u << 20;
 constexpr double kFerriteDensity = 4.8;    // g/cm³, MnZn ferrite
 constexpr double kWindowAspect = 2.9;      // coil-former window height along the leg / width
 constexpr double kSurfaceFactor = 9.71;    // cm² per (cm³)^(2/3)
@@ -22,6 +24,14 @@ constexpr double kSurfaceFactor = 9.71;    // cm² per (cm³)^(2/3)
 void FormerInWindow(double Hw, double Ww, CoreGeometry& g) {
     g.bobbinWidth = std::fmax(0.0, Hw - 0.449 * std::pow(Hw, 0.562));
     g.bobbinHeight = std::fmax(0.0, Ww - 0.517 * std::pow(Ww, 0.559));
+}
+
+// Whole, up to the limit. The writers replace the file by a rename, so its size stays as found.
+ReadResult ReadWhole(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return ReadResult{};
+    const auto size = static_cast<std::size_t>(st.st_size);
+    return ReadTextFile(path, size < kGeometryLimit ? size + 1 : kGeometryLimit);
 }
 
 bool AllFinite(const CoreGeometry& g) {
@@ -105,8 +115,8 @@ bool AppendUserGeometry(const std::string& coresFolder, const std::string& recor
 
 bool CCoreGeometry::Load(const std::string& dataRoot) {
     const std::string folder = JoinPath(dataRoot, kCoresFolder);
-    const ReadResult shipped = ReadTextFile(JoinPath(folder, kGeometryName), kGeometryBuffer);
-    const ReadResult user = ReadTextFile(JoinPath(folder, kUserGeometryName), kGeometryBuffer);
+    const ReadResult shipped = ReadWhole(JoinPath(folder, kGeometryName));
+    const ReadResult user = ReadWhole(JoinPath(folder, kUserGeometryName));
     m_text = shipped.text + user.text;
     return shipped.ok;
 }

@@ -55,19 +55,6 @@ TEST(ShippedCatalogue, EveryCoreIsSelectedThroughItsShapeListAndHasItsGeometry) 
     }
 }
 
-TEST(ShippedCatalogue, FiguresOfDatasheetsNotUsedToMakeIt) {
-    CCoreBase base;
-    base.Load(kRoot, kBigBuffer, false);
-    CCoreGeometry geometry;
-    geometry.Load(kRoot);
-    // Ferroxcube ETD34/17/11 data sheet: Ae 97.1 mm², le 78.6 mm, mass of a core half about 20 g.
-    const CoreRecord etd = base.RecordFor("ETD 34", 3);
-    EXPECT_NEAR(etd.Ae, 97.1, 1);
-    EXPECT_NEAR(etd.le, 78.6, 1);
-    const CoreGeometry g = geometry.For("ETD 34", etd.Ae, etd.An, etd.le);
-    EXPECT_NEAR(g.mass, 40, 4);
-}
-
 TEST(ShippedWires, Iec60317From005To5mmKeepingEveryEarlierSize) {
     CWireTable t;
     ASSERT_TRUE(t.Load(kRoot, kPfcSmallBuffer));  // Boostcoil's 10,000-byte buffer holds it whole
