@@ -20,6 +20,7 @@ seeds() {  # the seed files of a target: its own seeds plus shipped data files o
   [ -d "fuzz/seeds/$target" ] && find "fuzz/seeds/$target" -type f
   case $target in
     fuzz_lookup|fuzz_corebase) echo data/Bases_Cores/FerritesCores.txt ;;
+    fuzz_coregeometry) echo data/Bases_Cores/CoreGeometry.txt ;;
     fuzz_material) find data/Ferrites_Materials -name '*.txt' | head -n 4 ;;
     fuzz_wiretable) echo data/Wire.txt ;;
     fuzz_designfile*|fuzz_flyback*) find data/Flyback -name '*.sav' 2>/dev/null || true ;;

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "common/data/corebase.h"
+#include "common/data/coregeometry.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
 
@@ -54,7 +55,8 @@ private:
 
 }  // namespace
 
-AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record) {
+AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record,
+                                const std::string& geometryRecord) {
     AppendCoreResult result;
     std::string recordBytes, bad;
     const std::string folder = JoinPath(dataRoot, kCoresFolder);
@@ -81,6 +83,7 @@ AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& 
         result.error = w.error;
         return result;
     }
+    if (!geometryRecord.empty()) AppendUserGeometry(folder, geometryRecord);
     result.ok = true;
     const ReadResult back = ReadWholeTextFile(path);
     if (back.ok) {

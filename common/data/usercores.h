@@ -14,7 +14,10 @@ struct AppendCoreResult {
 };
 
 // `record` is UTF-8 with CR LF. Without the lock on the cores folder nothing is written.
-AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record);
+// A non-empty `geometryRecord` goes onto the user geometry file under the same lock, after the
+// core record; the core is kept even when that second append fails (its geometry is then estimated).
+AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& record,
+                                const std::string& geometryRecord = {});
 
 // Creates the empty user file under the same lock, and only when no file of that name
 // exists, so a core the other program is appending is never replaced. False when it was

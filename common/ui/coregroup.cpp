@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "common/data/addcore.h"
+#include "common/data/coregeometry.h"
 #include "common/data/usercores.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/messageseam.h"
@@ -354,7 +355,7 @@ bool CoreGroup::AddCore() {
         ShowMessages(this, prepared.messages);  // the modes and fields stay for another try
         return false;
     }
-    if (!AppendRecord(prepared.record)) return false;
+    if (!AppendRecord(prepared.record, UserGeometryRecord(request, prepared))) return false;
 
     // The modes end; the data fields keep the new core's values.
     SetAddFlags(false, false);
@@ -382,10 +383,10 @@ bool CoreGroup::AddCore() {
     return true;
 }
 
-bool CoreGroup::AppendRecord(const std::string& record) {
+bool CoreGroup::AppendRecord(const std::string& record, const std::string& geometryRecord) {
     // Onto the file as it stands, under the folder lock: cores the other program added since
     // this one started are kept, and this program's list takes them in too.
-    const AppendCoreResult appended = AppendUserCore(m_dataRoot, record);
+    const AppendCoreResult appended = AppendUserCore(m_dataRoot, record, geometryRecord);
     if (!appended.ok) {
         ShowMessage(this, Warning(appended.error + ".\nСердечник не добавлен в базу."));
         return false;

@@ -132,7 +132,7 @@ private:
     void ReselectCore();
     void ShowMaterialInUse();
     // Appends the record and refreshes the user text; false (reported) when it failed.
-    bool AppendRecord(const std::string& record);
+    bool AppendRecord(const std::string& record, const std::string& geometryRecord = {});
 
     CoreGroupConfig m_config;
     fb::CCoreBase& m_base;

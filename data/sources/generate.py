@@ -16,6 +16,13 @@ from decimal import Decimal, ROUND_FLOOR
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
+# Where the data root is written: the shipped one, or the folder given with --out.
+OUT = ROOT
+
+sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # the source folder stays as checked in
+import catalogue  # noqa: E402
+from lookup import atof, get_key_value, get_section_value, list_for_shape  # noqa: E402
 
 # ---------------------------------------------------------------------------
 # Output helpers
@@ -62,81 +69,6 @@ def sig(value, digits=4):
 def csv_rows(name):
     with open(os.path.join(HERE, name), newline="", encoding="utf-8") as fh:
         return list(csv.DictReader(fh))
-
-
-# ---------------------------------------------------------------------------
-# The programs' lookup rules, re-implemented for the read-back checks
-# ---------------------------------------------------------------------------
-
-def _extract(text, p):
-    eq = text.find("=", p)
-    if eq < 0:
-        return ""
-    end = eq + 1
-    while end < len(text) and ord(text[end]) >= 0x20:
-        end += 1
-    return text[eq + 1:end].strip(" ")
-
-
-def get_key_value(text, key):
-    p = text.find(key)
-    return "" if p < 0 else _extract(text, p)
-
-
-def get_section_value(text, section, key):
-    s = text.find(section)
-    if s < 0:
-        return ""
-    e = text.find("[", s)
-    p = text.find(key, s)
-    if p < 0:
-        return ""
-    if e > 0 and p > e:
-        return ""
-    return _extract(text, p)
-
-
-def shape_from_name(name):
-    for shape, pattern in enumerate(("E ", "EI", "ER", "ETD")):
-        if pattern in name:
-            return shape
-    return 4
-
-
-def list_for_shape(text, shape):
-    entries = []
-    pos = 0
-    if shape < 4:
-        pattern = ("E ", "EI", "ER", "ETD")[shape]
-        while True:
-            p = text.find(pattern, pos)
-            if p < 0:
-                return entries
-            close = text.find("]", p)
-            if close < 0:
-                entries.append("")
-                return entries
-            entries.append(text[p:close])
-            pos = close
-    while True:
-        p = text.find("[", pos)
-        if p < 0:
-            return entries
-        c = text[p + 1:p + 2]
-        if c == "E" or (c == "R" and text[p + 2:p + 3] != "M"):
-            pos = p + 1
-            continue
-        close = text.find("]", p + 1)
-        if close < 0:
-            entries.append("")
-            return entries
-        entries.append(text[p + 1:close])
-        pos = close
-
-
-def atof(text):
-    m = re.match(r"\s*[-+]?(\d+(\.\d*)?|\.\d+)([eE][-+]?\d+)?", text.replace(",", "."))
-    return float(m.group(0)) if m else 0.0
 
 
 class Material:
@@ -227,6 +159,16 @@ class Material:
 # Wire table
 # ---------------------------------------------------------------------------
 
+# The diameters of the first release (mm): designs saved with them must find them again.
+RELEASE1_WIRES = (
+    "0.05 0.053 0.056 0.06 0.063 0.067 0.07 0.071 0.075 0.08 0.085 0.09 0.095 0.1 0.106 0.11 0.112 0.118 "
+    "0.12 0.125 0.13 0.132 0.14 0.15 0.16 0.17 0.18 0.19 0.2 0.212 0.224 0.236 0.25 0.265 0.28 0.3 0.315 "
+    "0.335 0.355 0.375 0.4 0.425 0.45 0.475 0.5 0.56 0.63 0.71 0.8 0.9 1 1.12 1.25 1.4 1.6 1.8 2 2.24 2.5").split()
+# The wire table holds at most 100 wires; Boostcoil reads Wire.txt into 10,000 bytes.
+WIRE_LIMIT = 100
+SMALL_BUFFER_CONTENT = 9999
+
+
 def build_wires():
     rows = csv_rows("wires.csv")
     wires = [(plain(r["d_mm"]), plain(r["diz_grade1_mm"])) for r in rows]
@@ -235,15 +177,17 @@ def build_wires():
     for i, (d, diz) in enumerate(wires, 1):
         lines.append("d%d = %s" % (i, d))
         lines.append("diz%d = %s" % (i, diz))
-    path = os.path.join(ROOT, "Wire.txt")
+    path = os.path.join(OUT, "Wire.txt")
     write_text(path, lines)
 
     text = read_text(path)
-    assert len(wires) <= 100, "more wires than the table holds"
-    assert len(text.encode("cp1251")) < 9999, "Wire.txt too long for the smaller reading buffer"
+    assert len(wires) <= WIRE_LIMIT, "more wires than the table holds"
+    assert len(text.encode("cp1251")) < SMALL_BUFFER_CONTENT, "Wire.txt too long for the smaller reading buffer"
     ds = [float(d) for d, _ in wires]
     assert ds == sorted(ds) and len(set(ds)) == len(ds), "diameters must strictly ascend"
-    assert ds[0] == 0.05 and ds[-1] >= 2.5
+    assert ds[0] == 0.05 and ds[-1] == 5.0
+    missing = set(float(d) for d in RELEASE1_WIRES) - set(ds)
+    assert not missing, "diameters shipped before are missing: %s" % sorted(missing)
     for i, (d, diz) in enumerate(wires, 1):
         # the first occurrence of each key must be its own line
         for key in ("d%d" % i, "diz%d" % i):
@@ -257,83 +201,50 @@ def build_wires():
 
 
 # ---------------------------------------------------------------------------
-# Core catalogue
+# Core catalogue and its geometry
 # ---------------------------------------------------------------------------
 
-# Display name of a family's cores. The programs list names starting with "E"
-# only through the patterns "E ", "EI", "ER", "ETD", and never list a name
-# starting with "R" unless it starts with "RM"; these prefixes keep every core
-# selectable (see SOURCES.md).
-FAMILY_ORDER = ["E", "EFD", "EC", "EP", "EI", "ER", "ER planar", "ETD", "RM", "PQ", "toroid"]
+# The catalogue is read whole by both programs (100,000 and 99,996-byte buffers); keep it
+# well inside, so that it never comes near the bound.
+CATALOGUE_LIMIT = 60000
 
 
-def display_name(row):
-    name, family = row["name"], row["family"]
-    if family in ("EFD", "EC", "EP"):
-        base = row["designation_mas"] if family == "EFD" else name
-        return "E " + base
-    if family == "toroid":
-        assert name.startswith("R ")
-        return "T " + name[2:]
-    return name
-
-
-def size_key(name):
-    return [float(x) for x in re.findall(r"\d+(?:\.\d+)?", name)]
-
-
-def build_cores():
-    rows = csv_rows("cores.csv")
-    cores = []
+def build_cores(rows=None, release1=None, out=None):
+    """Writes FerritesCores.txt and CoreGeometry.txt under `out` (the data root) and reads
+    both back; raises CatalogueError, before writing, on a catalogue read wrongly."""
+    rows = csv_rows("cores.csv") if rows is None else rows
+    release1 = csv_rows("cores_release1.csv") if release1 is None else release1
+    out = OUT if out is None else out
     for r in rows:
-        family = r["family"]
-        rank = FAMILY_ORDER.index(family)
-        if family == "ER planar":
-            rank = FAMILY_ORDER.index("ER")
-        name = display_name(r)
-        keys = [("Ae", plain(r["Ae_mm2"])), ("An", plain(r["An_mm2"])), ("le", plain(r["le_mm"]))]
-        mu = plain(r["mu_e"])
-        assert "." not in mu, "mu is written as a whole number"
-        keys.append(("mu", mu))
-        if r["AL_fit_k1"] and r["AL_fit_k2"]:
-            keys.append(("k1", plain(r["AL_fit_k1"])))
-            keys.append(("k2", plain(r["AL_fit_k2"])))
-        cores.append((rank, size_key(name), name, keys))
-    cores.sort(key=lambda c: (c[0], c[1]))
-
-    lines = []
-    for _, _, name, keys in cores:
-        lines.append("[%s]" % name)
-        lines.extend("%s = %s" % kv for kv in keys)
-        lines.append("")
-    path = os.path.join(ROOT, "Bases_Cores", "FerritesCores.txt")
-    write_text(path, lines)
-
-    text = read_text(path)
-    assert len(text.encode("cp1251")) < 50000, "catalogue should leave room for user cores"
+        for col in ("Ae_mm2", "An_mm2", "le_mm", "mu_e", "AL_fit_k1", "AL_fit_k2", "bobbin_width_mm",
+                    "bobbin_height_mm", "MLT_mm", "surface_cm2", "mass_g"):
+            if r[col]:
+                plain(r[col])
+        assert "." not in r["mu_e"], "mu is written as a whole number"
+    cores, left_out, mended = catalogue.select_cores(rows, release1)
     names = [c[2] for c in cores]
-    assert len(set(names)) == len(names)
-    assert "E 25/13/7" in names, "the programs' default core"
-    for name in names:
-        # a key inside a name would be found there first
-        assert not any(k in name for k in ("Ae", "An", "le", "mu", "k1", "k2", "=", "[", "]")), name
-    by_shape = {s: [n for n in names if shape_from_name(n) == s] for s in range(5)}
-    for s in range(5):
-        got = list_for_shape(text, s)
-        assert got == by_shape[s], "shape %d lists %r, wanted %r" % (s, got, by_shape[s])
-    for _, _, name, keys in cores:
-        # the section is found by the first occurrence of the name
-        assert text.find(name) == text.find("[%s]" % name) + 1, name
-        # selection by name takes the first entry that begins with it
-        entries = by_shape[shape_from_name(name)]
-        first = next(e for e in entries if e.lower().startswith(name.lower()))
-        assert first == name, "%s is shadowed by %s" % (name, first)
-        have = dict(keys)
-        for key in ("Ae", "An", "le", "mu", "k1", "k2"):
-            assert get_section_value(text, name, key) == have.get(key, ""), (name, key)
-        for key in ("Ae", "An", "le", "mu"):
-            assert float(have[key]) > 0, (name, key)
-    return {s: len(by_shape[s]) for s in range(5)}, len(names)
+    core_lines, geo_lines = [], []
+    for _, _, name, _, fig, geo in cores:
+        core_lines += catalogue.section_lines(name, [(k, fig[k]) for k in catalogue.CORE_KEYS])
+        geo_lines += catalogue.section_lines(name, [(k, geo[k]) for k in catalogue.GEOMETRY_KEYS])
+    core_text = "".join(line + "\r\n" for line in core_lines)
+    geo_text = "".join(line + "\r\n" for line in geo_lines)
+    by_shape = catalogue.check_catalogue(core_text, names)
+    catalogue.check_catalogue(geo_text, names, catalogue.GEOMETRY_KEYS)
+    if len(core_text.encode("cp1251")) >= CATALOGUE_LIMIT:
+        raise catalogue.CatalogueError("the catalogue outgrows %d bytes" % CATALOGUE_LIMIT)
+    if "E 25/13/7" not in names:
+        raise catalogue.CatalogueError("the programs' default core E 25/13/7 is missing")
+
+    folder = os.path.join(out, "Bases_Cores")
+    write_text(os.path.join(folder, "FerritesCores.txt"), core_lines)
+    write_text(os.path.join(folder, "CoreGeometry.txt"), geo_lines)
+    core_text = read_text(os.path.join(folder, "FerritesCores.txt"))
+    geo_text = read_text(os.path.join(folder, "CoreGeometry.txt"))
+    for _, _, name, _, fig, geo in cores:
+        catalogue.read_back(core_text, name, [(k, fig[k]) for k in catalogue.CORE_KEYS])
+        catalogue.read_back(geo_text, name, [(k, geo[k]) for k in catalogue.GEOMETRY_KEYS])
+    return {s: len(by_shape[s]) for s in range(5)}, names, left_out, mended
 
 
 # ---------------------------------------------------------------------------
@@ -500,7 +411,7 @@ def build_materials():
         if r["method"].startswith("datasheet_curve"):
             grid[(r["material"], float(r["f_kHz"]), float(r["B_mT"]))] = float(r["Pv_kW_m3"])
 
-    folder = os.path.join(ROOT, "Ferrites_Materials")
+    folder = os.path.join(OUT, "Ferrites_Materials")
     os.makedirs(folder, exist_ok=True)
     cell_rows = []
     loaded = {}
@@ -533,7 +444,9 @@ def build_materials():
         write_text(path, lines)
         loaded[fname[:-4]] = check_material(path, freqs, fluxes, table, bmax, bmmax, mu_i)
 
-    with open(os.path.join(HERE, "material_cells.csv"), "w", newline="", encoding="utf-8") as fh:
+    cells = os.path.join(OUT, "sources", "material_cells.csv")
+    os.makedirs(os.path.dirname(cells), exist_ok=True)
+    with open(cells, "w", newline="", encoding="utf-8") as fh:
         w = csv.writer(fh, lineterminator="\r\n")
         w.writerow(["material", "manufacturer", "f_kHz", "B_mT", "Pv_kW_m3", "method", "detail"])
         w.writerows(cell_rows)
@@ -587,10 +500,20 @@ def self_test():
     assert get_section_value(cores, "E 30", "Ae") == "52" and get_section_value(cores, "RM 10", "Ae") == ""
 
 
-def main():
+def main(argv):
+    global OUT
+    if len(argv) == 3 and argv[1] == "--out":
+        OUT = os.path.abspath(argv[2])
+    elif len(argv) != 1:
+        print("usage: generate.py [--out DATA_ROOT]", file=sys.stderr)
+        return 2
     self_test()
     n_wires = build_wires()
-    per_shape, n_cores = build_cores()
+    try:
+        per_shape, names, left_out, mended = build_cores()
+    except catalogue.CatalogueError as e:
+        print("catalogue refused: %s" % e, file=sys.stderr)
+        return 1
     materials, rejected = build_materials()
 
     # the default material against its datasheet figure (about 375 kW/m3 at 100 kHz, 200 mT, 100 degC)
@@ -599,8 +522,12 @@ def main():
     assert abs(ld / 375.0 - 1) < 0.10, ld
 
     print("Wire.txt: %d wires" % n_wires)
-    print("FerritesCores.txt: %d cores; per shape E, EI, ER, ETD, other: %s"
-          % (n_cores, ", ".join(str(per_shape[s]) for s in range(5))))
+    print("FerritesCores.txt, CoreGeometry.txt: %d cores; per shape E, EI, ER, ETD, other: %s"
+          % (len(names), ", ".join(str(per_shape[s]) for s in range(5))))
+    for name, why in mended:
+        print("  figures of %s replaced: %s" % (name, why))
+    for name, problems in left_out:
+        print("  core left out: %s: %s" % (name, "; ".join(problems)))
     print("Ferrites_Materials: %d files" % len(materials))
     for key, why in rejected:
         print("  curve not used: %s %s: %s" % (key[0], curve_name(key), why))
@@ -611,4 +538,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(sys.argv))
