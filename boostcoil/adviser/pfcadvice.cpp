@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "common/adviser/enginechecks.h"
+#include "boostcoil/design/pfckeys.h"
 #include "common/data/numbers.h"
+#include "common/data/textfile.h"
 
 namespace fb {
 namespace {
@@ -75,6 +77,23 @@ Evaluator PfcEvaluator(PfcInput form, CWireTable wires, PfcAdviceHooks hooks) {
                const CoreRecord& core, const CMaterial& material) {
         return PfcCandidate(form, core, material, wires, hooks);
     };
+}
+
+SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, const SweepOptions& options,
+                      const PfcAdviceHooks& hooks) {
+    SweepRun run;
+    CWireTable wires;
+    if (!wires.Load(dataRoot, kPfcSmallBuffer)) {
+        const std::string text = CWireTable::MissingFileMessage(dataRoot).text;
+        run.error = text.substr(0, text.find('\n'));
+        return run;
+    }
+    PfcInput form;
+    if (!PfcDesignFile().Read(file, form)) {
+        run.error = "Не удалось прочитать файл \"" + file + "\".";
+        return run;
+    }
+    return SweepCatalogueOf(dataRoot, kPfcCoreBuffer, kPfcSmallBuffer, PfcEvaluator(form, wires, hooks), options);
 }
 
 }  // namespace fb

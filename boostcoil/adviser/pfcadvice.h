@@ -8,6 +8,7 @@
 #include "boostcoil/design/pfc.h"
 #include "common/adviser/candidate.h"
 #include "common/adviser/sweep.h"
+#include "common/adviser/sweepfile.h"
 
 namespace fb {
 
@@ -28,5 +29,10 @@ Candidate PfcCandidate(const PfcInput& form, const CoreRecord& core, const CMate
 
 // An evaluator for RunSweep holding its own copies of the form and the wire table.
 Evaluator PfcEvaluator(PfcInput form, CWireTable wires, PfcAdviceHooks hooks = {});
+
+// `boostcoil-calc --sweep FILE`: the wire table and the design file as boostcoil-calc reads
+// them, then the sweep of the file's requirements over every core and material of dataRoot.
+SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, const SweepOptions& options = {},
+                      const PfcAdviceHooks& hooks = {});
 
 }  // namespace fb

@@ -4,6 +4,7 @@
 
 #include "common/adviser/enginechecks.h"
 #include "common/data/numbers.h"
+#include "common/data/textfile.h"
 
 namespace fb {
 namespace {
@@ -74,6 +75,24 @@ Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, FlybackAdviceHoo
                const CoreRecord& core, const CMaterial& material) {
         return FlybackCandidate(form, core, material, wires, hooks);
     };
+}
+
+SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
+                          const SweepOptions& options, const FlybackAdviceHooks& hooks) {
+    SweepRun run;
+    CWireTable wires;
+    if (!wires.Load(dataRoot, kBigBuffer)) {
+        const std::string text = CWireTable::MissingFileMessage(dataRoot).text;
+        run.error = text.substr(0, text.find('\n'));
+        return run;
+    }
+    FlybackInput form;
+    if (!FlybackDesignFile().Read(file, form)) {
+        run.error = "Не удалось прочитать файл \"" + file + "\"";
+        return run;
+    }
+    form.Usense = usense;
+    return SweepCatalogueOf(dataRoot, kBigBuffer, kBigBuffer, FlybackEvaluator(form, wires, hooks), options);
 }
 
 }  // namespace fb

@@ -7,6 +7,7 @@
 
 #include "common/adviser/candidate.h"
 #include "common/adviser/sweep.h"
+#include "common/adviser/sweepfile.h"
 #include "flyback/design/flyback.h"
 
 namespace fb {
@@ -32,5 +33,11 @@ Candidate FlybackCandidate(const FlybackInput& form, const CoreRecord& core, con
 
 // An evaluator for RunSweep holding its own copies of the form and the wire table.
 Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, FlybackAdviceHooks hooks = {});
+
+// `flyback-calc --sweep FILE`: the wire table and the design file as flyback-calc reads them
+// (`usense` is the current-sense threshold the file does not hold), then the sweep of the
+// file's requirements over every core and material of dataRoot.
+SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
+                          const SweepOptions& options = {}, const FlybackAdviceHooks& hooks = {});
 
 }  // namespace fb
