@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/adviser/ranking.h"
+#include "common/adviser/sweepargs.h"
 #include "common/adviser/sweepoutput.h"
 
 namespace {
@@ -86,6 +87,45 @@ TEST(AdviserOutput, JsonInRankOrderWithNullForUnknown) {
     print.worksOnly = false;
     EXPECT_NE(fb::SweepTable(kSet, print).find("нет      0.050"), std::string::npos);
     EXPECT_NE(fb::SweepTable(kSet, print).find("Амплитуда индукции велика"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+fb::SweepArgs Parse(std::vector<std::string> words, std::string& error) {
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    fb::SweepArgs args;
+    for (int i = 0; i < static_cast<int>(argv.size()) && error.empty(); ++i)
+        if (!fb::TakeSweepOption(static_cast<int>(argv.size()), argv.data(), i, args, error)) error = "other";
+    if (error.empty()) error = fb::SweepArgsError(args);
+    return args;
+}
+
+TEST(AdviserArguments, ValuesAndRefusals) {
+    std::string error;
+    const fb::SweepArgs a = Parse({"--sweep", "--top", "5", "--sort", "volume", "--works-only"}, error);
+    EXPECT_EQ(error, "");
+    EXPECT_TRUE(a.sweep);
+    EXPECT_EQ(a.print.top, 5u);
+    EXPECT_EQ(a.print.sort, fb::SortKey::Volume);
+    EXPECT_TRUE(a.print.worksOnly);
+    // Each refusal names what is wrong; none leaves a half-read value behind.
+    const std::pair<std::vector<std::string>, std::string> bad[] = {
+        {{"--sweep", "--top"}, "после --top нужно значение"},
+        {{"--sweep", "--top", "0"}, "после --top нужно целое число больше 0, а не \"0\""},
+        {{"--sweep", "--top", "-3"}, "после --top нужно целое число больше 0, а не \"-3\""},
+        {{"--sweep", "--top", "99999999999999999999"}, "после --top нужно целое число больше 0, а не \"99999999999999999999\""},
+        {{"--sweep", "--sort", "price"}, "после --sort нужно loss, temperature, volume или mass, а не \"price\""},
+        {{"--works-only"}, "--top, --sort и --works-only действуют только вместе с --sweep"},
+        {{"--json"}, "other"},
+    };
+    for (const auto& [words, expected] : bad) {
+        error.clear();
+        Parse(words, error);
+        EXPECT_EQ(error, expected) << words.back();
+    }
 }
 
 }  // namespace
