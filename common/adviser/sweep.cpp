@@ -1,6 +1,7 @@
 #include "common/adviser/sweep.h"
 
 #include <algorithm>
+#include <exception>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -77,7 +78,7 @@ private:
             if (Cancelled()) return;
             const std::size_t i = m_next.fetch_add(1);
             if (i >= m_slots.size()) return;
-            Candidate c = m_eval(m_cat.cores[i / nm], m_cat.materials[i % nm]);
+            Candidate c = Evaluate(m_cat.cores[i / nm], m_cat.materials[i % nm]);
             c.index = static_cast<int>(i);
             m_slots[i] = std::move(c);
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -85,6 +86,28 @@ private:
             ++m_finished;
             if (m_opt.progress) m_opt.progress(m_finished, m_slots.size());
         }
+    }
+
+    // An exception must not leave a worker thread (that ends the program): the pair is marked
+    // as one that could not be designed and the sweep goes on.
+    Candidate Evaluate(const CoreRecord& core, const CMaterial& material) const {
+        try {
+            return m_eval(core, material);
+        } catch (const std::exception& e) {
+            return Failed(core, material, std::string("Внутренняя ошибка расчета: ") + e.what());
+        } catch (...) {
+            return Failed(core, material, "Внутренняя ошибка расчета");
+        }
+    }
+    static Candidate Failed(const CoreRecord& core, const CMaterial& material, std::string why) {
+        Candidate c;
+        c.core = core.name;
+        c.material = material.name;
+        c.shape = core.shape;
+        c.volume = core.Ve;
+        c.checks.push_back({"design.internal", kSeverityError, std::move(why)});
+        FinishCandidate(c, {});
+        return c;
     }
 
     const SweepCatalogue& m_cat;

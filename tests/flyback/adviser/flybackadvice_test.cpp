@@ -147,6 +147,22 @@ void ExpectSameAsSingle(const std::string& root, const std::string& file, const 
     EXPECT_EQ(single.outcome.input.zazor, c.gapText);
 }
 
+TEST_F(TinyCatalogue, AnEvaluatorThatThrowsFailsOnlyItsPair) {
+    const fb::Evaluator throwing = [](const fb::CoreRecord& core, const fb::CMaterial& m) -> fb::Candidate {
+        if (core.name == "RM 10") throw std::bad_alloc();
+        fb::Candidate c;
+        c.core = core.name;
+        c.material = m.name;
+        fb::FinishCandidate(c, {});
+        return c;
+    };
+    const fb::SweepResult r = fb::RunSweep(m_catalogue, throwing);
+    ASSERT_EQ(r.candidates.size(), 12u);
+    EXPECT_TRUE(r.candidates[0].works);
+    EXPECT_FALSE(r.candidates[9].works);
+    EXPECT_EQ(r.candidates[9].checks[0].rule, "design.internal");
+}
+
 TEST_F(TinyCatalogue, EachCandidateEqualsItsSingleDesign) {
     fb::FlybackInput form;
     form.yes_al = 1;  // an AL typed for another core: the sweep starts from no gap
