@@ -104,35 +104,43 @@ void CAdviserWindow::Start(SweepJob job) {
     m_cancelFlag = false;
     m_shownPercent = -1;
     m_finished = false;
+    const int run = ++m_run;
     m_progress->setValue(0);
     m_status->setText(QStringLiteral("Подбор…"));
     UpdateButtons();
-    m_worker = std::thread([this, job = std::move(job)] {
+    m_worker = std::thread([this, run, job = std::move(job)] {
         SweepOptions options;
         options.cancel = &m_cancelFlag;
         // Only whole percents cross to the window's thread: a thousand events would be noise.
-        options.progress = [this](std::size_t done, std::size_t total) {
+        options.progress = [this, run](std::size_t done, std::size_t total) {
             const int percent = total ? static_cast<int>(done * 100 / total) : 100;
             if (m_shownPercent.exchange(percent) == percent) return;
             QMetaObject::invokeMethod(
-                this, [this, done, total] { OnProgress(static_cast<int>(done), static_cast<int>(total)); },
+                this, [this, run, done, total] { OnProgress(run, static_cast<int>(done), static_cast<int>(total)); },
                 Qt::QueuedConnection);
         };
         SweepResult result = job(options);
         QMetaObject::invokeMethod(
-            this, [this, r = std::move(result)]() mutable { OnFinished(std::move(r)); }, Qt::QueuedConnection);
+            this, [this, run, r = std::move(result)]() mutable { OnFinished(run, std::move(r)); },
+            Qt::QueuedConnection);
     });
 }
 
 void CAdviserWindow::Cancel() { m_cancelFlag = true; }
 
-void CAdviserWindow::OnProgress(int done, int total) {
-    if (m_finished) return;
+void CAdviserWindow::done(int result) {
+    Cancel();
+    QDialog::done(result);
+}
+
+void CAdviserWindow::OnProgress(int run, int done, int total) {
+    if (run != m_run || m_finished) return;
     m_progress->setValue(total ? done * 100 / total : 100);
     m_status->setText(QStringLiteral("Проверено %1 из %2").arg(done).arg(total));
 }
 
-void CAdviserWindow::OnFinished(SweepResult result) {
+void CAdviserWindow::OnFinished(int run, SweepResult result) {
+    if (run != m_run) return;
     JoinWorker();
     m_finished = true;
     const bool cancelled = result.cancelled;

@@ -45,6 +45,9 @@ public:
     CandidateModel* Model() const { return m_model; }
     CandidateProxy* Proxy() const { return m_proxy; }
 
+    // Closing the window (Esc, the close box, "Закрыть") stops a running sweep.
+    void done(int result) override;
+
 signals:
     // Apply this core, material and gap text to the main form (gap mode) and recalculate.
     void CandidateChosen(const QString& core, const QString& material, const QString& gapText);
@@ -52,8 +55,8 @@ signals:
 
 private:
     void BuildLayout();
-    void OnProgress(int done, int total);
-    void OnFinished(SweepResult result);
+    void OnProgress(int run, int done, int total);
+    void OnFinished(int run, SweepResult result);
     void ApplyFilter();
     void ChooseRow(const QModelIndex& proxyIndex);
     void UpdateButtons();
@@ -74,6 +77,8 @@ private:
     std::atomic<bool> m_cancelFlag{false};
     std::atomic<int> m_shownPercent{-1};
     bool m_finished = true;
+    // Each Start numbers its run: what a cancelled earlier run still has queued is dropped.
+    int m_run = 0;
 };
 
 }  // namespace fb

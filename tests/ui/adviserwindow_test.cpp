@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
@@ -122,6 +123,20 @@ TEST(AdviserWindow, CancelStopsTheRunningSweep) {
     EXPECT_TRUE(finished.at(0).at(0).toBool());
     EXPECT_LT(w.Model()->rowCount(), 8);
     EXPECT_FALSE(cancel->isEnabled());
+}
+
+// A second start cancels the first; what the first still had queued must not show up (nor
+// wait for the second's worker on the window's thread).
+TEST(AdviserWindow, RestartDropsTheEarlierRun) {
+    fb::CAdviserWindow w;
+    QSignalSpy finished(&w, &fb::CAdviserWindow::SweepFinished);
+    w.Start(Job(std::chrono::milliseconds(20)));
+    w.Start(Job());
+    ASSERT_TRUE(finished.wait(10000));
+    QTest::qWait(50);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_EQ(w.Model()->rowCount(), 8);
 }
 
 TEST(AdviserWindow, ClosingWhileRunningEndsTheWorker) {
