@@ -126,4 +126,13 @@ SweepResult RunSweep(const SweepCatalogue& catalogue, const Evaluator& evaluate,
     return SweepPool(catalogue, evaluate, options).Run();
 }
 
+std::function<SweepResult(const SweepOptions&)> SweepJobFor(CCoreBase base, std::string dataRoot,
+                                                            std::size_t materialBuffer, Evaluator evaluate) {
+    return [base = std::move(base), root = std::move(dataRoot), materialBuffer,
+            eval = std::move(evaluate)](const SweepOptions& options) {
+        const SweepCatalogue catalogue{SweepCores(base), SweepMaterials(root, materialBuffer)};
+        return RunSweep(catalogue, eval, options);
+    };
+}
+
 }  // namespace fb

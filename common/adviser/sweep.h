@@ -54,4 +54,9 @@ struct SweepResult {
 
 SweepResult RunSweep(const SweepCatalogue& catalogue, const Evaluator& evaluate, const SweepOptions& options = {});
 
+// The whole sweep as one job for a worker thread: the cores of a copy of the window's core base
+// (user cores included, as it holds them), the materials of dataRoot read by the job itself.
+std::function<SweepResult(const SweepOptions&)> SweepJobFor(CCoreBase base, std::string dataRoot,
+                                                            std::size_t materialBuffer, Evaluator evaluate);
+
 }  // namespace fb

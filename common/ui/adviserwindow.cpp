@@ -33,18 +33,23 @@ CAdviserWindow::~CAdviserWindow() {
     JoinWorker();
 }
 
-void CAdviserWindow::BuildLayout() {
-    auto named = [](QWidget* w, const char* name) {
-        w->setObjectName(QString::fromUtf8(name));
-        return w;
-    };
-    m_shape = static_cast<QComboBox*>(named(new QComboBox(this), "shapeFilter"));
+namespace {
+
+template <class W>
+W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromUtf8(name));
+    return w;
+}
+
+}  // namespace
+
+QLayout* CAdviserWindow::BuildFilters() {
+    m_shape = Named(new QComboBox(this), "shapeFilter");
     m_shape->addItem(QStringLiteral("Все"), -1);
     for (int s = 0; s < kShapeCount; ++s) m_shape->addItem(ShapeCaption(s), s);
-    m_material = static_cast<QComboBox*>(named(new QComboBox(this), "materialFilter"));
+    m_material = Named(new QComboBox(this), "materialFilter");
     m_material->addItem(QStringLiteral("Все"));
-    m_worksOnly = static_cast<QCheckBox*>(named(new QCheckBox(QStringLiteral("Только работающие"), this), "worksOnly"));
-
+    m_worksOnly = Named(new QCheckBox(QStringLiteral("Только работающие"), this), "worksOnly");
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(QStringLiteral("Форма:"), this));
     filters->addWidget(m_shape);
@@ -52,8 +57,14 @@ void CAdviserWindow::BuildLayout() {
     filters->addWidget(m_material);
     filters->addWidget(m_worksOnly);
     filters->addStretch();
+    connect(m_shape, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
+    connect(m_material, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
+    connect(m_worksOnly, &QCheckBox::toggled, this, [this] { ApplyFilter(); });
+    return filters;
+}
 
-    m_table = static_cast<QTableView*>(named(new QTableView(this), "candidates"));
+void CAdviserWindow::BuildLayout() {
+    m_table = Named(new QTableView(this), "candidates");
     m_table->setModel(m_proxy);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(-1, Qt::AscendingOrder);  // rank order until a header is clicked
@@ -63,11 +74,11 @@ void CAdviserWindow::BuildLayout() {
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
 
-    m_progress = static_cast<QProgressBar*>(named(new QProgressBar(this), "progress"));
+    m_progress = Named(new QProgressBar(this), "progress");
     m_progress->setRange(0, 100);
-    m_status = static_cast<QLabel*>(named(new QLabel(this), "status"));
-    m_cancel = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Отмена"), this), "cancel"));
-    m_apply = static_cast<QPushButton*>(named(new QPushButton(QStringLiteral("Применить"), this), "apply"));
+    m_status = Named(new QLabel(this), "status");
+    m_cancel = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
+    m_apply = Named(new QPushButton(QStringLiteral("Применить"), this), "apply");
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
     m_apply->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
@@ -80,13 +91,10 @@ void CAdviserWindow::BuildLayout() {
     bottom->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filters);
+    layout->addLayout(BuildFilters());
     layout->addWidget(m_table, 1);
     layout->addLayout(bottom);
 
-    connect(m_shape, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
-    connect(m_material, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
-    connect(m_worksOnly, &QCheckBox::toggled, this, [this] { ApplyFilter(); });
     connect(m_cancel, &QPushButton::clicked, this, &CAdviserWindow::Cancel);
     connect(m_apply, &QPushButton::clicked, this, [this] { ChooseRow(m_table->currentIndex()); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);

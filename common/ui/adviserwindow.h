@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QModelIndex;
 class QProgressBar;
 class QPushButton;
@@ -55,6 +56,7 @@ signals:
 
 private:
     void BuildLayout();
+    QLayout* BuildFilters();
     void OnProgress(int run, int done, int total);
     void OnFinished(int run, SweepResult result);
     void ApplyFilter();

@@ -74,7 +74,15 @@ TEST_F(TinyCatalogue, CoresAsSelectedByNameAndEveryMaterial) {
     EXPECT_EQ(names, (std::vector<std::string>{"E 25/13/7", "E 42/21/20", "E 8/4/2", "RM 10"}));
     EXPECT_EQ(m_catalogue.cores[3].shape, 4);
     ASSERT_EQ(m_catalogue.materials.size(), 3u);
-    EXPECT_EQ(Sweep(fb::FlybackInput{}).candidates.size(), 12u);
+    const fb::SweepResult swept = Sweep(fb::FlybackInput{});
+    EXPECT_EQ(swept.candidates.size(), 12u);
+    // The window's job: the same candidates from its own core base.
+    fb::CCoreBase base;
+    base.Load(Root(), fb::kBigBuffer, false);
+    const fb::SweepResult job =
+        fb::SweepJobFor(base, Root(), fb::kBigBuffer, fb::FlybackEvaluator(fb::FlybackInput{}, m_wires))({});
+    ASSERT_EQ(job.candidates.size(), 12u);
+    for (size_t i = 0; i < 12; ++i) EXPECT_EQ(job.candidates[i].results, swept.candidates[i].results);
 }
 
 TEST_F(TinyCatalogue, RankingKnownByHand) {
