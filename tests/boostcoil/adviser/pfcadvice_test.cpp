@@ -1,0 +1,67 @@
+// The PFC choke adviser on the shipped data: candidates equal single designs of boostcoil-calc
+// text for text, a small core is marked with its reason, an AL form starts from no gap.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "boostcoil/adviser/pfcadvice.h"
+#include "boostcoil/cli/calcrun.h"
+#include "boostcoil/design/pfckeys.h"
+#include "support/tempdir.h"
+
+namespace {
+
+const std::string kShipped = FB_SOURCE_DIR "/data/";
+
+void ExpectSameAsSingle(const std::string& file, const fb::PfcInput& form, const fb::Candidate& c) {
+    fb::PfcDesignFile().Write(file, fb::PfcCandidateInput(form, c.core, c.material));
+    const fb::CalcRun single = fb::RunDesignFile(kShipped, file);
+    ASSERT_EQ(single.status, fb::CalcRun::Status::Calculated) << c.core << " " << single.error;
+    EXPECT_EQ(single.result.texts, c.results) << c.core << " " << c.material;
+    EXPECT_EQ(single.messages, c.messages) << c.core << " " << c.material;
+    EXPECT_EQ(single.input.zazor, c.gapText);
+}
+
+class PfcShipped : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PfcShipped, SampleOfCandidatesEqualsSingleDesigns) {
+    const std::string example = kShipped + "Boostcoil/" + GetParam();
+    fb::PfcInput form;
+    ASSERT_TRUE(fb::PfcDesignFile().Read(example, form));
+    const fb::SweepRun run = fb::SweepPfcFile(kShipped, example);
+    ASSERT_TRUE(run.ok) << run.error;
+    ASSERT_GT(run.sweep.candidates.size(), 1000u);
+    fbtest::TempDir dir;
+    for (size_t i = 0; i < run.sweep.candidates.size(); i += 101)
+        ExpectSameAsSingle(dir.file("c.sav"), form, run.sweep.candidates[i]);
+}
+
+// The second example holds an AL: the candidates run in gap mode from no gap.
+INSTANTIATE_TEST_SUITE_P(Examples, PfcShipped,
+                         ::testing::Values("Example 150W universal input.sav", "Example 75W PQ core AL.sav"));
+
+const fb::Candidate& Find(const std::vector<fb::Candidate>& v, const std::string& core, const std::string& mat) {
+    for (const fb::Candidate& c : v)
+        if (c.core == core && c.material == mat) return c;
+    throw std::runtime_error("no candidate " + core + " " + mat);
+}
+
+// 300 W on small cores: the method raises the gap far beyond what the core can take.
+TEST(PfcAdviser, SmallCoresSayWhyTheyDoNotWork) {
+    const fb::SweepRun run = fb::SweepPfcFile(kShipped, kShipped + "Boostcoil/Example 300W universal input.sav");
+    ASSERT_TRUE(run.ok);
+    // A gap of a third of the path length leaves the fringing factor undefined.
+    const fb::Candidate& nan = Find(run.sweep.candidates, "E 13/6/6", "N87 Epcos");
+    EXPECT_FALSE(nan.works);
+    EXPECT_EQ(nan.reasons, std::vector<std::string>{"Расчет дает бесконечные или неопределенные величины"});
+    EXPECT_EQ(nan.messages.back().text.rfind("При этих данных часть величин", 0), 0u);
+    // Both rules broken, both reasons given, flux first.
+    const fb::Candidate& both = Find(run.sweep.candidates, "E 20/10/5", "N87 Epcos");
+    EXPECT_FALSE(both.works);
+    ASSERT_EQ(both.reasons.size(), 2u);
+    EXPECT_EQ(both.reasons[0].rfind("Амплитуда индукции ", 0), 0u);
+    EXPECT_EQ(both.reasons[1].rfind("Коэффициент заполнения окна ", 0), 0u);
+    EXPECT_TRUE(Find(run.sweep.candidates, "E 42/21/20", "N87 Epcos").works);
+}
+
+}  // namespace
