@@ -74,6 +74,10 @@ PfcExtra PfcFigures(const PfcResult& r, const CWireTable& wires) {
 }
 
 Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable& wires) {
+    return CheckPfc(r, material, r.calculated ? PfcFigures(r, wires) : PfcExtra{});
+}
+
+Checks CheckPfc(const PfcResult& r, const CMaterial& material, const PfcExtra& x) {
     Checks checks;
     if (!r.calculated) {
         CheckNotComputed(r.messages.empty() ? std::string() : r.messages.back().text, checks);
@@ -97,7 +101,6 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable&
 
     CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
     CheckTrip({r.Ipk_min, r.Ilim, r.Bpk, material.Bmax}, checks);
-    const PfcExtra x = PfcFigures(r, wires);
     CheckFill({x.insulatedFill, 0.3}, checks);
     if (material.Usable())
         CheckLossRange({TextToDouble(r.input.Fr), r.Bac, material.Fv(1), material.LastFrequency(), material.Bv(1),

@@ -21,5 +21,7 @@ struct PfcExtra {
 PfcExtra PfcFigures(const PfcResult& r, const CWireTable& wires);
 
 Checks CheckPfc(const PfcResult& r, const CMaterial& material, const CWireTable& wires);
+// The same with the figures already computed (PfcFigures of the same result).
+Checks CheckPfc(const PfcResult& r, const CMaterial& material, const PfcExtra& extra);
 
 }  // namespace fb

@@ -4,6 +4,32 @@
 
 namespace fb {
 
+bool CandidateCheck::operator==(const CandidateCheck& o) const {
+    if (rule != o.rule || severity != o.severity || text != o.text || values.size() != o.values.size()) return false;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i].name != o.values[i].name || values[i].value != o.values[i].value) return false;
+    return true;
+}
+
+std::vector<CandidateCheck> CandidateChecks(const Checks& checks) {
+    std::vector<CandidateCheck> out;
+    out.reserve(checks.size());
+    for (const Check& c : checks) out.push_back({c.rule, SeverityName(c.severity), c.text, c.values});
+    return out;
+}
+
+std::string CandidateChecksJson(const std::vector<CandidateCheck>& checks) {
+    Checks back;
+    back.reserve(checks.size());
+    for (const CandidateCheck& c : checks) {
+        const Severity s = c.severity == kSeverityError     ? Severity::Error
+                           : c.severity == kSeverityWarning ? Severity::Warning
+                                                            : Severity::Note;
+        back.push_back({c.rule, s, c.text, c.values});
+    }
+    return ChecksJson(back);
+}
+
 void FinishCandidate(Candidate& c, const CandidateLosses& losses) {
     c.copperLoss = losses.copperLoss;
     c.temperatureRise = losses.temperatureRise;

@@ -6,26 +6,30 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis/designchecks.h"
 #include "common/data/message.h"
 
 namespace fb {
 
 constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
 
-// A check as the checks module reports it; the adviser keeps it as it came and only asks
-// whether its severity is an error.
+// A design check as the single design reports it (SeverityName for the severity); the adviser
+// keeps it as it came and only asks whether its severity is an error.
 struct CandidateCheck {
     std::string rule;
-    std::string severity;  // "error", "warning" or "info"
+    std::string severity;  // "error", "warning" or "note"
     std::string text;
-    bool operator==(const CandidateCheck& o) const {
-        return rule == o.rule && severity == o.severity && text == o.text;
-    }
+    std::vector<CheckValue> values;
+    bool operator==(const CandidateCheck& o) const;
 };
 
 inline const char* const kSeverityError = "error";
 inline const char* const kSeverityWarning = "warning";
-inline const char* const kSeverityInfo = "info";
+inline const char* const kSeverityNote = "note";
+
+std::vector<CandidateCheck> CandidateChecks(const Checks& checks);
+// The JSON array ChecksJson writes for the same checks of a single design, character for character.
+std::string CandidateChecksJson(const std::vector<CandidateCheck>& checks);
 
 // What the losses analysis adds to a design; unknown values stay NaN.
 struct CandidateLosses {

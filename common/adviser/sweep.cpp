@@ -105,7 +105,7 @@ private:
         c.material = material.name;
         c.shape = core.shape;
         c.volume = core.Ve;
-        c.checks.push_back({"design.internal", kSeverityError, std::move(why)});
+        c.checks.push_back({"internal_error", kSeverityError, std::move(why), {}});
         FinishCandidate(c, {});
         return c;
     }

@@ -20,10 +20,17 @@ Json CandidateJson(const Candidate& c, bool withTexts) {
     j["total_loss_W"] = Number(c.totalLoss);
     j["temperature_rise_K"] = Number(c.temperatureRise);
     j["volume_cm3"] = Number(c.volume);
-    Json checks = Json::array();
-    for (const CandidateCheck& k : c.checks)
-        checks.push_back(Json{{"rule", k.rule}, {"severity", k.severity}, {"text", k.text}});
-    j["checks"] = checks;
+    // Parsed from the single design's own writer, so both print the same checks; a text that
+    // is not UTF-8 cannot be parsed and is written as the other texts are.
+    j["checks"] = Json::parse(CandidateChecksJson(c.checks), nullptr, false);
+    if (j["checks"].is_discarded()) {
+        j["checks"] = Json::array();
+        for (const CandidateCheck& k : c.checks) {
+            Json values = Json::object();
+            for (const CheckValue& v : k.values) values[v.name] = Number(v.value);
+            j["checks"].push_back(Json{{"rule", k.rule}, {"severity", k.severity}, {"text", k.text}, {"values", values}});
+        }
+    }
     j["reasons"] = c.reasons;
     j["shape"] = c.shape;
     j["turns"] = Number(c.turns);

@@ -112,6 +112,11 @@ FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, c
 
 Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
                     const CWireTable& wires, double capacitance) {
+    return CheckFlyback(out, core, material, out.computed ? FlybackFigures(out, core, wires, capacitance) : FlybackExtra{});
+}
+
+Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
+                    const FlybackExtra& x) {
     Checks checks;
     if (!out.computed) {
         CheckNotComputed(out.messages.empty() ? std::string() : out.messages.back().text, checks);
@@ -132,7 +137,6 @@ Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMa
     CheckGap(gap, checks);
 
     CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
-    const FlybackExtra x = FlybackFigures(out, core, wires, capacitance);
     CheckTrip({r.Ipk, x.Itrip, r.Bpk, material.Bmax}, checks);
     CheckFill({x.insulatedFill, 0.3}, checks);
     if (material.Usable())

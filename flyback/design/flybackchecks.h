@@ -29,5 +29,8 @@ FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, c
 
 Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
                     const CWireTable& wires, double capacitance = 0);
+// The same with the figures already computed (FlybackFigures of the same outcome).
+Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
+                    const FlybackExtra& extra);
 
 }  // namespace fb
