@@ -2,30 +2,12 @@
 
 #include <cmath>
 
-#include "common/adviser/enginechecks.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
+#include "flyback/design/flybackanalysis.h"
 
 namespace fb {
 namespace {
-
-// The engine's own view of the design until the design checks are plugged in.
-std::vector<CandidateCheck> InterimChecks(const FlybackOutcome& out) {
-    EngineVerdict v;
-    v.computed = out.computed;
-    if (!out.computed) {
-        v.stopText = out.messages.empty() ? std::string() : out.messages.back().text;
-        return EngineChecks(v);
-    }
-    const FlybackResult& r = out.result;
-    v.finite = std::isfinite(r.Pcore) && std::isfinite(r.Bpk) && std::isfinite(r.Np) && std::isfinite(r.Kfill);
-    v.Bpk = r.Bpk;
-    v.Blim = r.Blim;
-    v.fluxOver = FluxWarning(r.Blim, r.Bpk);
-    v.Kfill = r.Kfill;
-    v.windowOver = WindowWarning(r.Kfill);
-    return EngineChecks(v);
-}
 
 void TakeDesign(const FlybackOutcome& out, const CoreRecord& core, Candidate& c) {
     c.volume = core.Ve;
@@ -53,7 +35,7 @@ FlybackInput FlybackCandidateInput(const FlybackInput& form, const std::string& 
 }
 
 Candidate FlybackCandidate(const FlybackInput& form, const CoreRecord& core, const CMaterial& material,
-                           const CWireTable& wires, const FlybackAdviceHooks& hooks) {
+                           const CWireTable& wires, const AdviceAnalysis& analysis) {
     CWireTable ownWires = wires;
     const FlybackOutcome out =
         DesignFlyback(FlybackCandidateInput(form, core.name, material.name), core, material, ownWires);
@@ -62,23 +44,21 @@ Candidate FlybackCandidate(const FlybackInput& form, const CoreRecord& core, con
     c.material = material.name;
     c.shape = core.shape;
     TakeDesign(out, core, c);
-    // Hook: the design checks (their errors make the candidate one that does not work).
-    c.checks = hooks.checks && out.computed ? hooks.checks(out, core, material) : InterimChecks(out);
-    // Hook: the losses analysis (copper loss, temperature rise, build fill, mass).
-    const CandidateLosses losses = hooks.losses && out.computed ? hooks.losses(out, core, material) : CandidateLosses{};
-    FinishCandidate(c, losses);
+    const CoreGeometry geometry = analysis.GeometryFor(core);
+    TakeAnalysis(AnalyseFlybackDesign(out, core, material, ownWires, geometry, analysis.options, analysis.capacitance),
+                 geometry, c);
     return c;
 }
 
-Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, FlybackAdviceHooks hooks) {
-    return [form = std::move(form), wires = std::move(wires), hooks = std::move(hooks)](
+Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, AdviceAnalysis analysis) {
+    return [form = std::move(form), wires = std::move(wires), analysis = std::move(analysis)](
                const CoreRecord& core, const CMaterial& material) {
-        return FlybackCandidate(form, core, material, wires, hooks);
+        return FlybackCandidate(form, core, material, wires, analysis);
     };
 }
 
 SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
-                          const SweepOptions& options, const FlybackAdviceHooks& hooks) {
+                          const SweepOptions& options, const LossOptions& losses) {
     SweepRun run;
     CWireTable wires;
     if (!wires.Load(dataRoot, kBigBuffer)) {
@@ -92,7 +72,8 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
         return run;
     }
     form.Usense = usense;
-    return SweepCatalogueOf(dataRoot, kBigBuffer, kBigBuffer, FlybackEvaluator(form, wires, hooks), options);
+    return SweepCatalogueOf(dataRoot, kBigBuffer, kBigBuffer,
+                            FlybackEvaluator(form, wires, LoadAdviceAnalysis(dataRoot, losses)), options);
 }
 
 }  // namespace fb

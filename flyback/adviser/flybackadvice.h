@@ -1,10 +1,10 @@
 #pragma once
 // The adviser's evaluator for the flyback transformer: the design of the form's requirements
 // with another core and material, in gap mode, its messages collected rather than shown.
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "common/adviser/adviceanalysis.h"
 #include "common/adviser/candidate.h"
 #include "common/adviser/sweep.h"
 #include "common/adviser/sweepfile.h"
@@ -12,32 +12,26 @@
 
 namespace fb {
 
-// Where the design checks and the losses analysis plug in. Unset, the engine's own warnings
-// decide whether a candidate works and the copper loss, temperature rise and build fill stay
-// unknown.
-struct FlybackAdviceHooks {
-    // The checks of one design; when set they replace the interim engine rules.
-    std::function<std::vector<CandidateCheck>(const FlybackOutcome&, const CoreRecord&, const CMaterial&)> checks;
-    // Copper loss, temperature rise, fill of the build and core mass of one design.
-    std::function<CandidateLosses(const FlybackOutcome&, const CoreRecord&, const CMaterial&)> losses;
-};
-
 // The single design of a candidate: the form with the core and material names replaced, gap
 // mode, starting from the form's gap (from 0 when the form holds an AL: an AL belongs to the
 // core it was typed for). The correction raises the gap to what the core needs.
 FlybackInput FlybackCandidateInput(const FlybackInput& form, const std::string& core, const std::string& material);
 
-// Designs one candidate. `wires` is copied: the design remembers its wire choice in it.
+// Designs one candidate and runs AnalyseFlybackDesign on it: the candidate's checks and losses
+// are those of the single design of the pair. `wires` is copied: the design remembers its wire
+// choice in it.
 Candidate FlybackCandidate(const FlybackInput& form, const CoreRecord& core, const CMaterial& material,
-                           const CWireTable& wires, const FlybackAdviceHooks& hooks = {});
+                           const CWireTable& wires, const AdviceAnalysis& analysis = {});
 
-// An evaluator for RunSweep holding its own copies of the form and the wire table.
-Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, FlybackAdviceHooks hooks = {});
+// An evaluator for RunSweep holding its own copies of the form, the wire table and the analysis
+// settings (the geometry is shared, read-only).
+Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, AdviceAnalysis analysis = {});
 
 // `flyback-calc --sweep FILE`: the wire table and the design file as flyback-calc reads them
 // (`usense` is the current-sense threshold the file does not hold), then the sweep of the
-// file's requirements over every core and material of dataRoot.
+// file's requirements over every core and material of dataRoot, analysed with the geometry files
+// of dataRoot and `losses`.
 SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
-                          const SweepOptions& options = {}, const FlybackAdviceHooks& hooks = {});
+                          const SweepOptions& options = {}, const LossOptions& losses = {});
 
 }  // namespace fb

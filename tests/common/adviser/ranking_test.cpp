@@ -17,8 +17,8 @@ fb::Candidate Make(const std::string& core, const std::string& material, double 
     c.shape = shape;
     c.coreLoss = loss;
     c.volume = loss * 10;
-    if (!works) c.checks.push_back({"design.flux", "error", "Амплитуда индукции велика"});
-    c.checks.push_back({"design.note", "warning", "только предупреждение"});
+    if (!works) c.checks.push_back({"design.flux", "error", "Амплитуда индукции велика", {}});
+    c.checks.push_back({"design.note", "warning", "только предупреждение", {}});
     fb::CandidateLosses l;
     l.temperatureRise = rise;
     fb::FinishCandidate(c, l);
