@@ -1,5 +1,6 @@
 #include "common/analysis/checksfigures.h"
 
+#include <array>
 #include <cmath>
 
 #include "common/analysis/designchecks.h"
@@ -21,12 +22,29 @@ std::vector<std::string> FiguresReportLines(const Figures& figures) {
     return lines;
 }
 
+namespace {
+
+constexpr int kSteps = 2000;
+
+// The midpoints' sines are the same for every design: computed once, not 2000 times a design
+// (the adviser runs this for every candidate).
+const std::array<double, kSteps>& LineSines() {
+    static const std::array<double, kSteps> sines = [] {
+        std::array<double, kSteps> t{};
+        const double pi = std::acos(-1.0);
+        for (int k = 0; k < kSteps; ++k) t[k] = std::sin(pi * (k + 0.5) / kSteps);
+        return t;
+    }();
+    return sines;
+}
+
+}  // namespace
+
 PfcLineCycleRms PfcRmsOverLineCycle(const PfcLineCycleInput& in) {
-    constexpr int kSteps = 2000;
-    const double pi = std::acos(-1.0);
+    const std::array<double, kSteps>& sines = LineSines();
     double choke2 = 0, sw2 = 0, diode2 = 0, diodeMean = 0;
     for (int k = 0; k < kSteps; ++k) {
-        const double s = std::sin(pi * (k + 0.5) / kSteps);
+        const double s = sines[k];
         const double vin = std::sqrt(2.0) * in.Uline * s;
         const double d = vin < in.Uout ? 1 - vin / in.Uout : 0;
         const double iL = std::sqrt(2.0) * in.Iline * s;
