@@ -3,7 +3,8 @@
 namespace fb {
 
 CoreGeometry AdviceAnalysis::GeometryFor(const CoreRecord& core) const {
-    return geometry ? geometry->For(core.name, core.Ae, core.An, core.le) : EstimateCoreGeometry(core.Ae, core.An, core.le);
+    return geometry ? geometry->For(core.name, core.Ae, core.An, core.le)
+                    : EstimateCoreGeometry(core.Ae, core.An, core.le);
 }
 
 AdviceAnalysis LoadAdviceAnalysis(const std::string& dataRoot, const LossOptions& options) {

@@ -6,8 +6,11 @@ namespace fb {
 
 bool CandidateCheck::operator==(const CandidateCheck& o) const {
     if (rule != o.rule || severity != o.severity || text != o.text || values.size() != o.values.size()) return false;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i].name != o.values[i].name || values[i].value != o.values[i].value) return false;
+    // A value that is not a number equals itself here: the same check of the same design.
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double a = values[i].value, b = o.values[i].value;
+        if (values[i].name != o.values[i].name || !(a == b || (std::isnan(a) && std::isnan(b)))) return false;
+    }
     return true;
 }
 

@@ -112,7 +112,8 @@ FlybackExtra FlybackFigures(const FlybackOutcome& out, const CoreRecord& core, c
 
 Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
                     const CWireTable& wires, double capacitance) {
-    return CheckFlyback(out, core, material, out.computed ? FlybackFigures(out, core, wires, capacitance) : FlybackExtra{});
+    const FlybackExtra extra = out.computed ? FlybackFigures(out, core, wires, capacitance) : FlybackExtra{};
+    return CheckFlyback(out, core, material, extra);
 }
 
 Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMaterial& material,
