@@ -18,7 +18,7 @@ fb::Candidate Make(const std::string& core, const std::string& material, double 
     c.coreLoss = loss;
     c.volume = loss * 10;
     if (!works) c.checks.push_back({"design.flux", "error", "Амплитуда индукции велика", {}});
-    c.checks.push_back({"design.note", "warning", "только предупреждение", {}});
+    c.checks.push_back({"design.note", "warning", "только предупреждение", {{"fill", 0.5}}});
     fb::CandidateLosses l;
     l.temperatureRise = rise;
     fb::FinishCandidate(c, l);
@@ -77,6 +77,9 @@ TEST(AdviserOutput, JsonInRankOrderWithNullForUnknown) {
     EXPECT_TRUE(first["copper_loss_W"].is_null());
     EXPECT_DOUBLE_EQ(first["volume_cm3"].get<double>(), 1.0);
     EXPECT_EQ(first["checks"][0]["severity"], "warning");
+    // Each candidate's checks are the array the single design writes.
+    EXPECT_EQ(first["checks"], nlohmann::json::parse(fb::CandidateChecksJson(kSet[1].checks)));
+    EXPECT_EQ(first["checks"][0]["values"]["fill"], 0.5);
 
     print = {};
     print.worksOnly = true;
