@@ -16,7 +16,7 @@ ctest --test-dir build --output-on-failure -j"$JOBS"
 echo "== Build and test under ASan + UBSan =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DFB_SANITIZE=ON -DFB_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$JOBS"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$JOBS"
 
 echo "== Fuzz every reader of outside text (${FUZZ_SECONDS:-20} s each) =="
