@@ -178,22 +178,6 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
-TEST_F(StartupTest, FieldTableCoversEveryStoredKeyWithItsOwnField) {
-    // A key read from the files but missing from the form would silently lose its value.
-    for (const auto& key : fb::FlybackKeyTable()) {
-        if (!key.readBack) continue;
-        if (key.text == &FlybackInput::Uclamp || key.text == &FlybackInput::Ures || key.text == &FlybackInput::Ceq ||
-            key.text == &FlybackInput::Ls || key.text == &FlybackInput::TL1 || key.text == &FlybackInput::TLs)
-            continue;  // the clamper's texts are not on the main form
-        const auto& fields = fb::FlybackFormFields();
-        auto it = std::find_if(fields.begin(), fields.end(),
-                               [&](const fb::FlybackField& f) { return std::string(f.key) == key.key; });
-        ASSERT_NE(it, fields.end()) << key.key;
-        EXPECT_EQ(it->text, key.text) << key.key;
-        EXPECT_EQ(it->flag, key.flag) << key.key;
-    }
-}
-
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
     FlybackInput in;

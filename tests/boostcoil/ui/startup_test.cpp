@@ -200,18 +200,6 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(StartupTest, FieldTableCoversEveryStoredKeyWithItsOwnField) {
-    // A key read from the files but missing from the form would silently lose its value.
-    const auto& fields = fb::PfcFormFields();
-    ASSERT_EQ(fields.size(), fb::PfcKeyTable().size());
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const auto& key = fb::PfcKeyTable()[i];
-        EXPECT_STREQ(fields[i].key, key.key);
-        EXPECT_EQ(fields[i].text, key.text) << key.key;
-        EXPECT_EQ(fields[i].flag, key.flag) << key.key;
-    }
-}
-
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
     PfcInput in;
