@@ -44,7 +44,7 @@ template <class Input>
 std::vector<FieldDescriptor<Input>> FormFieldsOf(const InputCatalogue<Input>& catalogue) {
     std::vector<FieldDescriptor<Input>> rows;
     for (const InputField<Input>& f : catalogue)
-        if (f.id != 0) rows.push_back({f.key, f.id, f.kind, f.text, f.flag, f.id2});
+        if (f.id != 0) rows.push_back({f.key, f.id, f.kind, f.text, f.flag, f.id2, f.enabledWhen});
     return rows;
 }
 
@@ -56,6 +56,7 @@ struct FieldDescriptor {
     std::string Input::*text = nullptr;
     int Input::*flag = nullptr;
     int id2 = 0;  // the second radio button of a Radios field
+    bool (*enabledWhen)(const Input&) = nullptr;  // nullptr: always enabled
 };
 
 namespace detail {
@@ -91,6 +92,12 @@ public:
             if (r.d.text) detail::WriteText(r.w, r.d.kind, in.*(r.d.text));
             else detail::WriteFlag(r.w, r.w2, r.d.kind, in.*(r.d.flag));
         }
+    }
+
+    // Every control with an "enabled when" rule enabled or disabled by it.
+    void applyEnables(const Input& in) const {
+        for (const Row& r : m_rows)
+            if (r.d.enabledWhen) r.w->setEnabled(r.d.enabledWhen(in));
     }
 
     QWidget* widget(const char* key) const {

@@ -21,8 +21,8 @@ F Edit(const char* key, std::string I::*text, int id, const char* caption, const
 }
 
 // A result of the design kept in the design file: written, never read, not on the form.
-F Written(const char* key, std::string I::*text) {
-    F f{key, text};
+F Written(const char* key, std::string I::*text, const char* caption) {
+    F f = EditField(key, text, 0, caption);
     f.readBack = false;
     return f;
 }
@@ -79,9 +79,18 @@ InputCatalogue<I> Build() {
         Edit("d23", &I::d23, 1057, "Вторичные обмотки, строка 3: Диаметр", "мм"),
         Edit("d24", &I::d24, 1058, "Вторичные обмотки, строка 4: Диаметр", "мм"),
         Edit("d25", &I::d25, 1059, "Вторичные обмотки, строка 5: Диаметр", "мм"),
-        Written("w1", &I::w1),   Written("w21", &I::w21), Written("w22", &I::w22), Written("w23", &I::w23),
-        Written("w24", &I::w24), Written("w25", &I::w25), Written("n1", &I::n1),   Written("n21", &I::n21),
-        Written("n22", &I::n22), Written("n23", &I::n23), Written("n24", &I::n24), Written("n25", &I::n25),
+        Written("w1", &I::w1, "Первичная обмотка: витки"),
+        Written("w21", &I::w21, "Вторичная обмотка 1: витки"),
+        Written("w22", &I::w22, "Вторичная обмотка 2: витки"),
+        Written("w23", &I::w23, "Вторичная обмотка 3: витки"),
+        Written("w24", &I::w24, "Вторичная обмотка 4: витки"),
+        Written("w25", &I::w25, "Вторичная обмотка 5: витки"),
+        Written("n1", &I::n1, "Первичная обмотка: число жил провода"),
+        Written("n21", &I::n21, "Вторичная обмотка 1: число жил провода"),
+        Written("n22", &I::n22, "Вторичная обмотка 2: число жил провода"),
+        Written("n23", &I::n23, "Вторичная обмотка 3: число жил провода"),
+        Written("n24", &I::n24, "Вторичная обмотка 4: число жил провода"),
+        Written("n25", &I::n25, "Вторичная обмотка 5: число жил провода"),
         // The clamper window edits these; the main form only keeps them with the design.
         Clamper("Uclamp", &I::Uclamp), Clamper("Ures", &I::Ures), Clamper("Ceq", &I::Ceq),
         Clamper("Ls", &I::Ls),         Clamper("TL1", &I::TL1),   Clamper("TLs", &I::TLs),

@@ -76,9 +76,7 @@ void CFlybackDlg::LoadMaterialsAndCores() {
 }
 
 void CFlybackDlg::RefreshDependentStates() {
-    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
-    Control<QLineEdit>(this, ctl::kRds)->setEnabled(m_in.rds == 1);
-    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(m_in.rds != 1);
+    m_binding.applyEnables(m_in);
     m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(m_in.yes_al)));
     m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(m_in.yes_al)));
 }
@@ -168,7 +166,7 @@ void CFlybackDlg::OnAC() {
 
 void CFlybackDlg::OnAuto() {
     FormToFields();
-    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
+    m_binding.applyEnables(m_in);
     Calculate();
 }
 
@@ -190,9 +188,11 @@ void CFlybackDlg::OnAlRadio() {
     Calculate();
 }
 
+// The radio has changed but the fields not yet: the rules see the new mode.
 void CFlybackDlg::OnSwitchModel(bool rdsMode) {
-    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(!rdsMode);
-    Control<QLineEdit>(this, ctl::kRds)->setEnabled(rdsMode);
+    FlybackInput shown = m_in;
+    shown.rds = rdsMode ? 1 : 0;
+    m_binding.applyEnables(shown);
 }
 
 void CFlybackDlg::OnIccmChanged() {

@@ -80,6 +80,7 @@ TEST_P(CalcFamily, FieldsNameEveryInputAndResult) {
         EXPECT_TRUE(f.contains("caption") && f.contains("unit") && f.contains("text") && f.contains("value")) << f;
         if (f.contains("key")) {
             ++inputs;
+            EXPECT_FALSE(f["caption"].get<std::string>().empty()) << f;
             const std::string key = f["key"];
             if (j["inputs"].contains(key)) EXPECT_EQ(f["text"], j["inputs"][key]) << key;
             if (key == GetParam().key) {
