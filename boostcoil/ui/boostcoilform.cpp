@@ -70,13 +70,7 @@ void CBoostcoilDlg::BuildForm() {
     groups->setSpacing(6);
     groups->addLayout(left);
     groups->addLayout(middle);
-    m_coreGroup = new ui::CoreGroup(BoostcoilCoreGroupConfig(), m_cores, this);
-    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(6);
-    layout->addLayout(groups);
+    LayOutGroups(groups, BoostcoilCoreGroupConfig());
     BuildMenuAndButtons();
 }
 

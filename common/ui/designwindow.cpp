@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -35,6 +37,15 @@ DesignWindow::DesignWindow(const QString& title, StartupBuffers buffers, QWidget
 }
 
 DesignWindow::~DesignWindow() = default;
+
+void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config) {
+    m_coreGroup = new CoreGroup(config, m_cores, this);
+    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addLayout(groups);
+}
 
 bool DesignWindow::Stop(const Message& message) {
     ShowMessage(this, message);

@@ -16,12 +16,14 @@
 #include "common/data/wiretable.h"
 #include "common/files/startup.h"
 
+class QHBoxLayout;
 class QLabel;
 class QMenuBar;
 
 namespace fb::ui {
 
 class CoreGroup;
+struct CoreGroupConfig;
 class TooltipControl;
 
 class DesignWindow : public QDialog {
@@ -52,6 +54,9 @@ protected:
     // The form was laid out for a small dialog font, which this sets.
     DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
 
+    // The form's groups side by side, the core group made from `config` last, in the window's
+    // vertical layout (the buttons go below).
+    void LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config);
     // Shows the message and closes without writing the settings file; false.
     bool Stop(const Message& message);
     // Start-up steps; each stops the window when it fails.
@@ -80,6 +85,9 @@ protected:
     std::string m_programFolder;
     std::string m_dataRoot;
     int m_calculations = 0;
+    // Start-up ran to its end: only then does closing write the settings file, so a window
+    // stopped at start-up never leaves one (of defaults) behind.
+    bool m_started = false;
 
     CoreGroup* m_coreGroup = nullptr;
     TooltipControl* m_tips = nullptr;

@@ -65,6 +65,7 @@ bool CFlybackDlg::Startup() {
     LoadMaterialsAndCores();
     // 12. The core fields are display only until an add mode enables some.
     m_coreGroup->DisableCoreEdits();
+    m_started = true;
     return true;
 }
 
@@ -144,8 +145,10 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
 }
 
 void CFlybackDlg::reject() {
-    FormToFields();
-    SaveSettings(true);
+    if (m_started) {
+        FormToFields();
+        SaveSettings(true);
+    }
     QDialog::reject();
 }
 

@@ -36,13 +36,7 @@ void CFlybackDlg::BuildForm() {
     groups->setSpacing(6);
     groups->addWidget(BuildInputs(), 0, Qt::AlignTop);
     groups->addWidget(BuildResults(), 0, Qt::AlignTop);
-    m_coreGroup = new ui::CoreGroup(FlybackCoreGroupConfig(), m_cores, this);
-    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(6);
-    layout->addLayout(groups);
+    LayOutGroups(groups, FlybackCoreGroupConfig());
     BuildMenuAndButtons();
 }
 

@@ -93,31 +93,7 @@ TEST_F(StartupTest, SettingsFileIsShownAndAMissingMaterialFallsBackToTheFirst) {
     EXPECT_NE(data.read("Flyback/Flyback.ini").find("mater\t= N87 Epcos\r\n"), std::string::npos);
 }
 
-TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) {
-    struct Case {
-        const char* remove;
-        std::string message;  // "@" stands for the data root
-    };
-    const std::vector<Case> cases = {
-        {"Flyback/ReadMe.txt", "В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"},
-        {"Wire.txt", "В папке @ отсутствует файл \"Wire.txt\".\nДо свидания!"},
-        {"Ferrites_Materials", "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"},
-    };
-    for (Case c : cases) {
-        DataRoot fresh;
-        if (c.message.find('@') != std::string::npos) c.message.replace(c.message.find('@'), 1, fresh.root());
-        CurrentFolder folder(fresh.programFolder());
-        fresh.remove(c.remove);
-        messages.clear();
-        fb::CFlybackDlg w;
-        EXPECT_FALSE(w.Startup()) << c.remove;
-        ASSERT_EQ(messages.entries().size(), 1u) << c.remove;
-        EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
-        EXPECT_EQ(messages.entries()[0].text.toStdString(), c.message);
-        EXPECT_EQ(w.calculations(), 0);
-        EXPECT_FALSE(fresh.exists("Flyback/Flyback.ini")) << c.remove;
-    }
-}
+TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Flyback", "Flyback.ini"); }
 
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
