@@ -29,3 +29,24 @@ function(fb_window_program program folder library engine resource)
                    \"\$ENV{DESTDIR}${installed}/${resource}.desktop\" @ONLY)
   ")
 endfunction()
+
+# A program folder: its engine library from the given source patterns (linked to fbcommon),
+# then its command-line tool and its window when their folders exist.
+function(fb_program_folder engine)
+  file(GLOB sources CONFIGURE_DEPENDS ${ARGN})
+  if(sources)
+    add_library(${engine} STATIC ${sources})
+    target_link_libraries(${engine} PUBLIC fbcommon)
+  endif()
+  fb_add_parts(${CMAKE_CURRENT_SOURCE_DIR}/cli ${CMAKE_CURRENT_SOURCE_DIR}/ui)
+endfunction()
+
+# Adds each folder holding a CMakeLists.txt; a "ui" folder only when the windows are built.
+macro(fb_add_parts)
+  foreach(part ${ARGN})
+    get_filename_component(leaf ${part} NAME)
+    if(EXISTS ${part}/CMakeLists.txt AND (FB_BUILD_GUI OR NOT leaf STREQUAL "ui"))
+      add_subdirectory(${part})
+    endif()
+  endforeach()
+endmacro()

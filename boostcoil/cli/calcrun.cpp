@@ -1,8 +1,7 @@
 #include "boostcoil/cli/calcrun.h"
 
 #include "boostcoil/design/pfckeys.h"
-#include "common/data/material.h"
-#include "common/data/textfile.h"
+#include "common/files/startup.h"
 
 namespace fb {
 namespace {
@@ -20,38 +19,28 @@ CalcRun Stop(CalcRun run, const std::string& why) {
 
 CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile) {
     CalcRun run;
-    CWireTable wires;
-    if (!wires.Load(dataRoot, kPfcSmallBuffer)) return Stop(run, CWireTable::MissingFileMessage(dataRoot).text);
-    if (!PfcDesignFile().Read(designFile, run.input))
+    CStartup start(dataRoot, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer});
+    if (auto failure = start.LoadWireTable()) return Stop(run, failure->message.text);
+    // This tool's sentence ends with a full stop.
+    if (start.ReadDesign(PfcDesignFile(), designFile, run.input))
         return Stop(run, "Не удалось прочитать файл \"" + designFile + "\".");
     if (run.input.mater.empty()) run.input.mater = kDefaultMaterial;
-
-    const std::vector<std::string> materials = ListMaterials(dataRoot);
-    if (materials.empty())
-        return Stop(run, "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.");
-    const MaterialChoice choice = SelectInitial(materials, run.input.mater);
-    CMaterial material;
-    LoadChosenMaterial(material, dataRoot, materials, choice, kPfcSmallBuffer);
-    // A file that opened but lacks a limit still loads (the window goes on with it); only a
-    // file that could not be read at all stops here.
-    if (material.name.empty())
-        return Stop(run, "Не удалось прочитать файл материала \"" + choice.loadName + ".txt\".");
+    if (auto failure = start.ListMaterialFiles()) return Stop(run, failure->Line());
+    if (auto failure = start.ChooseMaterial(run.input.mater)) return Stop(run, failure->Line());
+    const MaterialChoice& choice = start.choice();
     // The combo box shows the entry; the next form -> fields takes that text.
-    if (choice.index >= 0 && choice.index < static_cast<int>(materials.size()))
-        run.input.mater = materials[choice.index];
-    run.material = material.name;
+    if (choice.index >= 0 && choice.index < static_cast<int>(start.materials().size()))
+        run.input.mater = start.materials()[choice.index];
+    run.material = start.material().name;
 
-    CCoreBase cores;
-    Messages startup = cores.Load(dataRoot, kPfcCoreBuffer, false);
-    run.messages = startup;
-    cores.SelectByName(run.input.core);
-    if (!cores.OnSelect(run.core)) {
+    run.messages = start.LoadCores(false);
+    if (start.SelectCore(run.input.core, run.core)) {
         run.status = CalcRun::Status::CoreNotListed;
         run.error = "Сердечник \"" + run.input.core + "\" отсутствует в списке сердечников своей формы.";
         return run;
     }
     run.input.core = run.core.name;
-    run.result = CalculateChoke(run.input, run.core, material, wires);
+    run.result = CalculateChoke(run.input, run.core, start.material(), start.wires());
     run.input = run.result.input;
     run.core = run.result.core;
     run.messages.insert(run.messages.end(), run.result.messages.begin(), run.result.messages.end());

@@ -2,12 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfckeys.h"
 
 namespace fb {
 namespace {
 
-using nlohmann::ordered_json;
+using ordered_json = cli::Json;
 
 std::string Text(const std::map<int, std::string>& m, int id) {
     const auto it = m.find(id);
@@ -20,9 +21,25 @@ ordered_json TextsOf(const std::map<int, std::string>& m, std::initializer_list<
     return out;
 }
 
+ordered_json FieldsJson(const CalcRun& run) {
+    const PfcResult& r = run.result;
+    ordered_json fields = ordered_json::array();
+    for (const InputField<PfcInput>& f : PfcFields()) {
+        const bool zazor = std::string(f.key) == "zazor";
+        fields.push_back(cli::FieldEntry("key", f.key, zazor ? caption::Zazor(run.input.yes_al) : f.caption,
+                                         zazor ? caption::ZazorUnit(run.input.yes_al) : f.unit, f.Text(run.input)));
+    }
+    for (const ResultField& f : PfcResultFields()) {
+        const std::string caption = f.id == pfcid::kRequired ? Text(r.labels, pfcid::kRequiredLabel) : f.caption;
+        const std::string unit = f.unitLabel ? Text(r.labels, f.unitLabel) : f.unit;
+        fields.push_back(cli::FieldEntry("id", f.id, caption, unit, Text(r.texts, f.id)));
+    }
+    return fields;
+}
+
 }  // namespace
 
-std::string JsonReport(const CalcRun& run) {
+ordered_json JsonReport(const CalcRun& run) {
     const PfcResult& r = run.result;
     ordered_json j;
     ordered_json inputs = ordered_json::object();
@@ -41,21 +58,14 @@ std::string JsonReport(const CalcRun& run) {
     ordered_json messages = ordered_json::array();
     for (const Message& m : run.messages) messages.push_back({{"caption", m.caption}, {"text", m.text}});
     j["messages"] = messages;
-    // The texts are UTF-8 decoded from Windows-1251, so always valid; replace guards anyway.
-    return j.dump(2, ' ', false, ordered_json::error_handler_t::replace) + "\n";
+    j["fields"] = FieldsJson(run);
+    return j;
 }
 
 namespace {
 
-struct Row {
-    const char* caption;
-    int id;
-    const char* unit;  // nullptr: the unit label of unitId
-    int unitId = 0;
-};
-
-void AddRow(std::string& out, const PfcResult& r, const Row& row) {
-    std::string unit = row.unit ? row.unit : Text(r.labels, row.unitId);
+void AddRow(std::string& out, const PfcResult& r, const ResultField& row) {
+    const std::string unit = row.unitLabel ? Text(r.labels, row.unitLabel) : row.unit;
     out += "  " + std::string(row.caption) + ": " + Text(r.texts, row.id);
     if (!unit.empty()) out += " " + unit;
     out += "\n";
@@ -65,6 +75,12 @@ void AddPair(std::string& out, const PfcResult& r, const char* caption, int idMi
     out += "  " + std::string(caption) + ": " + Text(r.texts, idMin) + " / " + Text(r.texts, idMax);
     if (*unit) out += " " + std::string(unit);
     out += "\n";
+}
+
+// "  Caption: text unit" of an input whose caption ends with its unit.
+std::string InputLine(const char* key, const PfcInput& in) {
+    const InputField<PfcInput>& f = FieldOf(PfcFields(), key);
+    return "  " + BareCaption(f) + ": " + f.Text(in) + " " + f.unit + "\n";
 }
 
 // The information text of the window with its CR LF and TAB made readable on a terminal.
@@ -94,44 +110,44 @@ std::string TextReport(const CalcRun& run) {
     std::string out = "Boostcoil - Расчет дросселя для корректора коэффициента мощности\n\n";
     out += "Исходные данные\n";
     out += "  Напряжение питания (мин., макс.): " + in.Umin + " / " + in.Umax + " В\n";
-    out += "  Частота преобразования: " + in.Fr + " кГц\n";
-    out += "  Размах пульсации тока в дросселе: " + in.Irip + " %\n";
-    out += "  Плотность тока: " + in.j + " А/мм2\n";
+    for (const char* key : {"Fr", "Irip", "j"}) out += InputLine(key, in);
     out += "  Выходное напряжение (мин., ном., макс.): " + in.U2min + " / " + in.U2nom + " / " + in.U2max + " В\n";
-    out += "  Номинальная мощность: " + in.P2 + " Вт\n";
-    out += "  Диаметр провода (желаемый): " + in.d11 + " мм" +
+    out += InputLine("P2", in);
+    out += "  " + BareCaption(FieldOf(PfcFields(), "d11")) + ": " + in.d11 + " мм" +
            (in.yes_d == 1 ? " (используется)" : " (не используется)") + "\n";
-    out += std::string("  ") +
-           (in.yes_al == 1 ? "Индуктивность сердечника (AL): " + in.zazor + " нГн/виток^2"
-                           : "Величина немагнитного зазора: " + in.zazor + " мм") +
-           "\n\n";
+    // The report reads only yes_al = 1 as AL mode.
+    InputField<PfcInput> zazor = FieldOf(PfcFields(), "zazor");
+    zazor.caption = caption::Zazor(in.yes_al == 1);
+    zazor.unit = caption::ZazorUnit(in.yes_al == 1);
+    out += "  " + BareCaption(zazor) + ": " + in.zazor + " " + zazor.unit + "\n\n";
     out += "Сердечник: " + run.core.name + ", материал: " + run.material + "\n";
     out += "  Эффективная проницаемость: " + run.core.muText + "\n";
     out += "  Площадь сечения сердечника, Ae: " + run.core.AeText + " мм2\n";
     out += "  Площадь окна сердечника, An: " + run.core.AnText + " мм2\n";
     out += "  Длина средней линии сердечника, le: " + run.core.leText + " мм\n";
     out += "  Объем сердечника, Ve: " + Text(r.texts, pfcid::kVe) + " см3\n";
-    AddRow(out, r, {Text(r.labels, pfcid::kRequiredLabel).c_str(), pfcid::kRequired, nullptr, pfcid::kRequiredUnit});
+    const std::string required = Text(r.labels, pfcid::kRequiredLabel);
+    AddRow(out, r, {pfcid::kRequired, required.c_str(), "", pfcid::kRequiredUnit});
     out += "  Амплитуда индукции: " + Text(r.texts, pfcid::kBpk) + " Т (не более " + Text(r.texts, pfcid::kBlim) +
            " Т)\n";
     out += "  " + Text(r.tooltips, pfcid::kBpk) + "\n";
-    AddRow(out, r, {"Мощность потерь в магнитопроводе", pfcid::kPcore, "Вт"});
-    AddRow(out, r, {"Коэффициент заполнения окна", pfcid::kKfill, ""});
+    AddRow(out, r, PfcResultField(pfcid::kPcore));
+    AddRow(out, r, PfcResultField(pfcid::kKfill));
     out += "\nДроссель\n";
-    AddRow(out, r, {"Расчетная индуктивность дросселя", pfcid::kLreq, nullptr, pfcid::kLreqUnit});
-    AddRow(out, r, {"Индуктивность дросселя", pfcid::kL, nullptr, pfcid::kLUnit});
-    AddRow(out, r, {"Число витков дросселя", pfcid::kN, ""});
-    AddRow(out, r, {"Диаметр провода", pfcid::kWire, "мм"});
-    AddRow(out, r, {"Число жил в обмотке", pfcid::kStrands, ""});
-    AddRow(out, r, {"Плотность тока, максимальная", pfcid::kJmax, "А/мм2"});
-    AddRow(out, r, {"Емкость входного конденсатора, не менее", pfcid::kCin, nullptr, pfcid::kCinUnit});
-    AddRow(out, r, {"Емкость выходного конденсатора, не менее", pfcid::kCout, "мкФ"});
+    AddRow(out, r, PfcResultField(pfcid::kLreq));
+    AddRow(out, r, PfcResultField(pfcid::kL));
+    AddRow(out, r, PfcResultField(pfcid::kN));
+    AddRow(out, r, PfcResultField(pfcid::kWire));
+    AddRow(out, r, PfcResultField(pfcid::kStrands));
+    AddRow(out, r, PfcResultField(pfcid::kJmax));
+    AddRow(out, r, PfcResultField(pfcid::kCin));
+    AddRow(out, r, PfcResultField(pfcid::kCout));
     out += "\nНапряжение питания (мин. / макс.)\n";
     AddPair(out, r, "Ток потребления", pfcid::kIinMin, pfcid::kIinMax, "А");
     AddPair(out, r, "Амплитуда тока дросселя (транзистора)", pfcid::kIpkMin, pfcid::kIpkMax, "А");
     AddPair(out, r, "Размах пульсации тока в дросселе", pfcid::kDIMin, pfcid::kDIMax, "А");
     AddPair(out, r, "Коэф. заполнения импульса", pfcid::kDMin, pfcid::kDMax, "");
-    AddRow(out, r, {"Действующий ток (RMS) в выходной емкости (макс.)", pfcid::kIcout, "А"});
+    AddRow(out, r, PfcResultField(pfcid::kIcout));
     out += "\nДополнительная информация:\n" + Indented(Text(r.texts, pfcid::kInfo));
     if (!run.messages.empty()) {
         out += "\nСообщения:\n";

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "boostcoil/cli/calcrun.h"
+#include "common/cli/calctool.h"
 
 namespace fb {
 
-std::string JsonReport(const CalcRun& run);
+// Today's keys, then "fields" (every input and result with caption, unit, text and number).
+cli::Json JsonReport(const CalcRun& run);
 std::string TextReport(const CalcRun& run);
 
 }  // namespace fb

@@ -39,7 +39,7 @@ QString DisplayLines(const std::string& text) {
 
 }  // namespace
 
-CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), parent) {
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
@@ -55,7 +55,7 @@ bool CBoostcoilDlg::Startup() {
     // 3. The help file fixes the program folder and the data root above it.
     if (!LocateFolders()) return false;
     // 4. The wire table.
-    if (!LoadWireTable(kPfcSmallBuffer)) return false;
+    if (!LoadWireTable()) return false;
     // 5-6. The settings (a missing file keeps the defaults), shown in the form.
     PfcDesignFile().Read(kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
@@ -64,9 +64,9 @@ bool CBoostcoilDlg::Startup() {
     // 7. The material list.
     if (!ListMaterialsInCombo()) return false;
     // 8. The material.
-    SelectMaterial(m_in.mater, kPfcSmallBuffer);
+    SelectMaterial(m_in.mater);
     // 9. The core base and the core, whose selection runs the first design.
-    ui::ShowMessages(this, m_cores.Load(m_dataRoot, kPfcCoreBuffer, true));
+    LoadCores();
     FormToFields();
     m_coreGroup->SelectByName(m_in.core);
     // 10. The core fields are display only until an add mode enables some.
@@ -82,7 +82,7 @@ void CBoostcoilDlg::ShowModeLabels(int yes_al) {
 }
 
 void CBoostcoilDlg::ConnectActions() {
-    auto button = [this](int id) { return static_cast<QAbstractButton*>(ui::FindControl(this, id)); };
+    auto button = [this](int id) { return ui::ControlAs<QAbstractButton>(this, id); };
     connect(button(bcid::kCalculate), &QAbstractButton::clicked, this, &CBoostcoilDlg::Calculate);
     connect(button(bcid::kExit), &QAbstractButton::clicked, this, &CBoostcoilDlg::reject);
     connect(button(bcid::kSave), &QAbstractButton::clicked, this, &CBoostcoilDlg::Save);
@@ -95,7 +95,7 @@ void CBoostcoilDlg::ConnectActions() {
     connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CBoostcoilDlg::ReloadMaterial);
     // The add-core check boxes and button are the core group's own.
 
-    auto action = [this](int id) { return m_menu->findChild<QAction*>(ui::ControlName(id)); };
+    auto action = [this](int id) { return ui::FindAction(m_menu, id); };
     connect(action(bcid::kSchematicMenu), &QAction::triggered, this, &CBoostcoilDlg::ShowSchematic);
     connect(action(bcid::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Boostcoil()); });
@@ -199,7 +199,7 @@ void CBoostcoilDlg::Load() {
     if (dialog.exec() == QDialog::Accepted && PfcDesignFile().Read(dialog.filePath(), m_in)) {
         FieldsToForm();
         ShowModeLabels(m_in.yes_al);
-        SelectMaterial(m_in.mater, kPfcSmallBuffer);
+        SelectMaterial(m_in.mater);
         m_coreGroup->SelectByName(m_in.core);  // designs, unless an add mode is on
         m_coreGroup->UpdatePicture();
     }

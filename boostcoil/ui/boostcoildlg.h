@@ -73,7 +73,6 @@ private:
     double m_ALreq = 0;
     double m_AL = 0;
     std::string m_ALText;
-    bool m_started = false;  // start-up ran to its end: closing writes the settings
 
     ui::FormBinding<PfcInput> m_binding;
     QPlainTextEdit* m_info = nullptr;

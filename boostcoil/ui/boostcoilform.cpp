@@ -29,12 +29,7 @@ using ui::Named;
 
 QLineEdit* Edit(QWidget* parent, int id, int width = 56) { return ui::NewEdit(parent, id, width); }
 
-QGridLayout* Grid(QWidget* parent) {
-    auto* g = new QGridLayout(parent);
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(3);
-    return g;
-}
+QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 3, false); }
 
 struct ResultRow {
     const char* caption;
@@ -75,13 +70,7 @@ void CBoostcoilDlg::BuildForm() {
     groups->setSpacing(6);
     groups->addLayout(left);
     groups->addLayout(middle);
-    m_coreGroup = new ui::CoreGroup(BoostcoilCoreGroupConfig(), m_cores, this);
-    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(6);
-    layout->addLayout(groups);
+    LayOutGroups(groups, BoostcoilCoreGroupConfig());
     BuildMenuAndButtons();
 }
 
@@ -89,26 +78,18 @@ QWidget* CBoostcoilDlg::BuildInputs() {
     auto* box = new QGroupBox(QStringLiteral("Исходные данные"), this);
     QGridLayout* g = Grid(box);
     int r = 0;
-    auto row = [&](const QString& caption, std::initializer_list<QWidget*> widgets) {
-        g->addWidget(Caption(caption, box), r, 0);
-        auto* h = new QHBoxLayout;
-        h->setSpacing(4);
-        for (QWidget* w : widgets) h->addWidget(w);
-        h->addStretch();
-        g->addLayout(h, r++, 1);
+    auto row = [&](const QString& caption, std::vector<QWidget*> widgets) {
+        ui::AddCaptionRow(g, r++, caption, widgets, box);
     };
-    // Two spaces after the comma, as the caption was always written.
-    row(QStringLiteral("Напряжение питания (мин.,  макс.), В"), {Edit(box, bcid::kUmin, 40), Edit(box, bcid::kUmax, 40)});
-    row(QStringLiteral("Частота преобразования, кГц"), {Edit(box, bcid::kFr)});
-    row(QStringLiteral("Размах пульсации тока в дросселе, %"), {Edit(box, bcid::kIrip)});
-    row(QStringLiteral("Плотность тока, А/мм2"), {Edit(box, bcid::kJ)});
+    auto field = [&](const char* key) {
+        const InputField<PfcInput>& f = FieldOf(PfcFields(), key);
+        row(QString::fromUtf8(f.caption), {Edit(box, f.id)});
+    };
+    row(QString::fromUtf8(FieldOf(PfcFields(), "Umin").caption), {Edit(box, bcid::kUmin, 40), Edit(box, bcid::kUmax, 40)});
+    for (const char* key : {"Fr", "Irip", "j"}) field(key);
     g->addWidget(Heading(QStringLiteral("Выходные характеристики:"), box), r++, 0, 1, 2);
-    row(QStringLiteral("Минимальное напряжение, В"), {Edit(box, bcid::kU2min)});
-    row(QStringLiteral("Номинальное напряжение, В"), {Edit(box, bcid::kU2nom)});
-    row(QStringLiteral("Максимальное напряжение, В"), {Edit(box, bcid::kU2max)});
-    row(QStringLiteral("Номинальная мощность, Вт"), {Edit(box, bcid::kP2)});
-    row(QStringLiteral("Диаметр провода (желаемый), мм"), {Edit(box, bcid::kD11)});
-    g->addWidget(Named(new QCheckBox(QStringLiteral("Использовать желаемый диаметр провода"), box), bcid::kYesD), r++,
+    for (const char* key : {"U2min", "U2nom", "U2max", "P2", "d11"}) field(key);
+    g->addWidget(Named(new QCheckBox(QString::fromUtf8(FieldOf(PfcFields(), "yes_d").caption), box), bcid::kYesD), r++,
                  0, 1, 2);
     g->setColumnStretch(0, 1);
     return box;
@@ -125,8 +106,8 @@ QLabel* CBoostcoilDlg::NewLabel(QWidget* parent, int id, const QString& text) {
 QWidget* CBoostcoilDlg::BuildCoreResults() {
     auto* box = new QGroupBox(QStringLiteral("Сердечник"), this);
     QGridLayout* g = Grid(box);
-    auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), box), bcid::kGapRadio);
-    auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), box), bcid::kAlRadio);
+    auto* gap = Named(new QRadioButton(QString::fromUtf8(caption::kGap), box), bcid::kGapRadio);
+    auto* al = Named(new QRadioButton(QString::fromUtf8(caption::kAl), box), bcid::kAlRadio);
     ui::RadioPair(this, gap, al);
     g->addWidget(gap, 0, 0);
     g->addWidget(al, 1, 0);

@@ -5,9 +5,14 @@
 namespace fb {
 namespace {
 
+// The method takes twice the window height G as a third of the magnetic path, as in E cores.
+constexpr double kPathPerTwoWindowHeights = 3;
+
 // Fringing factor of a gap g: the field bulging around the gap makes it act shorter.
+// McLyman (Transformer and Inductor Design Handbook, ch. 8): F = 1 + g/sqrt(Ae) * ln(2G/g),
+// valid while the gap is small beside the window height (g << G).
 double FringingFactor(double g, const GapCore& core) {
-    return 1 + (g / std::sqrt(core.Ae)) * std::log(core.le / (3 * g));
+    return 1 + (g / std::sqrt(core.Ae)) * std::log(core.le / (kPathPerTwoWindowHeights * g));
 }
 
 }  // namespace

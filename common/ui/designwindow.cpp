@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -24,7 +26,8 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-DesignWindow::DesignWindow(const QString& title, QWidget* parent) : QDialog(parent) {
+DesignWindow::DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent)
+    : QDialog(parent), m_start("", buffers) {
     setWindowTitle(title);
     // A larger desktop font would push the form past the width of a 1366-pixel screen.
     QFont small = font();
@@ -35,6 +38,15 @@ DesignWindow::DesignWindow(const QString& title, QWidget* parent) : QDialog(pare
 }
 
 DesignWindow::~DesignWindow() = default;
+
+void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config) {
+    m_coreGroup = new CoreGroup(config, m_cores, this);
+    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addLayout(groups);
+}
 
 bool DesignWindow::Stop(const Message& message) {
     ShowMessage(this, message);
@@ -50,6 +62,7 @@ bool DesignWindow::LocateFolders() {
     std::string parent = m_programFolder;
     while (!parent.empty() && parent.back() == '/') parent.pop_back();
     m_dataRoot = FolderOf(parent);
+    m_start.SetDataRoot(m_dataRoot);
     help.close();
     m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
     // Temporary files of a writer killed in an earlier run (settings, saved designs, cores).
@@ -58,27 +71,30 @@ bool DesignWindow::LocateFolders() {
     return true;
 }
 
-bool DesignWindow::LoadWireTable(std::size_t bufferSize) {
-    return m_wires.Load(m_dataRoot, bufferSize) || Stop(CWireTable::MissingFileMessage(m_dataRoot));
+bool DesignWindow::LoadWireTable() {
+    const StartupResult failure = m_start.LoadWireTable();
+    return !failure || Stop(failure->message);
 }
 
 bool DesignWindow::ListMaterialsInCombo() {
-    m_materials = ListMaterials(m_dataRoot);
+    const StartupResult failure = m_start.ListMaterialFiles();
     QComboBox* materials = m_coreGroup->materialCombo();
     {
         const QSignalBlocker block(materials);
         for (const std::string& name : m_materials) materials->addItem(QString::fromStdString(name));
     }
-    return !m_materials.empty() ||
-           Stop(Warning("В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"));
+    return !failure || Stop(failure->message);
 }
 
-void DesignWindow::SelectMaterial(std::string& mater, std::size_t bufferSize) {
-    const MaterialChoice choice = SelectInitial(m_materials, mater);
-    mater = choice.loadName;
-    m_coreGroup->ShowMaterial(choice.index);
-    LoadChosenMaterial(m_material, m_dataRoot, m_materials, choice, bufferSize);
+// A material file that cannot be read leaves the window going on with no material data: the
+// design's guard says so on the first calculation.
+void DesignWindow::SelectMaterial(std::string& mater) {
+    m_start.ChooseMaterial(mater);
+    mater = m_start.choice().loadName;
+    m_coreGroup->ShowMaterial(m_start.choice().index);
 }
+
+void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {

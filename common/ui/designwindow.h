@@ -14,13 +14,16 @@
 #include "common/data/material.h"
 #include "common/data/message.h"
 #include "common/data/wiretable.h"
+#include "common/files/startup.h"
 
+class QHBoxLayout;
 class QLabel;
 class QMenuBar;
 
 namespace fb::ui {
 
 class CoreGroup;
+struct CoreGroupConfig;
 class TooltipControl;
 
 class DesignWindow : public QDialog {
@@ -49,32 +52,42 @@ public:
 
 protected:
     // The form was laid out for a small dialog font, which this sets.
-    DesignWindow(const QString& title, QWidget* parent);
+    DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
 
+    // The form's groups side by side, the core group made from `config` last, in the window's
+    // vertical layout (the buttons go below).
+    void LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config);
     // Shows the message and closes without writing the settings file; false.
     bool Stop(const Message& message);
     // Start-up steps; each stops the window when it fails.
     // "ReadMe.txt" in the current folder fixes the program folder and the data root above it.
     bool LocateFolders();
-    bool LoadWireTable(std::size_t bufferSize);
+    bool LoadWireTable();
     // The material files of the data root into the material combo box.
     bool ListMaterialsInCombo();
 
     // The material `mater` names (or the one that stands in for it) shown and loaded; `mater`
     // becomes the name loaded.
-    void SelectMaterial(std::string& mater, std::size_t bufferSize);
+    void SelectMaterial(std::string& mater);
+    // The core base, its warnings shown in order.
+    void LoadCores();
     // Texts by control ID into the result and label controls the form has.
     void ShowTexts(const std::map<int, std::string>& texts);
     // Replaces the text of every widget of a tooltip area.
     void SetTool(int toolId, const std::string& text);
 
-    CCoreBase m_cores;
-    CMaterial m_material;
-    CWireTable m_wires;
-    std::vector<std::string> m_materials;
+    // The start-up steps the command-line tools run too; the data they load live in it.
+    CStartup m_start;
+    CCoreBase& m_cores = m_start.cores();
+    CMaterial& m_material = m_start.material();
+    CWireTable& m_wires = m_start.wires();
+    const std::vector<std::string>& m_materials = m_start.materials();
     std::string m_programFolder;
     std::string m_dataRoot;
     int m_calculations = 0;
+    // Start-up ran to its end: only then does closing write the settings file, so a window
+    // stopped at start-up never leaves one (of defaults) behind.
+    bool m_started = false;
 
     CoreGroup* m_coreGroup = nullptr;
     TooltipControl* m_tips = nullptr;

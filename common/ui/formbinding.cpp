@@ -18,17 +18,28 @@ QWidget* FindControl(const QWidget* form, int id) {
     return w;
 }
 
+void ThrowWrongControl(const QWidget* w, const char* className) {
+    throw std::runtime_error("control " + (w ? w->objectName().toStdString() : std::string("(none)")) + " is not a " +
+                             className);
+}
+
+QAction* FindAction(const QObject* owner, int id) {
+    QAction* a = owner->findChild<QAction*>(ControlName(id));
+    if (!a) throw std::runtime_error("no menu command with ID " + std::to_string(id));
+    return a;
+}
+
 namespace detail {
 
 std::string ReadText(QWidget* w, FieldKind kind) {
-    if (kind == FieldKind::Edit) return static_cast<QLineEdit*>(w)->text().toStdString();
-    return static_cast<QComboBox*>(w)->currentText().toStdString();
+    if (kind == FieldKind::Edit) return As<QLineEdit>(w)->text().toStdString();
+    return As<QComboBox>(w)->currentText().toStdString();
 }
 
 void WriteText(QWidget* w, FieldKind kind, const std::string& text) {
     const QString value = QString::fromStdString(text);
     if (kind == FieldKind::Edit) {
-        auto* edit = static_cast<QLineEdit*>(w);
+        auto* edit = As<QLineEdit>(w);
         if (edit->text() != value) edit->setText(value);  // keeps the cursor of unchanged fields
         return;
     }
@@ -36,7 +47,7 @@ void WriteText(QWidget* w, FieldKind kind, const std::string& text) {
     // text; an editable one shows the text itself when no entry does. The exact name comes
     // first so that an earlier, longer name ("EI 25x" before "EI 25") is never shown in place
     // of the core the design used.
-    auto* combo = static_cast<QComboBox*>(w);
+    auto* combo = As<QComboBox>(w);
     std::vector<std::string> entries;
     for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
     int found = combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -50,20 +61,20 @@ void WriteText(QWidget* w, FieldKind kind, const std::string& text) {
 }
 
 int ReadFlag(QWidget* w, QWidget* w2, FieldKind kind) {
-    if (kind == FieldKind::Check) return static_cast<QCheckBox*>(w)->isChecked() ? 1 : 0;
-    if (static_cast<QRadioButton*>(w2)->isChecked()) return 1;
-    return static_cast<QRadioButton*>(w)->isChecked() ? 0 : -1;
+    if (kind == FieldKind::Check) return As<QCheckBox>(w)->isChecked() ? 1 : 0;
+    if (As<QRadioButton>(w2)->isChecked()) return 1;
+    return As<QRadioButton>(w)->isChecked() ? 0 : -1;
 }
 
 void WriteFlag(QWidget* w, QWidget* w2, FieldKind kind, int value) {
     if (kind == FieldKind::Check) {
-        static_cast<QCheckBox*>(w)->setChecked(value == 1);
+        As<QCheckBox>(w)->setChecked(value == 1);
         return;
     }
     // A flag other than 0 or 1 (a hand-edited file) leaves both buttons clear, which an
     // exclusive group allows only while its exclusivity is off.
-    auto* first = static_cast<QRadioButton*>(w);
-    auto* second = static_cast<QRadioButton*>(w2);
+    auto* first = As<QRadioButton>(w);
+    auto* second = As<QRadioButton>(w2);
     QButtonGroup* group = first->group();
     const bool exclusive = group ? group->exclusive() : first->autoExclusive();
     if (group) group->setExclusive(false);

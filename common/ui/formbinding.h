@@ -1,25 +1,52 @@
 #pragma once
-// One table binds a window's input fields to its controls: the same rows drive form -> fields
-// and fields -> form, so adding a field is one line and no direction can forget it.
+// A window's input fields bound to its controls: the rows come from the program's catalogue of
+// fields and drive form -> fields and fields -> form alike, so no direction can forget one.
 #include <QSignalBlocker>
 #include <QString>
 #include <QWidget>
+#include <QAction>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "common/files/fieldcatalogue.h"
+
 namespace fb::ui {
 
-enum class FieldKind {
-    Edit,    // QLineEdit: the text
-    Combo,   // QComboBox: the edit text, or the entry that begins with the field's text
-    Check,   // QCheckBox: flag 0/1
-    Radios,  // two QRadioButtons: flag 0 (first, id) or 1 (second, id2)
-};
+// QLineEdit, QComboBox, QCheckBox, two QRadioButtons (see common/files/fieldcatalogue.h).
+using FieldKind = fb::FieldKind;
 
 // A control's object name is "id" followed by its control ID.
 QString ControlName(int id);
 QWidget* FindControl(const QWidget* form, int id);  // throws std::runtime_error when missing
+// A control seen as the class its use needs: a missing control or one of another class is a
+// fault of the form's layout, so it throws std::runtime_error naming the ID and the class.
+[[noreturn]] void ThrowWrongControl(const QWidget* w, const char* className);
+template <class W>
+W* As(QWidget* w) {
+    W* typed = qobject_cast<W*>(w);
+    if (!typed) ThrowWrongControl(w, W::staticMetaObject.className());
+    return typed;
+}
+template <class W>
+W* ControlAs(const QWidget* form, int id) {
+    return As<W>(FindControl(form, id));
+}
+// The menu command `id` under `owner`; throws when the menu lacks it, so no connection goes
+// to nothing.
+QAction* FindAction(const QObject* owner, int id);
+
+template <class Input>
+struct FieldDescriptor;
+
+// The rows of a catalogue that have a control on the form.
+template <class Input>
+std::vector<FieldDescriptor<Input>> FormFieldsOf(const InputCatalogue<Input>& catalogue) {
+    std::vector<FieldDescriptor<Input>> rows;
+    for (const InputField<Input>& f : catalogue)
+        if (f.id != 0) rows.push_back({f.key, f.id, f.kind, f.text, f.flag, f.id2, f.enabledWhen});
+    return rows;
+}
 
 template <class Input>
 struct FieldDescriptor {
@@ -29,6 +56,7 @@ struct FieldDescriptor {
     std::string Input::*text = nullptr;
     int Input::*flag = nullptr;
     int id2 = 0;  // the second radio button of a Radios field
+    bool (*enabledWhen)(const Input&) = nullptr;  // nullptr: always enabled
 };
 
 namespace detail {
@@ -64,6 +92,12 @@ public:
             if (r.d.text) detail::WriteText(r.w, r.d.kind, in.*(r.d.text));
             else detail::WriteFlag(r.w, r.w2, r.d.kind, in.*(r.d.flag));
         }
+    }
+
+    // Every control with an "enabled when" rule enabled or disabled by it.
+    void applyEnables(const Input& in) const {
+        for (const Row& r : m_rows)
+            if (r.d.enabledWhen) r.w->setEnabled(r.d.enabledWhen(in));
     }
 
     QWidget* widget(const char* key) const {

@@ -1,5 +1,8 @@
 #include "common/ui/formwidgets.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QDialog>
@@ -13,6 +16,24 @@
 #include <QVBoxLayout>
 
 namespace fb::ui {
+
+QGridLayout* NewGrid(QWidget* parent, int rowSpacing, bool flush) {
+    auto* g = new QGridLayout(parent);
+    if (flush) g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(rowSpacing);
+    return g;
+}
+
+void AddCaptionRow(QGridLayout* grid, int row, const QString& caption, const std::vector<QWidget*>& widgets,
+                   QWidget* parent) {
+    grid->addWidget(Caption(caption, parent), row, 0);
+    auto* h = new QHBoxLayout;
+    h->setSpacing(4);
+    for (QWidget* w : widgets) h->addWidget(w);
+    h->addStretch();
+    grid->addLayout(h, row, 1);
+}
 
 QLineEdit* NewEdit(QWidget* parent, int id, int width) {
     auto* e = Named(new QLineEdit(parent), id);

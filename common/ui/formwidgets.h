@@ -4,10 +4,12 @@
 // centred "ОК" button under the content of a small window.
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 #include "common/ui/formbinding.h"
 
 class QButtonGroup;
+class QGridLayout;
 class QDialog;
 class QLabel;
 class QLineEdit;
@@ -26,6 +28,12 @@ W* Named(W* w, int id) {
 }
 
 QLineEdit* NewEdit(QWidget* parent, int id, int width);
+// A grid of a form's group: 4 pixels between columns, `rowSpacing` between rows; `flush`
+// drops its margins (a grid inside a group's inner widget).
+QGridLayout* NewGrid(QWidget* parent, int rowSpacing, bool flush);
+// A row of an input grid: the caption in column 0, the widgets side by side in column 1.
+void AddCaptionRow(QGridLayout* grid, int row, const QString& caption, const std::vector<QWidget*>& widgets,
+                   QWidget* parent);
 QLabel* Caption(const QString& text, QWidget* parent);
 QLabel* Heading(const QString& text, QWidget* parent);  // bold
 // A read-only result: a sunken frame, the text at the right.

@@ -1,5 +1,7 @@
 #include "flyback/clamper/clamper.h"
 
+#include <stdexcept>
+
 #include <cmath>
 
 #include "common/data/numbers.h"
@@ -21,12 +23,39 @@ double ReadField(std::string& text) {
 const std::vector<ClamperField>& ClamperFields() {
     namespace id = clamperid;
     static const std::vector<ClamperField> fields = {
-        {"Urefl", id::Urefl, &ClamperInput::Urefl},   {"Uclamp", id::Uclamp, &ClamperInput::Uclamp},
-        {"Cclamp", id::Cclamp, &ClamperInput::Cclamp}, {"Ipk", id::Ipk, &ClamperInput::Ipk},
-        {"Fconv", id::Fconv, &ClamperInput::Fconv},   {"Ls", id::Ls, &ClamperInput::Ls},
-        {"Ceq", id::Ceq, &ClamperInput::Ceq},         {"Ures", id::Ures, &ClamperInput::Ures},
-        {"L1", id::L1, &ClamperInput::L1},            {"L1unit", id::L1unit, &ClamperInput::L1unit},
-        {"TL1", id::TL1, &ClamperInput::TL1},         {"TLs", id::TLs, &ClamperInput::TLs},
+        {"Urefl", id::Urefl, &ClamperInput::Urefl, "Отраженное напряжение", "В"},
+        {"Uclamp", id::Uclamp, &ClamperInput::Uclamp, "Амплитуда выброса", "В"},
+        {"Cclamp", id::Cclamp, &ClamperInput::Cclamp, "Емкость конденсатора", "нФ"},
+        {"Ipk", id::Ipk, &ClamperInput::Ipk, "Амплитуда тока", "А"},
+        {"Fconv", id::Fconv, &ClamperInput::Fconv, "Частота преобразования", "кГц"},
+        {"Ls", id::Ls, &ClamperInput::Ls, "Индуктивность рассеяния (Ls)", "мкГн"},
+        {"Ceq", id::Ceq, &ClamperInput::Ceq, "Эквивалентная емкость", "пФ"},
+        {"Ures", id::Ures, &ClamperInput::Ures, "Остаток напряжения после выброса", "В"},
+        {"L1", id::L1, &ClamperInput::L1, "Индуктивность L1", ""},
+        {"L1unit", id::L1unit, &ClamperInput::L1unit, "Единица индуктивности L1", ""},
+        {"TL1", id::TL1, &ClamperInput::TL1, "Период колебаний по L1", "мкс"},
+        {"TLs", id::TLs, &ClamperInput::TLs, "Период колебаний по Ls", "мкс"},
+    };
+    return fields;
+}
+
+const ClamperField& ClamperFieldOf(const std::string& name) {
+    for (const ClamperField& f : ClamperFields())
+        if (name == f.name) return f;
+    throw std::out_of_range("no clamper field " + name);
+}
+
+const std::vector<ResultField>& ClamperResultFields() {
+    namespace id = clamperid;
+    static const std::vector<ResultField> fields = {
+        {id::FirstResult, "", "", id::FirstUnit},
+        {id::Rslow, "Сопротивление резистора", "кОм"},
+        {id::Pslow, "Мощность на резисторе", "Вт"},
+        {id::Diode, "\"Медленный\" диод"},
+        {id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"},
+        {id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"},
+        {id::LsEst, "Индуктивность рассеяния", "мкГн"},
+        {id::CeqEst, "Эквивалентная емкость", "пФ"},
     };
     return fields;
 }
@@ -121,8 +150,8 @@ void EstimateLeakage(ClamperInput& in, ClamperResult& out) {
 }
 
 ClamperModeLabels ModeLabels(bool reverse) {
-    if (reverse) return {"Амплитуда выброса", "В"};
-    return {"Емкость конденсатора", "нФ"};
+    const ClamperField& f = ClamperFieldOf(reverse ? "Uclamp" : "Cclamp");
+    return {f.caption, f.unit};
 }
 
 std::vector<std::pair<int, std::string>> ClamperResultTexts(const ClamperInput& in, const ClamperResult& out) {

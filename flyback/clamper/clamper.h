@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/files/fieldcatalogue.h"
+
 namespace fb {
 
 // The clamper window's input texts, as typed or as handed in by the main window.
@@ -46,14 +48,21 @@ constexpr int FirstResult = 1086, FirstLabel = 1087, FirstUnit = 1142;
 constexpr int Rslow = 1109, Pslow = 1106, Diode = 1089, Rfast = 1110, Pfast = 1107, LsEst = 1104, CeqEst = 1088;
 }  // namespace clamperid
 
-// One text field of the clamper window: its name (the settings key where it has one),
-// its control and its member. Drives the window's data exchange and the CLI's keys.
+// One text field of the clamper window: its name (the settings key where it has one), its
+// control, its member, caption and unit. Drives the window's data exchange and layout rows
+// and the CLI's keys and report.
 struct ClamperField {
     const char* name;
     int control;
     std::string ClamperInput::*text;
+    const char* caption;
+    const char* unit;  // "" for L1, whose unit is the label L1unit
 };
 const std::vector<ClamperField>& ClamperFields();
+const ClamperField& ClamperFieldOf(const std::string& name);
+
+// The results of the window with caption and unit (1086 takes both from ModeLabels).
+const std::vector<ResultField>& ClamperResultFields();
 
 // Direct mode: the capacitance for the wanted overshoot (also written into in.Cclamp);
 // reverse mode: the overshoot the given capacitance yields. Then the resistors, their

@@ -1,19 +1,9 @@
 #include "flyback/cli/calcrun.h"
 
-#include "common/data/material.h"
-#include "common/data/textfile.h"
-#include "common/data/wiretable.h"
+#include "common/files/startup.h"
 
 namespace fb {
 namespace {
-
-// The window's farewell messages span lines; the tool reports their first.
-std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
-
-const char* ShapeCaption(int shape) {
-    static const char* const names[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
-    return shape >= 0 && shape < kShapeCount ? names[shape] : "";
-}
 
 }  // namespace
 
@@ -40,51 +30,33 @@ ClamperInput ClamperInputFor(const FlybackOutcome& outcome) {
 
 CalcRun RunFlybackCalc(const CalcOptions& options) {
     CalcRun run;
-    const std::string& root = options.dataRoot;
-
-    CWireTable wires;
-    if (!wires.Load(root, kBigBuffer)) {
-        run.error = FirstLine(CWireTable::MissingFileMessage(root).text);
+    CStartup start(options.dataRoot, {kBigBuffer, kBigBuffer, kBigBuffer});
+    auto stop = [&run](const StartupFailure& failure) {
+        run.error = failure.Line();
         return run;
-    }
-
+    };
+    if (auto failure = start.LoadWireTable()) return stop(*failure);
     FlybackInput in;
-    if (!FlybackDesignFile().Read(options.file, in)) {
-        run.error = "Не удалось прочитать файл \"" + options.file + "\"";
-        return run;
-    }
+    if (auto failure = start.ReadDesign(FlybackDesignFile(), options.file, in)) return stop(*failure);
     if (in.mater.empty()) in.mater = kDefaultMaterial;
     in.Usense = options.usense;
-
-    const std::vector<std::string> materials = ListMaterials(root);
-    if (materials.empty()) {
-        run.error = "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.";
-        return run;
-    }
-    const MaterialChoice choice = SelectInitial(materials, in.mater);
-    CMaterial material;
-    if (LoadChosenMaterial(material, root, materials, choice, kBigBuffer)) run.materialLoaded = material.name;
-    // A file that opened but lacks a limit goes on to the design, whose guard names it; a file
-    // that could not be read at all (no permission, not a plain file) stops here.
-    if (material.name.empty()) {
-        run.error = "Не удалось прочитать файл материала \"" + choice.loadName + ".txt\".";
-        return run;
-    }
+    if (auto failure = start.ListMaterialFiles()) return stop(*failure);
+    // A material file that could not be read at all stops the tool: it has no data to design with.
+    if (auto failure = start.ChooseMaterial(in.mater)) return stop(*failure);
+    if (start.materialComplete()) run.materialLoaded = start.material().name;
     // The combo box shows the selected entry, and the design reads the form.
-    if (choice.index >= 0) in.mater = materials[choice.index];
+    if (start.choice().index >= 0) in.mater = start.materials()[start.choice().index];
 
-    CCoreBase base;
-    run.messages = base.Load(root, kBigBuffer, false);
-    base.SelectByName(in.core);
+    run.messages = start.LoadCores(false);
     run.outcome.input = in;
-    if (!base.OnSelect(run.core)) {
+    if (auto failure = start.SelectCore(in.core, run.core)) {
         run.status = CalcStatus::CoreNotFound;
-        run.error = "Сердечник \"" + in.core + "\" отсутствует в списке формы \"" + ShapeCaption(base.shape) + "\"";
+        run.error = failure->Line();
         return run;
     }
-    in.core = base.currentName;
+    in.core = start.cores().currentName;
 
-    run.outcome = DesignFlyback(in, run.core, material, wires);
+    run.outcome = DesignFlyback(in, run.core, start.material(), start.wires());
     run.messages.insert(run.messages.end(), run.outcome.messages.begin(), run.outcome.messages.end());
 
     // The clamper window as it opens on this design: the estimate, then the direct calculation.

@@ -2,11 +2,12 @@
 
 #include "common/data/numbers.h"
 #include "flyback/cli/output.h"
+#include "flyback/design/fields.h"
 
 namespace fb {
 namespace {
 
-using Json = nlohmann::ordered_json;
+using cli::Json;
 
 std::string TextOf(const std::map<int, std::string>& m, int id) {
     const auto it = m.find(id);
@@ -52,9 +53,38 @@ Json ClamperJson(const CalcRun& run) {
     return Json{{"inputs", inputs}, {"results", results}, {"labels", labels}};
 }
 
+// Every input of the form and the clamper window, then every result, with caption and unit.
+Json FieldsJson(const CalcRun& run) {
+    const FlybackOutcome& out = run.outcome;
+    Json fields = Json::array();
+    for (const InputField<FlybackInput>& f : FlybackFields()) {
+        const bool zazor = std::string(f.key) == "zazor";
+        const std::string caption = zazor ? ZazorCaption(out.input.yes_al) : f.caption;
+        const std::string unit = zazor && out.input.yes_al ? "нГн/виток^2" : f.unit;
+        fields.push_back(cli::FieldEntry("key", f.key, caption, unit, f.Text(out.input)));
+    }
+    for (const ResultField& f : FlybackResultFields()) {
+        const bool required = f.id == ctl::kRequired;
+        const std::string caption = required ? TextOf(out.labels, ctl::kRequiredCaption) : f.caption;
+        const std::string unit = f.unitLabel ? TextOf(out.labels, f.unitLabel) : f.unit;
+        fields.push_back(cli::FieldEntry("id", f.id, caption, unit, TextOf(out.results, f.id)));
+    }
+    for (const ClamperField& f : ClamperFields())
+        fields.push_back(cli::FieldEntry("key", std::string("clamper.") + f.name, f.caption, f.unit, run.clamperIn.*f.text));
+    const ClamperModeLabels mode = ModeLabels(run.clamperIn.reverse);
+    for (const auto& [id, text] : ClamperResultTexts(run.clamperIn, run.clamperOut))
+        for (const ResultField& f : ClamperResultFields())
+            if (f.id == id) {
+                const bool first = id == clamperid::FirstResult;
+                fields.push_back(cli::FieldEntry("id", "clamper." + FormatInt(id), first ? mode.label : f.caption,
+                                                 first ? mode.unit : f.unit, text));
+            }
+    return fields;
+}
+
 }  // namespace
 
-std::string CalcJson(const CalcRun& run) {
+Json CalcJson(const CalcRun& run) {
     const FlybackOutcome& out = run.outcome;
     Json j = Json::object();
     j["inputs"] = InputsJson(out.input);
@@ -67,7 +97,8 @@ std::string CalcJson(const CalcRun& run) {
     for (const Message& m : run.messages) messages.push_back(Json{{"caption", m.caption}, {"text", m.text}});
     j["messages"] = messages;
     j["clamper"] = ClamperJson(run);
-    return j.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    j["fields"] = FieldsJson(run);
+    return j;
 }
 
 }  // namespace fb

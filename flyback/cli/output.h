@@ -3,13 +3,14 @@
 // laid out like the window's groups.
 #include <string>
 
+#include "common/cli/calctool.h"
 #include "flyback/cli/calcrun.h"
 
 namespace fb {
 
-// One line of UTF-8 JSON. Bytes that are not UTF-8 (a material file name, say) are replaced
-// rather than allowed to make the output invalid.
-std::string CalcJson(const CalcRun& run);
+// The JSON object of a run: today's keys, then "fields" (every input and result with its
+// caption, unit, text and number).
+cli::Json CalcJson(const CalcRun& run);
 
 // The Russian report: inputs, core, results, clamper, messages last.
 std::string CalcReport(const CalcRun& run, const std::string& file);

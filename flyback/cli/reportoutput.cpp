@@ -1,5 +1,6 @@
 #include "common/data/numbers.h"
 #include "flyback/cli/output.h"
+#include "flyback/design/fields.h"
 
 namespace fb {
 namespace {
@@ -45,17 +46,17 @@ std::string Joined(std::initializer_list<std::string> parts) {
 
 void InputsGroup(Report& r, const FlybackInput& in) {
     r.Heading("Входные данные");
-    r.Row("Питание (мин., ном., макс.), В", Joined({in.Umin, in.Unom, in.Umax}), in.setevoe == 1 ? "AC" : "DC");
-    r.Row("Частота преобразования, кГц", in.Fconv);
-    r.Row("Отраженное напряжение, не более, В", in.Umirror, in.Auto == 1 ? "(Авто)" : "");
-    r.Row("Макс. допуст. напряжение на ключе, В", in.Utrmax);
-    r.Row("Сопротивление канала Rds(on), Ом", in.Rds, in.rds == 1 ? "(используется)" : "");
-    r.Row("Напряжение насыщения Uнас., В", in.Unas, in.rds == 1 ? "" : "(используется)");
-    r.Row("Плотность тока, А/мм2", in.j);
-    r.Row("Неразрывность тока, %", in.Iccm);
-    r.Row("Пороговое напряжение датчика тока, В", in.Usense);
-    r.Row("Диаметр провода первичной обмотки", in.d11);
-    r.Row("Использовать диаметры проводов", in.yes_d ? "да" : "нет");
+    r.Row(FlybackCaption("Umin"), Joined({in.Umin, in.Unom, in.Umax}), in.setevoe == 1 ? "AC" : "DC");
+    r.Row(FlybackCaption("Fconv"), in.Fconv);
+    r.Row(FlybackCaption("Umirror"), in.Umirror, in.Auto == 1 ? "(Авто)" : "");
+    r.Row(FlybackCaption("Utrmax"), in.Utrmax);
+    r.Row(FlybackCaption("Rds"), in.Rds, in.rds == 1 ? "(используется)" : "");
+    r.Row(FlybackCaption("Unas"), in.Unas, in.rds == 1 ? "" : "(используется)");
+    r.Row(FlybackCaption("j"), in.j);
+    r.Row(FlybackCaption("Iccm"), in.Iccm);
+    r.Row(FlybackCaption("Usense"), in.Usense);
+    r.Row(FlybackCaption("d11"), in.d11);
+    r.Row(FlybackCaption("yes_d"), in.yes_d ? "да" : "нет");
     r.Sub("Вторичные обмотки (U ном., В / I ном., А / Ud f, В / Диаметр)");
     const std::string* U[5] = {&in.U21, &in.U22, &in.U23, &in.U24, &in.U25};
     const std::string* I[5] = {&in.I21, &in.I22, &in.I23, &in.I24, &in.I25};
@@ -81,10 +82,9 @@ void CoreGroup(Report& r, const CalcRun& run) {
 void ResultsGroup(Report& r, const FlybackOutcome& o) {
     auto res = [&](int id) { return TextOf(o.results, id); };
     r.Heading("Результаты расчета");
-    r.Row(o.input.yes_al ? "Индуктивность сердечника (AL), нГн/виток^2" : "Величина немагнитного зазора, мм",
-          o.input.zazor);
+    r.Row(ZazorCaption(o.input.yes_al), o.input.zazor);
     r.Row(TextOf(o.labels, ctl::kRequiredCaption), res(ctl::kRequired), TextOf(o.labels, ctl::kRequiredUnit));
-    r.Row("Индуктивность сердечника (AL), нГн/виток^2", res(ctl::kAL));
+    r.Row(ZazorCaption(1), res(ctl::kAL));
     r.Row("Эффективная проницаемость с зазором", res(ctl::kMue));
     r.Row("Амплитуда индукции", res(ctl::kBpk) + " " + res(ctl::kBlim), "T");
     r.Row("Мощность потерь в магнитопроводе", res(ctl::kPcore), "Вт");
@@ -101,7 +101,7 @@ void ResultsGroup(Report& r, const FlybackOutcome& o) {
     r.Sub("Напряжение питания (мин. / ном. / макс.)");
     r.Row("Ток потребления (по шине DC), A", Joined({res(ctl::kIinMin), res(ctl::kIinNom), res(ctl::kIinMax)}));
     r.Row("Коэффициент заполнения импульса", Joined({res(ctl::kDutyMin), res(ctl::kDutyNom), res(ctl::kDutyMax)}));
-    r.Row("Неразрывность тока, %", Joined({res(ctl::kKcMin), res(ctl::kKcNom), res(ctl::kKcMax)}));
+    r.Row(FlybackCaption("Iccm"), Joined({res(ctl::kKcMin), res(ctl::kKcNom), res(ctl::kKcMax)}));
     r.Sub("Вторичные обмотки (Витки / Провод / U вых. / Ud обрат. / Ic(rms) / Плот. тока)");
     for (int i = 0; i < 5; ++i) {
         if (res(ctl::kTurnsBase + i).empty()) continue;  // an absent winding shows nothing
@@ -114,13 +114,10 @@ void ResultsGroup(Report& r, const FlybackOutcome& o) {
 void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) {
     const ClamperModeLabels mode = ModeLabels(in.reverse);
     r.Heading("Расчет RCD клампера");
-    r.Row("Отраженное напряжение", in.Urefl, "В");
-    r.Row("Амплитуда выброса", in.Uclamp, "В");
-    r.Row("Амплитуда тока", in.Ipk, "А");
-    r.Row("Частота преобразования", in.Fconv, "кГц");
-    r.Row("Индуктивность рассеяния (Ls)", in.Ls, "мкГн");
-    r.Row("Эквивалентная емкость", in.Ceq, "пФ");
-    r.Row("Остаток напряжения после выброса", in.Ures, "В");
+    for (const char* name : {"Urefl", "Uclamp", "Ipk", "Fconv", "Ls", "Ceq", "Ures"}) {
+        const ClamperField& f = ClamperFieldOf(name);
+        r.Row(f.caption, in.*f.text, f.unit);
+    }
     r.Row(mode.label, in.reverse ? out.UclampCalc : out.CclampText, mode.unit);
     r.Row("Сопротивление резистора", out.Rslow, "кОм");
     r.Row("Мощность на резисторе", out.Pslow, "Вт");
@@ -129,9 +126,11 @@ void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) 
     r.Row("Сопротивление резистора", out.Rfast, "кОм");
     r.Row("Мощность на резисторе", out.Pfast, "Вт");
     r.Heading("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи");
-    r.Row("Индуктивность L1", in.L1, in.L1unit);
-    r.Row("Период колебаний по L1", in.TL1, "мкс");
-    r.Row("Период колебаний по Ls", in.TLs, "мкс");
+    r.Row(ClamperFieldOf("L1").caption, in.L1, in.L1unit);
+    for (const char* name : {"TL1", "TLs"}) {
+        const ClamperField& f = ClamperFieldOf(name);
+        r.Row(f.caption, in.*f.text, f.unit);
+    }
     r.Row("Индуктивность рассеяния", out.LsEst, "мкГн");
     r.Row("Эквивалентная емкость", out.CeqEst, "пФ");
 }

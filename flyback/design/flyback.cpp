@@ -5,6 +5,7 @@
 
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
+#include "flyback/design/fields.h"
 #include "flyback/design/run.h"
 
 namespace fb {
@@ -38,27 +39,18 @@ struct NumberField {
     const char* caption;
 };
 
-std::string SecondaryCaption(int i, const char* column) {
-    return "Вторичные обмотки, строка " + FormatInt(i + 1) + ": " + column;
+// The second line of a guard's message: the field to correct, by its caption.
+std::string FixField(const char* key) { return std::string("\nИсправьте поле \"") + FlybackCaption(key) + "\"."; }
+
+std::string TooLarge(const char* caption) {
+    return std::string("Число в поле \"") + caption + "\" слишком велико.\nВведите обычное число.";
 }
+
+// The number fields in the order their overflow is checked.
+const char* const kNumberKeys[] = {"Fconv", "Umin", "Unom", "Umax", "Umirror", "Utrmax", "Rds", "Unas",
+                                   "j",     "Iccm", "Usense"};
 
 }  // namespace
-
-const std::vector<int>& FlybackResultControls() {
-    static const std::vector<int> ids = [] {
-        std::vector<int> v = {ctl::kMue,    ctl::kAL,     ctl::kRequired, ctl::kUr,      ctl::kUovs,   ctl::kLp,
-                              ctl::kDutyMax, ctl::kDutyNom, ctl::kDutyMin, ctl::kKcMax, ctl::kKcNom,  ctl::kKcMin,
-                              ctl::kIinMax, ctl::kIinNom, ctl::kIinMin,   ctl::kIpk,     ctl::kPcore,  ctl::kBlim,
-                              ctl::kBpk,    ctl::kRsense, ctl::kCin,      ctl::kNp,      ctl::kPrimaryWire,
-                              ctl::kPrimaryJ};
-        for (int base : {ctl::kTurnsBase, ctl::kWireBase, ctl::kJBase, ctl::kUoutBase, ctl::kUdrevBase,
-                         ctl::kIcrmsBase})
-            for (int i = 0; i < 5; ++i) v.push_back(base + i);
-        v.push_back(ctl::kKfill);
-        return v;
-    }();
-    return ids;
-}
 
 const std::vector<int>& FlybackTooltipTools() {
     static const std::vector<int> ids = {ctl::kBpk,    ctl::kLp,     ctl::kNp,         ctl::kPrimaryWire, ctl::kWireBase,
@@ -112,36 +104,20 @@ void FlybackRun::Blank() {
 
 // Step 2: "," -> "." in the number fields (kept in the fields), then the values.
 bool FlybackRun::ReadNumbers() {
-    std::vector<NumberField> fields = {
-        {&FlybackInput::Fconv, "Частота преобразования, кГц"},
-        {&FlybackInput::Umin, "Питание (мин., ном., макс.), В"},
-        {&FlybackInput::Unom, "Питание (мин., ном., макс.), В"},
-        {&FlybackInput::Umax, "Питание (мин., ном., макс.), В"},
-        {&FlybackInput::Umirror, "Отраженное напряжение, не более, В"},
-        {&FlybackInput::Utrmax, "Макс. допуст. напряжение на ключе, В"},
-        {&FlybackInput::Rds, "Сопротивление канала Rds(on), Ом"},
-        {&FlybackInput::Unas, "Напряжение насыщения Uнас., В"},
-        {&FlybackInput::j, "Плотность тока, А/мм2"},
-        {&FlybackInput::Iccm, "Неразрывность тока, %"},
-        {&FlybackInput::Usense, "Пороговое напряжение датчика тока, В"},
-        {&FlybackInput::zazor, m_al ? "Индуктивность сердечника (AL), нГн/виток^2"
-                                                : "Величина немагнитного зазора, мм"},
-    };
-    static const std::string kColumns[3] = {"U ном., В", "I ном., А", "Ud f, В"};
-    std::vector<std::string> captions;
+    std::vector<NumberField> fields;
+    for (const char* key : kNumberKeys) fields.push_back({FieldOf(FlybackFields(), key).text, FlybackCaption(key)});
+    fields.push_back({&FlybackInput::zazor, ZazorCaption(m_al)});
     for (int i = 0; i < 5; ++i)
-        for (const std::string& c : kColumns) captions.push_back(SecondaryCaption(i, c.c_str()));
-    for (int i = 0; i < 5; ++i) {
-        fields.push_back({kU2[i], captions[i * 3].c_str()});
-        fields.push_back({kI2[i], captions[i * 3 + 1].c_str()});
-        fields.push_back({kUd[i], captions[i * 3 + 2].c_str()});
-    }
+        for (const char* column : {"U2", "I2", "Ud"}) {
+            const InputField<FlybackInput>& f = FieldOf(FlybackFields(), column + FormatInt(i + 1));
+            fields.push_back({f.text, f.caption});
+        }
     for (const NumberField& f : fields) m_in.*f.text = CommaToPoint(m_in.*f.text);
     m_afterCommas = m_in;
     // A number beyond the double range ("1e400") reads as infinity: refuse it by name.
     for (const NumberField& f : fields)
         if (!std::isfinite(TextToDouble(m_in.*f.text)))
-            return Stop(std::string("Число в поле \"") + f.caption + "\" слишком велико.\nВведите обычное число.");
+            return Stop(TooLarge(f.caption));
     Fconv = TextToDouble(m_in.Fconv);
     Umin = TextToDouble(m_in.Umin);
     Unom = TextToDouble(m_in.Unom);
@@ -182,17 +158,15 @@ bool FlybackRun::CheckInputs() {
                     "проницаемость должны быть больше 0.\nВыберите другой сердечник или исправьте его данные.");
     // Fconv divides the energy per period, the skin depth and every current swing.
     if (!(Fconv > 0))
-        return Stop("Частота преобразования должна быть больше 0.\nИсправьте поле \"Частота преобразования, кГц\".");
+        return Stop("Частота преобразования должна быть больше 0." + FixField("Fconv"));
     // A supply of 0 V makes the duty cycle 1 and the current swing 0 (0/0 in the peak current).
     if (!(Umin > 0) || !(Unom > 0) || !(Umax > 0))
-        return Stop("Напряжения питания (мин., ном., макс.) должны быть больше 0.\nИсправьте поле \"Питание "
-                    "(мин., ном., макс.), В\".");
+        return Stop("Напряжения питания (мин., ном., макс.) должны быть больше 0." + FixField("Umin"));
     // 1 - Iccm divides the inductance limit and the permitted flux.
     if (!(Iccm >= 0) || !(Iccm < 1))
-        return Stop("Неразрывность тока должна быть не меньше 0 и меньше 100 %.\nИсправьте поле \"Неразрывность "
-                    "тока, %\".");
+        return Stop("Неразрывность тока должна быть не меньше 0 и меньше 100 %." + FixField("Iccm"));
     // j divides the copper area of every winding.
-    if (!(j > 0)) return Stop("Плотность тока должна быть больше 0.\nИсправьте поле \"Плотность тока, А/мм2\".");
+    if (!(j > 0)) return Stop("Плотность тока должна быть больше 0." + FixField("j"));
     // U21 + Ud1 divides the turns ratio and the turns of the other secondaries.
     if (!(U2[0] + Ud[0] > 0))
         return Stop("Сумма напряжения первой вторичной обмотки и падения на ее диоде должна быть больше 0.\n"
@@ -207,15 +181,15 @@ bool FlybackRun::CheckInputs() {
 // Part of step 1 of the primary side: the AC factor, the ripple and the switch drop.
 bool FlybackRun::Supply() {
     if (m_in.setevoe == 1) {
-        Umin = Umin * 1.35;
-        Unom = Unom * 1.35;
-        Umax = Umax * 1.35;
+        Umin = Umin * kAcToDc;
+        Unom = Unom * kAcToDc;
+        Umax = Umax * kAcToDc;
     }
-    dUin = 0.05 * Umin;
+    dUin = kInputRipple * Umin;
     Us = m_in.rds == 1 ? 0 : Unas;
     // The AC factor can push a value near the double range over it.
     if (std::isinf(Umin) || std::isinf(Unom) || std::isinf(Umax))
-        return Stop("Число в поле \"Питание (мин., ном., макс.), В\" слишком велико.\nВведите обычное число.");
+        return Stop(TooLarge(FlybackCaption("Umin")));
     return true;
 }
 
@@ -227,7 +201,7 @@ bool FlybackRun::Power() {
         if (m_r.present[i]) P[i] = (U2[i] + Ud[i]) * I2[i];
     }
     Pout = P[0] + P[1] + P[2] + P[3] + P[4];
-    Wcyc = Pout * 1000 / (Fconv * 0.9);
+    Wcyc = Pout * 1000 / (Fconv * kEta);
     if (std::isinf(Wcyc))
         return Stop("Выходная мощность получилась слишком большой.\nПроверьте напряжения и токи вторичных обмоток.");
     // Wcyc divides the inductance limit and the continuity: no load, no design.
@@ -252,7 +226,7 @@ bool FlybackRun::FluxLimit() {
 // Step 4: the reflected voltage, chosen by the design with Auto.
 bool FlybackRun::ReflectedVoltage() {
     if (m_in.Auto == 1) {
-        Umirror = 0.9 * Umin;
+        Umirror = kAutoMirrorShare * Umin;
         if (Utrmax - 2 * Umirror - Umax < 0) Umirror = 0.5 * (Utrmax - Umax);
         m_in.Umirror = F0(Umirror);
     }
@@ -260,10 +234,9 @@ bool FlybackRun::ReflectedVoltage() {
     // Ur = 0 makes the turns ratio 0 and the match of the reflected voltage endless.
     if (!(Umirror > 0)) {
         if (m_in.Auto == 1)
-            return Stop("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"Макс. допуст. "
-                        "напряжение на ключе, В\": оно должно быть больше максимального напряжения питания.");
-        return Stop("Отраженное напряжение должно быть больше 0.\nИсправьте поле \"Отраженное напряжение, не "
-                    "более, В\".");
+            return Stop(std::string("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"") +
+                        FlybackCaption("Utrmax") + "\": оно должно быть больше максимального напряжения питания.");
+        return Stop("Отраженное напряжение должно быть больше 0." + FixField("Umirror"));
     }
     return true;
 }
@@ -285,7 +258,7 @@ bool FlybackRun::Pass() {
     OperatingPointAtUmin();
     CoreFlux();
     m_r.Rsense = Usense / Ipk / m_r.Blim * m_r.Bpk;
-    m_r.Cin = Iin * 4282 / dUin;
+    m_r.Cin = Iin * kCapacitorConstant / dUin;
     ShowSetText(ctl::kRsense, F3(m_r.Rsense));
     ShowSetText(ctl::kCin, F0(m_r.Cin));
     if (!PrimaryWire() || !Secondaries()) return false;
@@ -299,7 +272,7 @@ FlybackOutcome FlybackRun::Run() {
     const bool ok = [&] {
         if (!ReadNumbers() || !CheckInputs()) return false;
         // Step 4 of the run: skin depth (its tips are written with the wires).
-        delta = 2.0871 / std::sqrt(Fconv);
+        delta = kSkinDepthCopper / std::sqrt(Fconv);
         m_r.delta = delta;
         if (!Supply() || !Power() || !FluxLimit() || !ReflectedVoltage()) return false;
         m_r.corrected = false;

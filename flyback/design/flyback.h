@@ -126,7 +126,10 @@ std::string ZazorTextForAL(double ALnH, const CoreRecord& core, const CMaterial&
 // The warning conditions: peak flux above the permitted one by 0.0005 T or more; window fill
 // factor above 0.3.
 inline bool FluxWarning(double Blim, double Bpk) { return Blim + 0.0005 < Bpk; }
-inline bool WindowWarning(double Kfill) { return Kfill > 0.3; }
+// Copper beyond 30 % of the window leaves no room for the coil former, the insulation and the
+// gaps between turns of a hand-wound ferrite transformer.
+constexpr double kMaxWindowFill = 0.3;
+inline bool WindowWarning(double Kfill) { return Kfill > kMaxWindowFill; }
 
 // Labels of the gap/AL caption (1240) and unit (1197) for yes_al.
 std::string RequiredCaption(int yes_al);

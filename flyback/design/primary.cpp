@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "common/data/numbers.h"
+#include "flyback/design/fields.h"
 #include "flyback/design/run.h"
 
 namespace fb {
@@ -95,8 +96,9 @@ bool FlybackRun::MatchReflectedVoltage() {
     // The steps are bounded so that a reflected voltage far from what the turns can give
     // stops with a message instead of hanging.
     if (steps > kMaxTurnSteps)
-        return Stop("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
-                    "\"Отраженное напряжение, не более, В\" и напряжения вторичных обмоток.");
+        return Stop(std::string("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
+                                "\"") +
+                    FlybackCaption("Umirror") + "\" и напряжения вторичных обмоток.");
     Np = Np - 1;
     update();
     // Np = 0 gives Lp = 0, which divides the current swing.

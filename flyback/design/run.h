@@ -9,7 +9,18 @@
 
 namespace fb {
 
-constexpr double kEta = 0.9;
+// Numbers of the method, each named once.
+constexpr double kEta = 0.9;  // assumed efficiency: the core stores the output power over 0.9
+// A bridge rectifier with a smoothing capacitor under load gives about 1.35 x the RMS mains
+// voltage (the peak, 1.41 x, less the ripple and the diode drops).
+constexpr double kAcToDc = 1.35;
+constexpr double kInputRipple = 0.05;  // ripple on the input capacitor, share of Umin
+// Input capacitor, µF = Iin (A) x 4282 / ripple (V): the method's hold-up constant.
+constexpr double kCapacitorConstant = 4282;
+// "Auto" reflects 90 % of the lowest bus voltage, which keeps the duty cycle near one half.
+constexpr double kAutoMirrorShare = 0.9;
+// Skin depth of copper, mm x sqrt(kHz): sqrt(rho / (pi f mu0)) with rho = 1.72e-8 Ohm m (20 °C).
+constexpr double kSkinDepthCopper = 2.0871;
 // A pass whose requirement keeps moving must not hang the window.
 constexpr int kMaxCorrectionPasses = 1000;
 // Bound on the turn steps of the reflected-voltage match in one pass.

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/ui/formwidgets.h"
 #include "common/ui/tooltips.h"
 
 namespace fb {
@@ -23,6 +24,7 @@ namespace {
 
 namespace id = clamperid;
 using ui::ControlName;
+using ui::Named;
 
 constexpr int kCalculateTop = 1, kExit = 2, kCalculateLeakage = 4;
 
@@ -62,29 +64,13 @@ std::vector<ui::FieldDescriptor<ClamperInput>> EditFields() {
 }
 
 template <class W>
-W* Named(W* w, int controlId) {
-    w->setObjectName(ControlName(controlId));
-    return w;
-}
-
-template <class W>
 W* Control(const QWidget* form, int controlId) {
-    return static_cast<W*>(ui::FindControl(form, controlId));
+    return ui::ControlAs<W>(form, controlId);
 }
 
-QGridLayout* Grid(QWidget* parent) {
-    auto* g = new QGridLayout(parent);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(3);
-    return g;
-}
+QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 3, true); }
 
-QLineEdit* Edit(QWidget* parent, int controlId) {
-    auto* e = Named(new QLineEdit(parent), controlId);
-    e->setFixedWidth(64);
-    return e;
-}
+QLineEdit* Edit(QWidget* parent, int controlId) { return ui::NewEdit(parent, controlId, 64); }
 
 QPushButton* Button(QWidget* parent, int controlId, const char* text) {
     auto* b = Named(new QPushButton(QString::fromUtf8(text), parent), controlId);
@@ -163,20 +149,21 @@ QWidget* CClamperDlg::BuildClamperGroup() {
     auto* inputs = new QWidget(box);
     QGridLayout* g = Grid(inputs);
     auto caption = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
-    auto* direct = Named(new QRadioButton(QStringLiteral("Амплитуда выброса"), inputs), id::DirectRadio);
-    auto* reverse = Named(new QRadioButton(QStringLiteral("Емкость конденсатора"), inputs), id::ReverseRadio);
+    auto* direct = Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Uclamp").caption), inputs), id::DirectRadio);
+    auto* reverse = Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Cclamp").caption), inputs), id::ReverseRadio);
     auto* mode = new QButtonGroup(this);
     mode->addButton(direct, 0);
     mode->addButton(reverse, 1);
     int r = 0;
-    AddRow(g, r++, caption("Отраженное напряжение"), Edit(inputs, id::Urefl), QStringLiteral("В"));
-    AddRow(g, r++, direct, Edit(inputs, id::Uclamp), QStringLiteral("В"));
-    AddRow(g, r++, reverse, Edit(inputs, id::Cclamp), QStringLiteral("нФ"));
-    AddRow(g, r++, caption("Амплитуда тока"), Edit(inputs, id::Ipk), QStringLiteral("А"));
-    AddRow(g, r++, caption("Частота преобразования"), Edit(inputs, id::Fconv), QStringLiteral("кГц"));
-    AddRow(g, r++, caption("Индуктивность рассеяния (Ls)"), Edit(inputs, id::Ls), QStringLiteral("мкГн"));
-    AddRow(g, r++, caption("Эквивалентная емкость"), Edit(inputs, id::Ceq), QStringLiteral("пФ"));
-    AddRow(g, r++, caption("Остаток напряжения после выброса"), Edit(inputs, id::Ures), QStringLiteral("В"));
+    // A regular row: the field's caption (or the radio carrying it), its edit and its unit.
+    auto field = [&](const char* name, QWidget* label = nullptr) {
+        const ClamperField& f = ClamperFieldOf(name);
+        AddRow(g, r++, label ? label : caption(f.caption), Edit(inputs, f.control), QString::fromUtf8(f.unit));
+    };
+    field("Urefl");
+    field("Uclamp", direct);
+    field("Cclamp", reverse);
+    for (const char* name : {"Ipk", "Fconv", "Ls", "Ceq", "Ures"}) field(name);
     g->setRowStretch(r, 1);
     columns->addWidget(inputs, 0, Qt::AlignTop);
 
@@ -215,11 +202,14 @@ QWidget* CClamperDlg::BuildLeakageGroup() {
     auto caption = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
     auto* l1Unit = Named(new QLabel(inputs), id::L1unit);
     m_labels[id::L1unit] = l1Unit;
-    g->addWidget(caption("Индуктивность L1"), 0, 0);
+    g->addWidget(caption(ClamperFieldOf("L1").caption), 0, 0);
     g->addWidget(Edit(inputs, id::L1), 0, 1);
     g->addWidget(l1Unit, 0, 2);
-    AddRow(g, 1, caption("Период колебаний по L1"), Edit(inputs, id::TL1), QStringLiteral("мкс"));
-    AddRow(g, 2, caption("Период колебаний по Ls"), Edit(inputs, id::TLs), QStringLiteral("мкс"));
+    int row = 1;
+    for (const char* name : {"TL1", "TLs"}) {
+        const ClamperField& f = ClamperFieldOf(name);
+        AddRow(g, row++, caption(f.caption), Edit(inputs, f.control), QString::fromUtf8(f.unit));
+    }
     columns->addWidget(inputs, 0, Qt::AlignTop);
 
     auto* results = new QWidget(box);

@@ -32,12 +32,12 @@ const char* const kSettingsName = "Flyback.ini";
 
 template <class W>
 W* Control(const QWidget* form, int id) {
-    return static_cast<W*>(ui::FindControl(form, id));
+    return ui::ControlAs<W>(form, id);
 }
 
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), parent) {
+CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
@@ -53,7 +53,7 @@ bool CFlybackDlg::Startup() {
     // 4. The help file fixes the program folder and the data root above it.
     if (!LocateFolders()) return false;
     // 5. The wire table.
-    if (!LoadWireTable(kBigBuffer)) return false;
+    if (!LoadWireTable()) return false;
     // 6-8. The settings (a missing file keeps the defaults), shown in the form.
     FlybackDesignFile().Read(kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
@@ -65,20 +65,19 @@ bool CFlybackDlg::Startup() {
     LoadMaterialsAndCores();
     // 12. The core fields are display only until an add mode enables some.
     m_coreGroup->DisableCoreEdits();
+    m_started = true;
     return true;
 }
 
 void CFlybackDlg::LoadMaterialsAndCores() {
-    SelectMaterial(m_in.mater, kBigBuffer);
-    ui::ShowMessages(this, m_cores.Load(m_dataRoot, kBigBuffer, true));
+    SelectMaterial(m_in.mater);
+    LoadCores();
     FormToFields();
     m_coreGroup->SelectByName(m_in.core);
 }
 
 void CFlybackDlg::RefreshDependentStates() {
-    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
-    Control<QLineEdit>(this, ctl::kRds)->setEnabled(m_in.rds == 1);
-    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(m_in.rds != 1);
+    m_binding.applyEnables(m_in);
     m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(m_in.yes_al)));
     m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(m_in.yes_al)));
 }
@@ -103,7 +102,7 @@ void CFlybackDlg::ConnectActions() {
     connect(button(ctl::kSave), &QAbstractButton::clicked, this, &CFlybackDlg::OnSave);
     connect(button(ctl::kLoad), &QAbstractButton::clicked, this, &CFlybackDlg::OnLoad);
 
-    auto action = [this](int id) { return m_menu->findChild<QAction*>(ui::ControlName(id)); };
+    auto action = [this](int id) { return ui::FindAction(m_menu, id); };
     connect(action(ctl::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Flyback()); });
     connect(action(ctl::kAboutMenu), &QAction::triggered, this,
@@ -146,8 +145,10 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
 }
 
 void CFlybackDlg::reject() {
-    FormToFields();
-    SaveSettings(true);
+    if (m_started) {
+        FormToFields();
+        SaveSettings(true);
+    }
     QDialog::reject();
 }
 
@@ -168,7 +169,7 @@ void CFlybackDlg::OnAC() {
 
 void CFlybackDlg::OnAuto() {
     FormToFields();
-    Control<QLineEdit>(this, ctl::kUmirror)->setEnabled(m_in.Auto != 1);
+    m_binding.applyEnables(m_in);
     Calculate();
 }
 
@@ -190,9 +191,11 @@ void CFlybackDlg::OnAlRadio() {
     Calculate();
 }
 
+// The radio has changed but the fields not yet: the rules see the new mode.
 void CFlybackDlg::OnSwitchModel(bool rdsMode) {
-    Control<QLineEdit>(this, ctl::kUnas)->setEnabled(!rdsMode);
-    Control<QLineEdit>(this, ctl::kRds)->setEnabled(rdsMode);
+    FlybackInput shown = m_in;
+    shown.rds = rdsMode ? 1 : 0;
+    m_binding.applyEnables(shown);
 }
 
 void CFlybackDlg::OnIccmChanged() {
@@ -267,7 +270,7 @@ void CFlybackDlg::OnLoad() {
     if (!FlybackDesignFile().Read(dialog.filePath(), m_in)) return;  // unreadable: nothing changes
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
-    SelectMaterial(m_in.mater, kBigBuffer);
+    SelectMaterial(m_in.mater);
     RefreshDependentStates();
     m_coreGroup->SelectByName(m_in.core);  // designs unless an add mode is set
     m_coreGroup->UpdatePicture();

@@ -12,6 +12,7 @@
 
 #include "common/ui/coregroup.h"
 #include "common/ui/formwidgets.h"
+#include "flyback/design/fields.h"
 #include "flyback/ui/flybackdlg.h"
 #include "flyback/ui/formfields.h"
 #include "flyback/ui/pictures.h"
@@ -26,13 +27,7 @@ using ui::Named;
 
 QLineEdit* Edit(QWidget* parent, int id, int width = 48) { return ui::NewEdit(parent, id, width); }
 
-QGridLayout* Grid(QWidget* parent) {
-    auto* g = new QGridLayout(parent);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(2);
-    return g;
-}
+QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 2, true); }
 
 }  // namespace
 
@@ -41,13 +36,7 @@ void CFlybackDlg::BuildForm() {
     groups->setSpacing(6);
     groups->addWidget(BuildInputs(), 0, Qt::AlignTop);
     groups->addWidget(BuildResults(), 0, Qt::AlignTop);
-    m_coreGroup = new ui::CoreGroup(FlybackCoreGroupConfig(), m_cores, this);
-    groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(6);
-    layout->addLayout(groups);
+    LayOutGroups(groups, FlybackCoreGroupConfig());
     BuildMenuAndButtons();
 }
 
@@ -59,34 +48,31 @@ QWidget* CFlybackDlg::BuildInputs() {
     QGridLayout* g = Grid(primary);
     int r = 0;
     g->addWidget(Heading(QStringLiteral("Первичная обмотка"), primary), r++, 0, 1, 2);
-    auto row = [&](const QString& caption, std::initializer_list<QWidget*> widgets) {
-        g->addWidget(Caption(caption, primary), r, 0);
-        auto* h = new QHBoxLayout;
-        h->setSpacing(4);
-        for (QWidget* w : widgets) h->addWidget(w);
-        h->addStretch();
-        g->addLayout(h, r++, 1);
+    auto row = [&](const QString& caption, std::vector<QWidget*> widgets) {
+        ui::AddCaptionRow(g, r++, caption, widgets, primary);
     };
     auto* dc = Named(new QRadioButton(QStringLiteral("DC"), primary), ctl::kDC);
     auto* ac = Named(new QRadioButton(QStringLiteral("AC"), primary), ctl::kAC);
     ui::RadioPair(this, dc, ac);
-    row(QStringLiteral("Питание (мин., ном., макс.), В"),
+    // A regular row: the catalogue's caption, the field's edit, then any extra controls.
+    auto field = [&](const char* key, std::initializer_list<QWidget*> extra = {}) {
+        const InputField<FlybackInput>& f = FieldOf(FlybackFields(), key);
+        std::vector<QWidget*> widgets = {Edit(primary, f.id)};
+        widgets.insert(widgets.end(), extra.begin(), extra.end());
+        row(QString::fromUtf8(f.caption), widgets);
+    };
+    row(QString::fromUtf8(FlybackCaption("Umin")),
         {Edit(primary, 1045, 34), Edit(primary, 1048, 34), Edit(primary, 1044, 34), dc, ac});
-    row(QStringLiteral("Частота преобразования, кГц"), {Edit(primary, ctl::kFconv)});
-    row(QStringLiteral("Отраженное напряжение, не более, В"),
-        {Edit(primary, ctl::kUmirror), Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto)});
-    row(QStringLiteral("Макс. допуст. напряжение на ключе, В"), {Edit(primary, 1052)});
+    field("Fconv");
+    field("Umirror", {Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto)});
+    field("Utrmax");
     auto* rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio);
     auto* unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio);
     ui::RadioPair(this, unasRadio, rdsRadio);
-    row(QStringLiteral("Сопротивление канала Rds(on), Ом"), {Edit(primary, ctl::kRds), rdsRadio});
-    row(QStringLiteral("Напряжение насыщения Uнас., В"), {Edit(primary, ctl::kUnas), unasRadio});
-    row(QStringLiteral("Плотность тока, А/мм2"), {Edit(primary, 1061)});
-    row(QStringLiteral("Неразрывность тока, %"), {Edit(primary, ctl::kIccm)});
-    row(QStringLiteral("Пороговое напряжение датчика тока, В"), {Edit(primary, 1051)});
-    row(QStringLiteral("Диаметр провода первичной обмотки"), {Edit(primary, 1054)});
-    g->addWidget(Named(new QCheckBox(QStringLiteral("Использовать диаметры проводов"), primary), ctl::kYesD), r++, 0,
-                 1, 2);
+    field("Rds", {rdsRadio});
+    field("Unas", {unasRadio});
+    for (const char* key : {"j", "Iccm", "Usense", "d11"}) field(key);
+    g->addWidget(Named(new QCheckBox(QString::fromUtf8(FlybackCaption("yes_d")), primary), ctl::kYesD), r++, 0, 1, 2);
     v->addWidget(primary);
 
     auto* secondary = new QWidget(box);
@@ -116,8 +102,8 @@ QWidget* CFlybackDlg::BuildResults() {
 
     auto* top = new QWidget(box);
     QGridLayout* g = Grid(top);
-    auto* gap = Named(new QRadioButton(QStringLiteral("Величина немагнитного зазора, мм"), top), ctl::kGapRadio);
-    auto* al = Named(new QRadioButton(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), top), ctl::kAlRadio);
+    auto* gap = Named(new QRadioButton(QString::fromUtf8(ZazorCaption(0)), top), ctl::kGapRadio);
+    auto* al = Named(new QRadioButton(QString::fromUtf8(ZazorCaption(1)), top), ctl::kAlRadio);
     ui::RadioPair(this, gap, al);
     g->addWidget(gap, 0, 0, 1, 2);
     g->addWidget(al, 1, 0, 1, 2);
@@ -136,7 +122,7 @@ QWidget* CFlybackDlg::BuildResults() {
     m_controls[ctl::kRequiredCaption] = requiredCaption;
     m_controls[ctl::kRequiredUnit] = requiredUnit;
     row(requiredCaption, ctl::kRequired, requiredUnit);
-    row(Caption(QStringLiteral("Индуктивность сердечника (AL), нГн/виток^2"), top), ctl::kAL);
+    row(Caption(QString::fromUtf8(ZazorCaption(1)), top), ctl::kAL);
     row(Caption(QStringLiteral("Эффективная проницаемость с зазором"), top), ctl::kMue);
     // The limit text sits between the caption and the value, in the room the short caption leaves.
     auto* blim = new QLabel(top);
@@ -187,7 +173,7 @@ QWidget* CFlybackDlg::BuildResultTables(QWidget* box) {
     };
     const SupplyRow rows[] = {{"Ток потребления (по шине DC), A", {1090, 1092, 1091}},
                               {"Коэффициент заполнения импульса", {1137, 1139, 1138}},
-                              {"Неразрывность тока, %", {1099, 1101, 1100}}};
+                              {FlybackCaption("Iccm"), {1099, 1101, 1100}}};
     int r = 1;
     for (const SupplyRow& row : rows) {
         g->addWidget(Caption(QString::fromUtf8(row.caption), tables), r, 0);

@@ -118,7 +118,7 @@ TEST_F(FlybackCalc, JsonMatchesTheDesignRunDirectly) {
     std::vector<std::string> top;
     for (const auto& item : j.items()) top.push_back(item.key());
     EXPECT_EQ(top, (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
-                                             "messages", "clamper"}));
+                                             "messages", "clamper", "fields", "warnings"}));
     std::vector<std::string> keys;
     for (const auto& item : j["inputs"].items()) keys.push_back(item.key());
     ASSERT_EQ(keys.size(), FlybackKeyTable().size());

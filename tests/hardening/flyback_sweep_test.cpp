@@ -94,19 +94,6 @@ Case MakeCase(Rng& rng, long index, const SweepData& data) {
     return c;
 }
 
-// A text short enough for a failure line, with control bytes spelled out.
-std::string Shown(const std::string& s) {
-    std::string out;
-    for (size_t k = 0; k < s.size() && k < 120; ++k) {
-        const unsigned char ch = static_cast<unsigned char>(s[k]);
-        if (ch < 0x20)
-            out += "\\x" + std::string(1, "0123456789abcdef"[ch >> 4]) + "0123456789abcdef"[ch & 15];
-        else
-            out += s[k];
-    }
-    if (s.size() > 120) out += "...(" + fb::FormatInt(static_cast<long long>(s.size())) + " bytes)";
-    return out;
-}
 
 std::string Describe(long index, const Case& c, const SweepData& data) {
     std::string d = "case " + fb::FormatInt(index) + ": core " + data.coreNames[c.core] + ", material " +

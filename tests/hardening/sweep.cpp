@@ -260,4 +260,17 @@ void Watchdog::OnAlarm(int) {
     ::_exit(3);
 }
 
+std::string Shown(const std::string& s) {
+    std::string out;
+    for (size_t k = 0; k < s.size() && k < 120; ++k) {
+        const unsigned char ch = static_cast<unsigned char>(s[k]);
+        if (ch < 0x20)
+            out += "\\x" + std::string(1, "0123456789abcdef"[ch >> 4]) + "0123456789abcdef"[ch & 15];
+        else
+            out += s[k];
+    }
+    if (s.size() > 120) out += "...(" + fb::FormatInt(static_cast<long long>(s.size())) + " bytes)";
+    return out;
+}
+
 }  // namespace fbtest

@@ -76,6 +76,9 @@ bool MatchesPattern(const std::string& text, const std::vector<std::string>& lit
 // True when the text shows an infinite or undefined number ("inf", "nan" in any case).
 bool ShowsNonFinite(const std::string& text);
 
+// A text short enough for a failure line, with control bytes spelled out.
+std::string Shown(const std::string& s);
+
 // Fails the whole program with the case number when a sweep outlives `seconds`: a hang must
 // end the test run with a pointer to the case, never block it.
 class Watchdog {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "common/ui/formbinding.h"
 #include "common/ui/messageseam.h"
@@ -129,6 +130,36 @@ protected:
         QTest::keyClicks(edit, s);
     }
     void click(int id) { Ctl<QAbstractButton>(window.get(), id)->click(); }
+
+    // Every start-up stop that ends the window: removing the program's help file, the wire
+    // table or the materials folder from a fresh data root shows its one warning, runs no
+    // design and writes no settings file, not even when the stopped window is closed later.
+    void ExpectEachFatalStop(const std::string& program, const std::string& settings) {
+        struct Case {
+            std::string remove;
+            std::string message;  // "@" stands for the data root
+        };
+        const std::vector<Case> cases = {
+            {program + "/ReadMe.txt", "В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"},
+            {"Wire.txt", "В папке @ отсутствует файл \"Wire.txt\".\nДо свидания!"},
+            {"Ferrites_Materials", "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"},
+        };
+        for (Case c : cases) {
+            Data fresh;
+            if (c.message.find('@') != std::string::npos) c.message.replace(c.message.find('@'), 1, fresh.root());
+            CurrentFolder folder(fresh.programFolder());
+            fresh.remove(c.remove);
+            messages.clear();
+            Window w;
+            EXPECT_FALSE(w.Startup()) << c.remove;
+            ASSERT_EQ(messages.entries().size(), 1u) << c.remove;
+            EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
+            EXPECT_EQ(messages.entries()[0].text.toStdString(), c.message);
+            EXPECT_EQ(w.calculations(), 0);
+            w.reject();
+            EXPECT_FALSE(fresh.exists(program + "/" + settings)) << c.remove;
+        }
+    }
 
     Data data;
     fb::ui::MessageRecorder messages;

@@ -7,7 +7,7 @@
 
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 #include "tests/ui/uitest.h"
 
 namespace fbtest {

@@ -9,7 +9,7 @@
 
 #include "common/ui/coregroup.h"
 #include "flyback/ui/formfields.h"
-#include "tests/ui/modal.h"
+#include "tests/support/modal.h"
 #include "tests/ui/uitest.h"
 
 namespace fbtest {

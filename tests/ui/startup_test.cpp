@@ -93,31 +93,7 @@ TEST_F(StartupTest, SettingsFileIsShownAndAMissingMaterialFallsBackToTheFirst) {
     EXPECT_NE(data.read("Flyback/Flyback.ini").find("mater\t= N87 Epcos\r\n"), std::string::npos);
 }
 
-TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) {
-    struct Case {
-        const char* remove;
-        std::string message;  // "@" stands for the data root
-    };
-    const std::vector<Case> cases = {
-        {"Flyback/ReadMe.txt", "В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"},
-        {"Wire.txt", "В папке @ отсутствует файл \"Wire.txt\".\nДо свидания!"},
-        {"Ferrites_Materials", "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"},
-    };
-    for (Case c : cases) {
-        DataRoot fresh;
-        if (c.message.find('@') != std::string::npos) c.message.replace(c.message.find('@'), 1, fresh.root());
-        CurrentFolder folder(fresh.programFolder());
-        fresh.remove(c.remove);
-        messages.clear();
-        fb::CFlybackDlg w;
-        EXPECT_FALSE(w.Startup()) << c.remove;
-        ASSERT_EQ(messages.entries().size(), 1u) << c.remove;
-        EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
-        EXPECT_EQ(messages.entries()[0].text.toStdString(), c.message);
-        EXPECT_EQ(w.calculations(), 0);
-        EXPECT_FALSE(fresh.exists("Flyback/Flyback.ini")) << c.remove;
-    }
-}
+TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Flyback", "Flyback.ini"); }
 
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
@@ -176,22 +152,6 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(window->calculations(), 3);
     window->reject();  // leaving without saved inputs is told once more
     EXPECT_EQ(messages.texts().size(), 2);
-}
-
-TEST_F(StartupTest, FieldTableCoversEveryStoredKeyWithItsOwnField) {
-    // A key read from the files but missing from the form would silently lose its value.
-    for (const auto& key : fb::FlybackKeyTable()) {
-        if (!key.readBack) continue;
-        if (key.text == &FlybackInput::Uclamp || key.text == &FlybackInput::Ures || key.text == &FlybackInput::Ceq ||
-            key.text == &FlybackInput::Ls || key.text == &FlybackInput::TL1 || key.text == &FlybackInput::TLs)
-            continue;  // the clamper's texts are not on the main form
-        const auto& fields = fb::FlybackFormFields();
-        auto it = std::find_if(fields.begin(), fields.end(),
-                               [&](const fb::FlybackField& f) { return std::string(f.key) == key.key; });
-        ASSERT_NE(it, fields.end()) << key.key;
-        EXPECT_EQ(it->text, key.text) << key.key;
-        EXPECT_EQ(it->flag, key.flag) << key.key;
-    }
 }
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {

@@ -1,7 +1,8 @@
 #include "tests/boostcoil/ui/bcuitest.h"
 
 #include <QApplication>
-#include <QTimer>
+
+#include "tests/support/modal.h"
 
 namespace bctest {
 namespace {
@@ -26,20 +27,13 @@ std::string MaterialWithoutTable() {
 DataRoot::DataRoot() : WindowDataRoot("Boostcoil", kCores) {}
 
 void OnNextModal(std::function<void(QDialog*)> act) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (++*ticks > 1000) timer->deleteLater();  // no dialog came: the test's checks tell
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    timer->start(5);
+    fbtest::WhenModal(
+        qApp,
+        [act](QDialog& dialog) {
+            act(&dialog);
+            if (dialog.isVisible()) dialog.reject();
+        },
+        fbtest::Modal::MayOpen);
 }
 
 QString WindowTest::text(int id) const {

@@ -115,32 +115,7 @@ TEST_F(StartupTest, WithoutN87TheFirstListedMaterialIsTaken) {
     EXPECT_EQ(window->calculations(), 1);
 }
 
-TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) {
-    struct Case {
-        const char* remove;
-        std::string message;  // "@" stands for the data root
-    };
-    const std::vector<Case> cases = {
-        {"Boostcoil/ReadMe.txt", "В папке с программой отсутствует файл \"ReadMe.txt\".\nДо свидания!"},
-        {"Wire.txt", "В папке @ отсутствует файл \"Wire.txt\".\nДо свидания!"},
-        {"Ferrites_Materials", "В папке \"Ferrites_Materials\" отсутствуют все файлы материалов.\nДо свидания!"},
-    };
-    for (Case c : cases) {
-        DataRoot fresh;
-        if (c.message.find('@') != std::string::npos) c.message.replace(c.message.find('@'), 1, fresh.root());
-        CurrentFolder folder(fresh.programFolder());
-        fresh.remove(c.remove);
-        messages.clear();
-        fb::CBoostcoilDlg w;
-        EXPECT_FALSE(w.Startup()) << c.remove;
-        ASSERT_EQ(messages.entries().size(), 1u) << c.remove;
-        EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
-        EXPECT_EQ(messages.entries()[0].text.toStdString(), c.message);
-        EXPECT_EQ(w.calculations(), 0);
-        w.reject();  // even a later close of the stopped window keeps the settings untouched
-        EXPECT_FALSE(fresh.exists("Boostcoil/Boostcoil.ini")) << c.remove;
-    }
-}
+TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Boostcoil", "Boostcoil.ini"); }
 
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
@@ -198,18 +173,6 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
     EXPECT_TRUE(messages.texts()[0].contains("Boostcoil.ini")) << messages.texts()[0].toStdString();
     EXPECT_TRUE(messages.texts()[0].endsWith("Исходные данные не сохранены.")) << messages.texts()[0].toStdString();
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(StartupTest, FieldTableCoversEveryStoredKeyWithItsOwnField) {
-    // A key read from the files but missing from the form would silently lose its value.
-    const auto& fields = fb::PfcFormFields();
-    ASSERT_EQ(fields.size(), fb::PfcKeyTable().size());
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const auto& key = fb::PfcKeyTable()[i];
-        EXPECT_STREQ(fields[i].key, key.key);
-        EXPECT_EQ(fields[i].text, key.text) << key.key;
-        EXPECT_EQ(fields[i].flag, key.flag) << key.key;
-    }
 }
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {

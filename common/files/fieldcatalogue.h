@@ -1,0 +1,123 @@
+#pragma once
+// A program's catalogue of fields: one row per input and per shown result. The design-file
+// key table, the form binding, the regular layout rows, the engine's captions in its messages
+// and the command-line report and JSON are all read from these rows, so a field is one
+// member of the input record and one row here.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/files/designfile.h"
+
+namespace fb {
+
+// Captions both programs' forms share.
+namespace caption {
+inline const char* const kGap = "Величина немагнитного зазора, мм";
+inline const char* const kAl = "Индуктивность сердечника (AL), нГн/виток^2";
+inline const char* const kAlUnit = "нГн/виток^2";
+inline const char* const kFrequency = "Частота преобразования, кГц";
+inline const char* const kCurrentDensity = "Плотность тока, А/мм2";
+inline const char* const kCore = "Сердечник";
+inline const char* const kMaterial = "Материал";
+// The gap/AL field's caption and unit in the mode yes_al (any non-zero value means AL).
+inline const char* Zazor(int yes_al) { return yes_al != 0 ? kAl : kGap; }
+inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"; }
+}  // namespace caption
+
+// How a control shows an input.
+enum class FieldKind {
+    Edit,    // a line edit: the text
+    Combo,   // an editable list: the edit text, or the entry that begins with it
+    Check,   // a check box: flag 0/1
+    Radios,  // two radio buttons: flag 0 (first, id) or 1 (second, id2)
+};
+
+template <class Input>
+struct InputField {
+    const char* key;  // settings key; the field's name when it is not stored
+    std::string Input::*text = nullptr;
+    int Input::*flag = nullptr;
+    int id = 0;  // control ID (0: not on the form)
+    int id2 = 0;  // the second radio button of a Radios field
+    FieldKind kind = FieldKind::Edit;
+    const char* caption = "";  // as the form shows it, unit included
+    const char* unit = "";
+    bool stored = true;     // written to the design file
+    bool readBack = true;   // read back from it (design results are written only)
+    bool numeric = true;    // a number typed as text
+    // The control accepts input only when this holds (nullptr: always).
+    bool (*enabledWhen)(const Input&) = nullptr;
+
+    std::string Text(const Input& in) const { return text ? in.*text : FormatInt(in.*flag); }
+};
+
+// A result control the design fills: its caption and unit as the form shows them. A unit the
+// design switches (µH/mH) is the text of the label `unitLabel` instead.
+struct ResultField {
+    int id;
+    std::string caption;
+    std::string unit = "";
+    int unitLabel = 0;
+};
+
+template <class Input>
+using InputCatalogue = std::vector<InputField<Input>>;
+
+// Row builders. A number typed into a line edit:
+template <class Input>
+InputField<Input> EditField(const char* key, std::string Input::*text, int id, const char* caption,
+                            const char* unit = "") {
+    InputField<Input> f{key, text};
+    f.id = id;
+    f.caption = caption;
+    f.unit = unit;
+    return f;
+}
+
+// A name chosen from a list (core, material).
+template <class Input>
+InputField<Input> ListField(const char* key, std::string Input::*text, int id, const char* caption) {
+    InputField<Input> f = EditField(key, text, id, caption);
+    f.kind = FieldKind::Combo;
+    f.numeric = false;
+    return f;
+}
+
+// A flag shown by a check box or a pair of radio buttons.
+template <class Input>
+InputField<Input> FlagField(const char* key, int Input::*flag, int id, FieldKind kind, const char* caption,
+                            int id2 = 0) {
+    InputField<Input> f{key, nullptr, flag, id, id2, kind, caption};
+    f.numeric = false;
+    return f;
+}
+
+// The design-file rows of a catalogue, in its order.
+template <class Input>
+std::vector<KeyField<Input>> KeyTableOf(const InputCatalogue<Input>& fields) {
+    std::vector<KeyField<Input>> table;
+    for (const InputField<Input>& f : fields)
+        if (f.stored) table.push_back({f.key, f.text, f.flag, f.readBack});
+    return table;
+}
+
+// The row of `key`; throws std::out_of_range for a key the catalogue lacks.
+template <class Input>
+const InputField<Input>& FieldOf(const InputCatalogue<Input>& fields, const std::string& key) {
+    for (const InputField<Input>& f : fields)
+        if (key == f.key) return f;
+    throw std::out_of_range("no field " + key);
+}
+
+// The caption without its trailing ", unit" (reports that print the unit after the value).
+template <class Input>
+std::string BareCaption(const InputField<Input>& f) {
+    const std::string caption = f.caption;
+    const std::string tail = std::string(", ") + f.unit;
+    if (*f.unit && caption.size() > tail.size() && caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0)
+        return caption.substr(0, caption.size() - tail.size());
+    return caption;
+}
+
+}  // namespace fb
