@@ -18,7 +18,6 @@ AddCoreResult Refuse(const char* text) {
 double Dim(const std::string& text) { return TextToDouble(CommaToPoint(text)); }
 
 // The shape radios' captions ("ЕI" begins with the Cyrillic Е).
-const char* const kShapeCaptions[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
 
 // A core whose name its shape's list rule leaves out would be written and never seen again:
 // the refusal says under which shape it would be listed, or why under none. "" when listed.
@@ -27,10 +26,10 @@ std::string UnlistedNameProblem(const std::string& name, int shape) {
     CCoreBase probe;
     probe.SetUserText("[" + name + "]");
     if (!probe.ListForShape(shape).empty()) return {};
-    const std::string here = std::string("\"") + kShapeCaptions[shape] + "\"";
+    const std::string here = std::string("\"") + ShapeCaption(shape) + "\"";
     for (int s = 0; s < kShapeCount; ++s)
         if (!probe.ListForShape(s).empty())
-            return std::string("Сердечник с таким названием будет показан в списке формы \"") + kShapeCaptions[s] +
+            return std::string("Сердечник с таким названием будет показан в списке формы \"") + ShapeCaption(s) +
                    "\", а не " + here + ": выберите эту форму или измените название.";
     if (shape == 4)
         return "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет показан "

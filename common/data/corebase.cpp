@@ -7,6 +7,12 @@
 #include "common/data/usercores.h"
 
 namespace fb {
+
+const char* ShapeCaption(int shape) {
+    // "ЕI" begins with a Cyrillic Е, as the shape radio has always shown it.
+    static const char* const names[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
+    return shape >= 0 && shape < kShapeCount ? names[shape] : "";
+}
 namespace {
 
 const char* const kShapePatterns[4] = {"E ", "EI", "ER", "ETD"};

@@ -27,6 +27,9 @@ constexpr const char* kCatalogueName = "FerritesCores.txt";
 constexpr const char* kUserCoresName = "UserFerritesCores.txt";
 constexpr const char* kCoresFolder = "Bases_Cores";
 
+// The caption of a shape's radio button; "" outside the shapes.
+const char* ShapeCaption(int shape);
+
 class CCoreBase {
 public:
     // Reads the catalogue (bounded by bufferSize) and the user file (whole) under dataRoot.

@@ -4,11 +4,6 @@
 
 namespace fb {
 
-const char* ShapeCaption(int shape) {
-    static const char* const names[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
-    return shape >= 0 && shape < kShapeCount ? names[shape] : "";
-}
-
 CStartup::CStartup(std::string dataRoot, StartupBuffers buffers)
     : m_dataRoot(std::move(dataRoot)), m_buffers(buffers) {}
 

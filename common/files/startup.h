@@ -85,7 +85,5 @@ private:
     CCoreBase m_cores;
 };
 
-// The caption of a core shape as the core group's radio buttons show it.
-const char* ShapeCaption(int shape);
 
 }  // namespace fb

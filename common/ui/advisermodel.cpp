@@ -22,11 +22,6 @@ QString Joined(const std::vector<std::string>& lines, const char* separator) {
 
 }  // namespace
 
-QString ShapeCaption(int shape) {
-    static const char* const names[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
-    return shape >= 0 && shape < kShapeCount ? QString::fromUtf8(names[shape]) : QString();
-}
-
 void CandidateModel::SetCandidates(std::vector<Candidate> candidates) {
     beginResetModel();
     m_rows = Rank(candidates, SortKey::TotalLoss);
@@ -43,7 +38,7 @@ QString CandidateModel::Text(const Candidate& c, int column) const {
     switch (column) {
     case Core: return Q(c.core);
     case Material: return Q(c.material);
-    case Shape: return ShapeCaption(c.shape);
+    case Shape: return QString::fromUtf8(ShapeCaption(c.shape));
     case Works: return c.works ? QStringLiteral("да") : QStringLiteral("нет");
     case TotalLoss: return Fixed(c.totalLoss, 3);
     case CoreLoss: return Fixed(c.coreLoss, 3);

@@ -51,7 +51,5 @@ private:
     CandidateFilter m_filter;
 };
 
-// The shape captions of the core group, by shape index.
-QString ShapeCaption(int shape);
 
 }  // namespace fb

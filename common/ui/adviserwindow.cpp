@@ -46,7 +46,7 @@ W* Named(W* w, const char* name) {
 QLayout* CAdviserWindow::BuildFilters() {
     m_shape = Named(new QComboBox(this), "shapeFilter");
     m_shape->addItem(QStringLiteral("Все"), -1);
-    for (int s = 0; s < kShapeCount; ++s) m_shape->addItem(ShapeCaption(s), s);
+    for (int s = 0; s < kShapeCount; ++s) m_shape->addItem(QString::fromUtf8(ShapeCaption(s)), s);
     m_material = Named(new QComboBox(this), "materialFilter");
     m_material->addItem(QStringLiteral("Все"));
     m_worksOnly = Named(new QCheckBox(QStringLiteral("Только работающие"), this), "worksOnly");

@@ -24,7 +24,6 @@
 namespace fb::ui {
 namespace {
 
-const char* const kShapeCaptions[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};  // ЕI: Cyrillic Е
 const char* const kDimCaptions[7] = {"A, мм", "B, мм", "C, мм", "D, мм", "H, мм", "h, мм", "I, мм"};
 
 QLineEdit* NewEdit(QWidget* parent, int id, int width = 60) {
@@ -88,7 +87,7 @@ QWidget* CoreGroup::BuildSelection() {
     shapeLayout->setSpacing(0);
     m_shapeGroup = new QButtonGroup(this);
     for (int s = 0; s < kShapeCount; ++s) {
-        m_shapes[s] = new QRadioButton(QString::fromUtf8(kShapeCaptions[s]), shapes);
+        m_shapes[s] = new QRadioButton(QString::fromUtf8(ShapeCaption(s)), shapes);
         m_shapes[s]->setObjectName(ControlName(m_config.shapes[s]));
         m_shapeGroup->addButton(m_shapes[s], s);
         shapeLayout->addWidget(m_shapes[s]);
