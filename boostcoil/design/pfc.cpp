@@ -275,13 +275,10 @@ void FinishDesign(const Prepared& p, PfcInput& in, const CMaterial& m, const CWi
 // or wire figure) makes some of them infinite or undefined; they are shown as the formatting
 // gives them, and the user is told why instead of being left with "inf" and "nan".
 bool ShownValuesFinite(const PfcResult& r, int yes_al) {
-    const double shown[] = {r.Ve,      r.mue,     r.AL,      r.Iin_min, r.Iin_max, r.D_min, r.D_max, r.Lreq,
-                            r.N,       r.L,       r.dI_min,  r.dI_max,  r.Ipk_min, r.Ipk_max, r.Cin, r.Cout,
-                            r.Blim,    r.Bac,     r.Pcore,   r.Bpk,     r.Icout,   r.Irms,  r.Isw,   r.Ilim,
-                            r.dw,      r.strands, r.jmax,    r.Kfill,   yes_al == 1 ? r.AL_req : r.gap_req};
-    for (const double v : shown)
-        if (!std::isfinite(v)) return false;
-    return true;
+    return AllFinite({r.Ve,      r.mue,   r.AL,    r.Iin_min, r.Iin_max, r.D_min,   r.D_max,   r.Lreq,
+                      r.N,       r.L,     r.dI_min, r.dI_max, r.Ipk_min, r.Ipk_max, r.Cin,     r.Cout,
+                      r.Blim,    r.Bac,   r.Pcore, r.Bpk,     r.Icout,   r.Irms,    r.Isw,     r.Ilim,
+                      r.dw,      r.strands, r.jmax, r.Kfill,  yes_al == 1 ? r.AL_req : r.gap_req});
 }
 
 }  // namespace

@@ -146,4 +146,10 @@ int TruncToInt(double value) {
     return static_cast<int>(value);
 }
 
+bool AllFinite(std::initializer_list<double> values) {
+    for (const double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 }  // namespace fb

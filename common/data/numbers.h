@@ -1,6 +1,7 @@
 #pragma once
 // Reading and formatting numbers without the process locale: a Russian desktop sets ","
 // as decimal separator and Qt applies it to the C library, which would change every text.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ std::string TidyNumber(double value);
 
 // The same tidying applied to a text: only when it holds a decimal point.
 std::string TidyText(std::string text);
+
+// The rule both engines apply to the values they show: a result is valid only when every
+// value behind it is finite (no infinity, no not-a-number).
+bool AllFinite(std::initializer_list<double> values);
 
 // The integer part of a double as C's (int) cast would give it, clamped to the int range
 // so that a huge or not-a-number value never becomes undefined behaviour.

@@ -330,18 +330,14 @@ void FlybackRun::FinishTexts() {
 
 bool FlybackRun::AllFinite() const {
     const FlybackResult& r = m_r;
-    const double values[] = {r.mue, r.AL,     r.Ur,    r.Uovs, r.Lp,   r.LpMax, r.NpMin, r.Np, r.Ipk, r.dB,
-                             r.Bpk, r.Blim,   r.Pcore, r.Rsense, r.Cin, r.Kfill, r.primaryJ, r.primaryStrands,
-                             r.D[0], r.D[1], r.D[2], r.Kc[0], r.Kc[1], r.Kc[2], r.Iin[0], r.Iin[1], r.Iin[2],
-                             r.Irms[0], r.Irms[1], r.Irms[2]};
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    for (int i = 0; i < 5; ++i) {
-        if (!r.present[i]) continue;
-        const double sec[] = {r.Ns[i], r.strands[i], r.J[i], r.Uout[i], r.Udrev[i], r.Icrms[i], r.IrmsSec[i]};
-        for (double v : sec)
-            if (!std::isfinite(v)) return false;
-    }
+    if (!fb::AllFinite({r.mue, r.AL, r.Ur, r.Uovs, r.Lp, r.LpMax, r.NpMin, r.Np, r.Ipk, r.dB, r.Bpk, r.Blim, r.Pcore,
+                        r.Rsense, r.Cin, r.Kfill, r.primaryJ, r.primaryStrands, r.D[0], r.D[1], r.D[2], r.Kc[0],
+                        r.Kc[1], r.Kc[2], r.Iin[0], r.Iin[1], r.Iin[2], r.Irms[0], r.Irms[1], r.Irms[2]}))
+        return false;
+    for (int i = 0; i < 5; ++i)
+        if (r.present[i] &&
+            !fb::AllFinite({r.Ns[i], r.strands[i], r.J[i], r.Uout[i], r.Udrev[i], r.Icrms[i], r.IrmsSec[i]}))
+            return false;
     return true;
 }
 

@@ -27,6 +27,9 @@ using ui::Named;
 
 QLineEdit* Edit(QWidget* parent, int id, int width = 48) { return ui::NewEdit(parent, id, width); }
 
+// The control of the input `key`, from the catalogue.
+int IdOf(const std::string& key) { return FieldOf(FlybackFields(), key).id; }
+
 QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 2, true); }
 
 }  // namespace
@@ -62,7 +65,7 @@ QWidget* CFlybackDlg::BuildInputs() {
         row(QString::fromUtf8(f.caption), widgets);
     };
     row(QString::fromUtf8(FlybackCaption("Umin")),
-        {Edit(primary, 1045, 34), Edit(primary, 1048, 34), Edit(primary, 1044, 34), dc, ac});
+        {Edit(primary, IdOf("Umin"), 34), Edit(primary, IdOf("Unom"), 34), Edit(primary, IdOf("Umax"), 34), dc, ac});
     field("Fconv");
     field("Umirror", {Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto)});
     field("Utrmax");
@@ -82,7 +85,8 @@ QWidget* CFlybackDlg::BuildInputs() {
     for (int c = 0; c < 4; ++c) s->addWidget(Caption(QString::fromUtf8(heads[c]), secondary), 1, c + 1, Qt::AlignCenter);
     for (int k = 0; k < 5; ++k) {
         s->addWidget(Caption(QStringLiteral("%1.").arg(k + 1), secondary), k + 2, 0, Qt::AlignRight);
-        const int ids[] = {1033 + k, 1021 + k, 1039 + k, 1055 + k};
+        const std::string n = std::to_string(k + 1);
+        const int ids[] = {IdOf("U2" + n), IdOf("I2" + n), IdOf("Ud" + n), IdOf("d2" + n)};
         for (int c = 0; c < 4; ++c) s->addWidget(Edit(secondary, ids[c], 56), k + 2, c + 1, Qt::AlignCenter);
     }
     s->setColumnStretch(5, 1);
