@@ -44,6 +44,8 @@ CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile
     run.input = run.result.input;
     run.core = run.result.core;
     run.messages.insert(run.messages.end(), run.result.messages.begin(), run.result.messages.end());
+    run.materialData = start.material();
+    run.wires = start.wires();
     run.status = CalcRun::Status::Calculated;
     return run;
 }

@@ -16,6 +16,8 @@ struct CalcRun {
     std::string material; // the name of the loaded material
     Messages messages;    // every message shown, in order (start-up and calculation)
     PfcResult result;
+    CMaterial materialData;  // the data the design ran with, and its wire table after it
+    CWireTable wires;
 };
 
 CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile);

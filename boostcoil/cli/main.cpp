@@ -3,6 +3,7 @@
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/cli/report.h"
 #include "common/cli/calctool.h"
+#include "boostcoil/cli/reportfile.h"
 
 namespace {
 
@@ -16,6 +17,10 @@ fb::cli::Result Run(const fb::cli::Options& options) {
     }
     r.json = fb::JsonReport(run);
     r.report = fb::TextReport(run);
+    // --report FILE: the design report beside the printed results; a file not written stops the run.
+    if (const std::string& file = options.values.at("--report"); !file.empty()) {
+        if (!fb::WriteCalcReportFile(run, options.dataRoot, file, &r.error)) r.status = fb::cli::kCannotStart;
+    }
     return r;
 }
 
@@ -25,7 +30,7 @@ int main(int argc, char** argv) {
     const fb::cli::Tool tool{"boostcoil-calc",
                              "Расчет дросселя корректора коэффициента мощности по файлу расчета (.sav или "
                              "Boostcoil.ini),\nкак его выполняет окно программы Boostcoil после загрузки файла.",
-                             {},
+                             {{"--report", "FILE", "записать отчет о расчете (.pdf или .html)", ""}},
                              2};
     return fb::cli::Main(tool, argc, argv, Run);
 }

@@ -51,7 +51,8 @@ struct PfcWorstRipple {
 // whose crest reaches Uout/2 passes through it. The lowest such voltage in Umin…Umax is
 // reported; when no crest reaches it, the crest of Umax gives the worst (the boost volt-second
 // balance vin·D = (Uout − vin)·(1 − D) over one switching period).
-PfcWorstRipple PfcWorstCaseRipple(double Umin, double Umax, double Uout, double L, double f);
+// (`struct`: waveforms.h has a function of the same name, and a file may include both.)
+struct PfcWorstRipple PfcWorstCaseRipple(double Umin, double Umax, double Uout, double L, double f);
 
 // ---- Bridge rectifier and bulk capacitor of an off-line supply ----
 

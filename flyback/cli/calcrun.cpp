@@ -58,6 +58,8 @@ CalcRun RunFlybackCalc(const CalcOptions& options) {
 
     run.outcome = DesignFlyback(in, run.core, start.material(), start.wires());
     run.messages.insert(run.messages.end(), run.outcome.messages.begin(), run.outcome.messages.end());
+    run.material = start.material();
+    run.wires = start.wires();
 
     // The clamper window as it opens on this design: the estimate, then the direct calculation.
     run.clamperIn = ClamperInputFor(run.outcome);

@@ -32,6 +32,9 @@ struct CalcRun {
     FlybackOutcome outcome;      // the design, including the inputs as they stand after it
     Messages messages;           // start-up warnings, then the design's, in the order shown
 
+    CMaterial material;  // the data the design ran with, and its wire table after it
+    CWireTable wires;
+
     ClamperInput clamperIn;  // the clamper window's fields after its opening calculations
     ClamperResult clamperOut;
 };

@@ -1,0 +1,15 @@
+#pragma once
+// `--report FILE`: the design report of a finished run, HTML or PDF by the file's extension.
+#include <string>
+
+#include "common/report/reportdata.h"
+#include "boostcoil/cli/calcrun.h"
+
+namespace fb {
+
+// The report of the run, analysed with the geometry files of dataRoot and the default losses.
+ReportData CalcReportData(const CalcRun& run, const std::string& dataRoot);
+// False with the reason in `error` when the file cannot be written.
+bool WriteCalcReportFile(const CalcRun& run, const std::string& dataRoot, const std::string& path, std::string* error);
+
+}  // namespace fb

@@ -1,0 +1,43 @@
+#pragma once
+// The parts of a report both programs fill alike from their field catalogues and their
+// DesignAnalysis: caption/value rows, the checks, the losses, the windings table and the
+// winding steps for whoever winds the sample. Plain C++.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/analysis/designanalysis.h"
+#include "common/files/fieldcatalogue.h"
+#include "common/report/reportdata.h"
+
+namespace fb {
+
+// One row per input the form shows and holds: bare caption, text, unit; a check box reads
+// "да"/"нет".
+template <class Input>
+std::vector<ReportRow> InputRows(const InputCatalogue<Input>& fields, const Input& in) {
+    std::vector<ReportRow> rows;
+    for (const InputField<Input>& f : fields) {
+        if (f.id == 0 || !*f.caption) continue;
+        const std::string text = f.kind == FieldKind::Check ? (in.*f.flag ? "да" : "нет") : f.Text(in);
+        if (text.empty()) continue;  // an unused row (an absent winding)
+        rows.push_back({BareCaption(f), text, f.unit});
+    }
+    return rows;
+}
+
+// One row per result control the design filled, with its caption and unit (a switched unit from its label); a
+// field without a caption takes the label `captionLabels` names for its ID.
+std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const std::map<int, std::string>& texts,
+                                  const std::map<int, std::string>& labels, const std::map<int, int>& captionLabels = {});
+
+// Checks, figures and losses, the windings table and the winding steps.
+void FillAnalysis(ReportData& data, const DesignAnalysis& analysis);
+
+// The winding-window drawing goes into ReportData::images under this caption.
+inline const char* const kWindingDrawingCaption = "Окно намотки";
+
+// Today's date as "dd.mm.yyyy" (local time).
+std::string ReportDateToday();
+
+}  // namespace fb

@@ -1,0 +1,45 @@
+#include "flyback/design/flybackreport.h"
+
+#include "common/report/reportrows.h"
+#include "common/report/reportsections.h"
+#include "flyback/design/fields.h"
+#include "flyback/design/flybackwaves.h"
+
+namespace fb {
+namespace {
+
+std::vector<ReportRow> ClamperRows(const ClamperInput& in, const ClamperResult& out) {
+    std::vector<ReportRow> rows;
+    for (const ClamperField& f : ClamperFields())
+        if (f.text != &ClamperInput::L1unit) rows.push_back({f.caption, in.*f.text, *f.unit ? f.unit : in.L1unit});
+    std::map<int, std::string> texts;
+    for (const auto& [id, text] : ClamperResultTexts(in, out)) texts[id] = text;
+    const ClamperModeLabels mode = ModeLabels(in.reverse);
+    for (ReportRow& r : ResultRows(ClamperResultFields(), texts, {{clamperid::FirstUnit, mode.unit}})) {
+        if (r.caption.empty()) r.caption = mode.label;
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+}  // namespace
+
+ReportData FlybackReport(const FlybackReportSource& s) {
+    ReportData d;
+    d.title = "Отчет о расчете трансформатора обратноходового преобразователя";
+    d.program = "Flyback";
+    d.version = "7.1";
+    d.date = s.date;
+    d.inputs = InputRows(FlybackFields(), s.outcome.input);
+    d.core = CoreRows(s.core);
+    d.material = MaterialRows(s.material);
+    d.results = ResultRows(FlybackResultFields(), s.outcome.results, s.outcome.labels,
+                           {{ctl::kRequired, ctl::kRequiredCaption}});
+    d.messages = MessageTexts(s.messages);
+    FillAnalysis(d, s.analysis);
+    d.clamper = ClamperRows(s.clamperIn, s.clamperOut);
+    if (s.outcome.computed) d.plots = FlybackPlots(s.outcome, s.material);
+    return d;
+}
+
+}  // namespace fb
