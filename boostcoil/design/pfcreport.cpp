@@ -6,6 +6,23 @@
 #include "common/report/reportsections.h"
 
 namespace fb {
+namespace {
+
+// The information field's "caption<TAB>value" lines as rows.
+void AddInfoRows(const std::string& info, std::vector<ReportRow>& rows) {
+    size_t start = 0;
+    while (start < info.size()) {
+        size_t end = info.find('\n', start);
+        if (end == std::string::npos) end = info.size();
+        std::string line = info.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t tab = line.find('\t');
+        if (tab != std::string::npos) rows.push_back({line.substr(0, tab), line.substr(tab + 1), ""});
+        start = end + 1;
+    }
+}
+
+}  // namespace
 
 ReportData PfcReport(const PfcReportSource& s) {
     ReportData d;
@@ -17,6 +34,8 @@ ReportData PfcReport(const PfcReportSource& s) {
     d.core = CoreRows(s.core);
     d.material = MaterialRows(s.material);
     d.results = ResultRows(PfcResultFields(), s.result.texts, s.result.labels, {{pfcid::kRequired, pfcid::kRequiredLabel}});
+    const auto info = s.result.texts.find(pfcid::kInfo);
+    if (info != s.result.texts.end()) AddInfoRows(info->second, d.results);
     d.messages = MessageTexts(s.messages);
     FillAnalysis(d, s.analysis);
     if (s.result.calculated) d.plots = PfcPlots(s.result);

@@ -17,6 +17,7 @@
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
+#include "common/report/designtools.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
@@ -43,6 +44,7 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(k
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
+    AddDesignTools();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
@@ -128,6 +130,7 @@ void CBoostcoilDlg::Calculate() {
     FieldsToForm();
     ShowResult(m_last);
     ui::ShowMessages(this, m_last.messages);
+    m_designTools->Calculated();
 }
 
 void CBoostcoilDlg::ShowResult(const PfcResult& result) {

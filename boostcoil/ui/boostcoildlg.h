@@ -4,6 +4,8 @@
 #include <string>
 
 #include "boostcoil/design/pfc.h"
+#include "common/analysis/designanalysis.h"
+#include "common/report/reportdata.h"
 #include "common/ui/designwindow.h"
 #include "common/ui/formbinding.h"
 
@@ -11,6 +13,9 @@ class QLabel;
 class QPlainTextEdit;
 
 namespace fb {
+namespace report {
+class CDesignTools;
+}
 
 class CBoostcoilDlg : public ui::DesignWindow {
     Q_OBJECT
@@ -27,6 +32,10 @@ public:
     void Load();
     // The schematic window (menu).
     void ShowSchematic();
+
+    // The adviser's candidate into the form (gap mode, gap, material, core) and a design.
+    void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
+    report::CDesignTools* designTools() const { return m_designTools; }
 
     const PfcInput& input() const { return m_in; }
     const PfcResult& lastResult() const { return m_last; }
@@ -65,6 +74,11 @@ private:
     void OnMaterialSelected(int index);
     void ReloadMaterial();
 
+    // The adviser, plots and report commands (boostcoiltools.cpp).
+    void AddDesignTools();
+    ReportData ReportOfLast() const;
+    DesignAnalysis AnalyseLast() const;
+
     PfcInput m_in;
     PfcResult m_last;
     // What the gap/AL radios convert: AL_req and the AL text of the last run, usable only
@@ -76,6 +90,7 @@ private:
 
     ui::FormBinding<PfcInput> m_binding;
     QPlainTextEdit* m_info = nullptr;
+    report::CDesignTools* m_designTools = nullptr;
 };
 
 }  // namespace fb

@@ -12,13 +12,13 @@
 
 namespace fb {
 
-// One row per input the form shows and holds: bare caption, text, unit; a check box reads
+// One row per input the design holds: bare caption, text, unit; a check box reads
 // "да"/"нет".
 template <class Input>
 std::vector<ReportRow> InputRows(const InputCatalogue<Input>& fields, const Input& in) {
     std::vector<ReportRow> rows;
     for (const InputField<Input>& f : fields) {
-        if (f.id == 0 || !*f.caption) continue;
+        if (!*f.caption) continue;
         const std::string text = f.kind == FieldKind::Check ? (in.*f.flag ? "да" : "нет") : f.Text(in);
         if (text.empty()) continue;  // an unused row (an absent winding)
         rows.push_back({BareCaption(f), text, f.unit});

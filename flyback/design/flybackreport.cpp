@@ -11,7 +11,7 @@ namespace {
 std::vector<ReportRow> ClamperRows(const ClamperInput& in, const ClamperResult& out) {
     std::vector<ReportRow> rows;
     for (const ClamperField& f : ClamperFields())
-        if (f.text != &ClamperInput::L1unit) rows.push_back({f.caption, in.*f.text, *f.unit ? f.unit : in.L1unit});
+        rows.push_back({f.caption, in.*f.text, f.text == &ClamperInput::L1 ? in.L1unit : f.unit});
     std::map<int, std::string> texts;
     for (const auto& [id, text] : ClamperResultTexts(in, out)) texts[id] = text;
     const ClamperModeLabels mode = ModeLabels(in.reverse);

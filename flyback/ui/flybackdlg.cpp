@@ -19,6 +19,7 @@
 #include "common/ui/helpwindow.h"
 #include "common/ui/listdialogs.h"
 #include "common/ui/messageseam.h"
+#include "common/report/designtools.h"
 #include "common/ui/tooltips.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
@@ -41,6 +42,7 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitl
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
+    AddDesignTools();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
@@ -119,7 +121,8 @@ void CFlybackDlg::Calculate() {
     FieldsToForm();
     ShowOutcome(m_last);
     ui::ShowMessages(this, m_last.messages);
-    SaveSettings(false);
+    if (!m_keepSettingsFile) SaveSettings(false);
+    m_designTools->Calculated();
 }
 
 void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
@@ -225,7 +228,7 @@ void CFlybackDlg::ReloadMaterial() {
     m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);
 }
 
-void CFlybackDlg::OnClamper() {
+ClamperInput CFlybackDlg::ClamperHandOver() const {
     // Copies of the shown results and of the fields as the last exchange left them: the
     // form is not read first.
     ClamperInput in;
@@ -240,6 +243,11 @@ void CFlybackDlg::OnClamper() {
     in.Ls = m_in.Ls;
     in.TL1 = m_in.TL1;
     in.TLs = m_in.TLs;
+    return in;
+}
+
+void CFlybackDlg::OnClamper() {
+    ClamperInput in = ClamperHandOver();
     CClamperDlg dlg(in, this);
     dlg.exec();
     m_in.Uclamp = dlg.Uclamp();

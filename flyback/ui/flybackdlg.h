@@ -3,13 +3,19 @@
 // its outcome (the data it loads at start-up are the shared main window's).
 #include <string>
 
+#include "common/analysis/designanalysis.h"
+#include "common/report/reportdata.h"
 #include "common/ui/designwindow.h"
 #include "common/ui/formbinding.h"
+#include "flyback/clamper/clamper.h"
 #include "flyback/design/flyback.h"
 
 class QLabel;
 
 namespace fb {
+namespace report {
+class CDesignTools;
+}
 
 class CFlybackDlg : public ui::DesignWindow {
     Q_OBJECT
@@ -33,6 +39,13 @@ public:
     // "Расчеты RCD клампера": the clamper window over copies of the results and the six
     // stored clamper texts, which come back however it closes.
     void OnClamper();
+    // What the clamper window is handed: the shown results and the stored clamper texts.
+    ClamperInput ClamperHandOver() const;
+
+    // The adviser's candidate into the form (gap mode, gap, material, core) and a design that
+    // writes no settings file.
+    void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
+    report::CDesignTools* designTools() const { return m_designTools; }
 
     const FlybackInput& input() const { return m_in; }
     const FlybackOutcome& lastOutcome() const { return m_last; }
@@ -72,9 +85,16 @@ private:
     // A core was added: the current material is loaded again before the core is selected.
     void ReloadMaterial();
 
+    // The adviser, plots and report commands (flybacktools.cpp).
+    void AddDesignTools();
+    ReportData ReportOfLast() const;
+    DesignAnalysis AnalyseLast() const;
+
     FlybackInput m_in;
     FlybackOutcome m_last;
     bool m_writeFailureShown = false;
+    bool m_keepSettingsFile = false;  // a candidate's design: the settings file stays as it is
+    report::CDesignTools* m_designTools = nullptr;
 
     ui::FormBinding<FlybackInput> m_binding;
 };

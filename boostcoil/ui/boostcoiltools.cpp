@@ -1,0 +1,58 @@
+// The Boostcoil window's adviser, plots and report commands.
+#include <QAction>
+#include <QMenuBar>
+
+#include "boostcoil/adviser/pfcadvice.h"
+#include "boostcoil/design/pfcanalysis.h"
+#include "boostcoil/design/pfcreport.h"
+#include "boostcoil/design/pfcwaves.h"
+#include "boostcoil/ui/boostcoildlg.h"
+#include "boostcoil/ui/pfcfields.h"
+#include "common/adviser/adviceanalysis.h"
+#include "common/files/savedfiles.h"
+#include "common/report/designtools.h"
+#include "common/report/reportsections.h"
+#include "common/ui/coregroup.h"
+
+namespace fb {
+
+void CBoostcoilDlg::AddDesignTools() {
+    report::DesignToolHooks hooks;
+    hooks.sweepJob = [this] {
+        FormToFields();
+        return SweepJobFor(m_cores, m_dataRoot, kPfcSmallBuffer, PfcEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot)));
+    };
+    hooks.apply = [this](const QString& core, const QString& material, const QString& gap) {
+        ApplyCandidate(core, material, gap);
+    };
+    hooks.plots = [this] { return m_last.calculated ? PfcPlots(m_last) : PlotSet{}; };
+    hooks.report = [this] { return ReportOfLast(); };
+    hooks.fileName = [this] { return PfcSaveName(m_in); };
+    m_designTools =
+        new report::CDesignTools(this, m_menu, ui::FindAction(m_menu, bcid::kHelpMenu), std::move(hooks));
+}
+
+void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material, const QString& gapText) {
+    FormToFields();
+    m_in.yes_al = 0;
+    m_in.zazor = gapText.toStdString();
+    m_in.core = core.toStdString();
+    m_in.mater = material.toStdString();
+    FieldsToForm();
+    ShowModeLabels(0);
+    SelectMaterial(m_in.mater);
+    m_coreGroup->SelectByName(m_in.core);  // designs, unless an add mode is on
+    m_coreGroup->UpdatePicture();
+}
+
+// Replaceable by the window's own analysis of the last design once it keeps one.
+DesignAnalysis CBoostcoilDlg::AnalyseLast() const {
+    const AdviceAnalysis setting = LoadAdviceAnalysis(m_dataRoot);
+    return AnalyseChokeDesign(m_last, m_material, m_wires, setting.GeometryFor(m_last.core), setting.options);
+}
+
+ReportData CBoostcoilDlg::ReportOfLast() const {
+    return PfcReport({m_last, m_last.core, m_material, AnalyseLast(), m_last.messages, ReportDateToday()});
+}
+
+}  // namespace fb
