@@ -94,6 +94,22 @@ TEST_F(DesignToolsTest, ReportFileAndClipboardCarryTheDesignShown) {
     EXPECT_NE(copied.find(fb::report::kResults), std::string::npos);
     EXPECT_NE(copied.find(lp), std::string::npos);
     EXPECT_NE(copied.find(window->input().core), std::string::npos);
+
+    // The keys: Ctrl+C on a button copies the results; in a line edit it copies its selection.
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::clipboard()->clear();
+    Ctl<QWidget>(window.get(), fb::ctl::kCalculate)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
+    auto* edit = Ctl<QLineEdit>(window.get(), fb::ctl::kFconv);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), edit->text());
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
 }
 
 }  // namespace
