@@ -1,12 +1,10 @@
 #include "flyback/cli/reportfile.h"
 
 #include "common/adviser/adviceanalysis.h"
+#include "common/report/reportcli.h"
 #include "common/report/reportsections.h"
 #include "flyback/design/flybackanalysis.h"
 #include "flyback/design/flybackreport.h"
-#ifndef FB_NO_REPORT
-#include "common/report/reportdocument.h"
-#endif
 
 namespace fb {
 
@@ -19,13 +17,7 @@ ReportData CalcReportData(const CalcRun& run, const std::string& dataRoot) {
 }
 
 bool WriteCalcReportFile(const CalcRun& run, const std::string& dataRoot, const std::string& path, std::string* error) {
-#ifdef FB_NO_REPORT
-    (void)run, (void)dataRoot, (void)path;
-    if (error) *error = "Отчет недоступен: программа собрана без Qt.";
-    return false;
-#else
-    return report::WriteReport(CalcReportData(run, dataRoot), path, error);
-#endif
+    return WriteCliReport(CalcReportData(run, dataRoot), path, error);
 }
 
 }  // namespace fb
