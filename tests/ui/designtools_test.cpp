@@ -43,7 +43,16 @@ TEST_F(DesignToolsTest, AdviserCandidateChangesTheFormAndWritesNoFile) {
     if (adviser->Running()) ASSERT_TRUE(finished.wait(30000));
     EXPECT_EQ(adviser->Model()->rowCount(), 7 * 2);  // every test core with both materials
 
+    // Opened again and closed while it runs: the form stays as it was.
     const int designs = window->calculations();
+    const std::string core = window->input().core;
+    trigger(toolid::kAdviser);
+    QSignalSpy stopped(adviser, &fb::CAdviserWindow::SweepFinished);
+    adviser->reject();
+    if (adviser->Running()) ASSERT_TRUE(stopped.wait(30000));
+    EXPECT_EQ(window->calculations(), designs);
+    EXPECT_EQ(window->input().core, core);
+
     emit adviser->CandidateChosen("ER 28", "N97 Epcos", "0.7");
     EXPECT_EQ(window->calculations(), designs + 1);
     EXPECT_EQ(window->input().core, "ER 28");
