@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
 #include "boostcoil/ui/hints.h"
 #include "boostcoil/ui/pfcfields.h"
@@ -127,7 +128,13 @@ void CBoostcoilDlg::Calculate() {
     }
     FieldsToForm();
     ShowResult(m_last);
+    Analyse(m_last.core);
     ui::ShowMessages(this, m_last.messages);
+}
+
+DesignAnalysis CBoostcoilDlg::AnalyseDesign(const CoreRecord&, const CoreGeometry& geometry,
+                                            const LossOptions& options) const {
+    return AnalyseChokeDesign(m_last, m_material, m_wires, geometry, options);
 }
 
 void CBoostcoilDlg::ShowResult(const PfcResult& result) {

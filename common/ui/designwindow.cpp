@@ -42,6 +42,8 @@ DesignWindow::~DesignWindow() = default;
 void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config) {
     m_coreGroup = new CoreGroup(config, m_cores, this);
     groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+    // An added core may bring its coil former; the window's own slot then designs with it.
+    connect(m_coreGroup, &CoreGroup::materialReloadRequested, this, [this] { m_geometries.Load(m_dataRoot); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
@@ -63,6 +65,7 @@ bool DesignWindow::LocateFolders() {
     while (!parent.empty() && parent.back() == '/') parent.pop_back();
     m_dataRoot = FolderOf(parent);
     m_start.SetDataRoot(m_dataRoot);
+    m_geometries.Load(m_dataRoot);  // without the catalogue's file every core is estimated
     help.close();
     m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
     // Temporary files of a writer killed in an earlier run (settings, saved designs, cores).
@@ -107,6 +110,13 @@ void DesignWindow::SetTool(int toolId, const std::string& text) {
     auto it = m_tools.find(toolId);
     if (it == m_tools.end() || !m_tips) return;
     for (QWidget* w : it->second) m_tips->setTip(w, QString::fromStdString(text));
+}
+
+void DesignWindow::Analyse(const CoreRecord& core) {
+    m_analysedCore = core;
+    m_geometry = m_geometries.For(core.name, core.Ae, core.An, core.le);
+    m_analysis = AnalyseDesign(core, m_geometry, m_lossOptions);
+    emit Calculated();
 }
 
 QString DesignWindow::controlText(int id) const {

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis/designanalysis.h"
 #include "common/data/corebase.h"
+#include "common/data/coregeometry.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
 #include "common/data/wiretable.h"
@@ -50,6 +52,16 @@ public:
     std::vector<QWidget*> toolWidgets(int toolId) const;
     int calculations() const { return m_calculations; }
 
+    // The program's whole analysis of the last calculation (checks, figures, losses) and the
+    // geometry of the core it ran on; both are new before each Calculated().
+    const DesignAnalysis& LastAnalysis() const { return m_analysis; }
+    const CoreGeometry& LastGeometry() const { return m_geometry; }
+    const LossOptions& lossOptions() const { return m_lossOptions; }
+
+signals:
+    // After each calculation of the method, once LastAnalysis() holds its analysis.
+    void Calculated();
+
 protected:
     // The form was laid out for a small dialog font, which this sets.
     DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
@@ -76,6 +88,12 @@ protected:
     // Replaces the text of every widget of a tooltip area.
     void SetTool(int toolId, const std::string& text);
 
+    // The program's one analysis call (AnalyseFlybackDesign, AnalyseChokeDesign) on its last design.
+    virtual DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                         const LossOptions& options) const = 0;
+    // The last step of every calculation: the geometry of `core`, the analysis, Calculated().
+    void Analyse(const CoreRecord& core);
+
     // The start-up steps the command-line tools run too; the data they load live in it.
     CStartup m_start;
     CCoreBase& m_cores = m_start.cores();
@@ -88,6 +106,14 @@ protected:
     // Start-up ran to its end: only then does closing write the settings file, so a window
     // stopped at start-up never leaves one (of defaults) behind.
     bool m_started = false;
+
+    // The coil formers of the catalogue and the user's cores (read at start-up and after a
+    // core is added) and what the analysis of the last design used and found.
+    CCoreGeometry m_geometries;
+    CoreRecord m_analysedCore;
+    CoreGeometry m_geometry;
+    LossOptions m_lossOptions;
+    DesignAnalysis m_analysis;
 
     CoreGroup* m_coreGroup = nullptr;
     TooltipControl* m_tips = nullptr;

@@ -20,6 +20,7 @@
 #include "common/ui/listdialogs.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
+#include "flyback/design/flybackanalysis.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
 #include "flyback/ui/pictures.h"
@@ -118,8 +119,14 @@ void CFlybackDlg::Calculate() {
     ++m_calculations;
     FieldsToForm();
     ShowOutcome(m_last);
+    Analyse(m_coreGroup->record());
     ui::ShowMessages(this, m_last.messages);
     SaveSettings(false);
+}
+
+DesignAnalysis CFlybackDlg::AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                          const LossOptions& options) const {
+    return AnalyseFlybackDesign(m_last, core, m_material, m_wires, geometry, options);
 }
 
 void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
