@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "common/data/textfile.h"
+#include "common/ui/checkspanel.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
@@ -48,6 +49,20 @@ void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& conf
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
     layout->addLayout(groups);
+}
+
+void DesignWindow::AddChecksPanel() {
+    auto* rows = static_cast<QVBoxLayout*>(layout());
+    auto* buttons = qobject_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
+    m_checksPanel = new CChecksPanel(this);
+    auto* caption = new QLabel(QStringLiteral("Проверка:"), this);
+    buttons->insertWidget(0, caption, 0, Qt::AlignTop);
+    buttons->insertWidget(1, m_checksPanel, 1);
+    buttons->insertSpacing(2, 12);
+    // The buttons stay on the bottom line of the row the list makes taller.
+    for (int i = 0; i < buttons->count(); ++i)
+        if (QWidget* w = buttons->itemAt(i)->widget(); w && w != m_checksPanel && w != caption)
+            buttons->setAlignment(w, Qt::AlignBottom);
 }
 
 bool DesignWindow::Stop(const Message& message) {
@@ -116,6 +131,7 @@ void DesignWindow::Analyse(const CoreRecord& core) {
     m_analysedCore = core;
     m_geometry = m_geometries.For(core.name, core.Ae, core.An, core.le);
     m_analysis = AnalyseDesign(core, m_geometry, m_lossOptions);
+    if (m_checksPanel) m_checksPanel->SetChecks(m_analysis.checks);
     emit Calculated();
 }
 

@@ -24,6 +24,7 @@ class QMenuBar;
 
 namespace fb::ui {
 
+class CChecksPanel;
 class CoreGroup;
 struct CoreGroupConfig;
 class TooltipControl;
@@ -57,6 +58,7 @@ public:
     const DesignAnalysis& LastAnalysis() const { return m_analysis; }
     const CoreGeometry& LastGeometry() const { return m_geometry; }
     const LossOptions& lossOptions() const { return m_lossOptions; }
+    CChecksPanel* checksPanel() const { return m_checksPanel; }
 
 signals:
     // After each calculation of the method, once LastAnalysis() holds its analysis.
@@ -69,6 +71,8 @@ protected:
     // The form's groups side by side, the core group made from `config` last, in the window's
     // vertical layout (the buttons go below).
     void LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config);
+    // The "Проверка" list at the left of the button row (AddButtonRow has made it).
+    void AddChecksPanel();
     // Shows the message and closes without writing the settings file; false.
     bool Stop(const Message& message);
     // Start-up steps; each stops the window when it fails.
@@ -115,6 +119,7 @@ protected:
     LossOptions m_lossOptions;
     DesignAnalysis m_analysis;
 
+    CChecksPanel* m_checksPanel = nullptr;
     CoreGroup* m_coreGroup = nullptr;
     TooltipControl* m_tips = nullptr;
     QMenuBar* m_menu = nullptr;
