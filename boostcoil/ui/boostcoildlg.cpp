@@ -41,6 +41,7 @@ QString DisplayLines(const std::string& text) {
 }  // namespace
 
 CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
+    m_lossOptionsName = "Boostcoil.analysis.ini";
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();

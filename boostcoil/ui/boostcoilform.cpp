@@ -72,7 +72,7 @@ void CBoostcoilDlg::BuildForm() {
     groups->addLayout(middle);
     LayOutGroups(groups, BoostcoilCoreGroupConfig());
     BuildMenuAndButtons();
-    AddChecksPanel();
+    AddAnalysisViews(false);
 }
 
 QWidget* CBoostcoilDlg::BuildInputs() {

@@ -1,6 +1,8 @@
 #include "common/ui/designwindow.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -9,8 +11,11 @@
 #include <QSignalBlocker>
 
 #include "common/data/textfile.h"
+#include "common/files/lossoptionsfile.h"
 #include "common/ui/checkspanel.h"
 #include "common/ui/coregroup.h"
+#include "common/ui/formbinding.h"
+#include "common/ui/losswindow.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 
@@ -51,7 +56,15 @@ void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& conf
     layout->addLayout(groups);
 }
 
-void DesignWindow::AddChecksPanel() {
+void DesignWindow::AddAnalysisViews(bool windingOrder) {
+    m_windingOrder = windingOrder;
+    auto* command = new QAction(QStringLiteral("Намотка и потери"), m_menu);
+    command->setObjectName(ControlName(kLossWindowMenu));
+    const QList<QAction*> commands = m_menu->actions();
+    m_menu->insertAction(commands.size() > 1 ? commands[1] : nullptr, command);
+    connect(command, &QAction::triggered, this, &DesignWindow::ShowLossWindow);
+
+
     auto* rows = static_cast<QVBoxLayout*>(layout());
     auto* buttons = qobject_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
     m_checksPanel = new CChecksPanel(this);
@@ -63,6 +76,13 @@ void DesignWindow::AddChecksPanel() {
     for (int i = 0; i < buttons->count(); ++i)
         if (QWidget* w = buttons->itemAt(i)->widget(); w && w != m_checksPanel && w != caption)
             buttons->setAlignment(w, Qt::AlignBottom);
+}
+
+void DesignWindow::ShowLossWindow() {
+    if (!m_lossWindow) m_lossWindow = new CLossWindow(this, m_windingOrder);
+    m_lossWindow->show();
+    m_lossWindow->raise();
+    m_lossWindow->activateWindow();
 }
 
 bool DesignWindow::Stop(const Message& message) {
@@ -81,6 +101,7 @@ bool DesignWindow::LocateFolders() {
     m_dataRoot = FolderOf(parent);
     m_start.SetDataRoot(m_dataRoot);
     m_geometries.Load(m_dataRoot);  // without the catalogue's file every core is estimated
+    m_lossOptionsProblems = ReadLossOptionsFile(JoinPath(m_programFolder, m_lossOptionsName), m_lossOptions);
     help.close();
     m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
     // Temporary files of a writer killed in an earlier run (settings, saved designs, cores).
@@ -132,7 +153,20 @@ void DesignWindow::Analyse(const CoreRecord& core) {
     m_geometry = m_geometries.For(core.name, core.Ae, core.An, core.le);
     m_analysis = AnalyseDesign(core, m_geometry, m_lossOptions);
     if (m_checksPanel) m_checksPanel->SetChecks(m_analysis.checks);
+    emit AnalysisChanged();
     emit Calculated();
+}
+
+WriteResult DesignWindow::SetLossOptions(const LossOptions& options) {
+    m_lossOptions = options;
+    m_lossOptionsProblems.clear();
+    const WriteResult written = WriteLossOptionsFile(JoinPath(m_programFolder, m_lossOptionsName), options);
+    if (m_calculations > 0) {
+        m_analysis = AnalyseDesign(m_analysedCore, m_geometry, m_lossOptions);
+        if (m_checksPanel) m_checksPanel->SetChecks(m_analysis.checks);
+        emit AnalysisChanged();
+    }
+    return written;
 }
 
 QString DesignWindow::controlText(int id) const {
