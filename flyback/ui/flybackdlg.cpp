@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -249,6 +250,8 @@ void CFlybackDlg::OnClamper() {
     in.TL1 = m_in.TL1;
     in.TLs = m_in.TLs;
     CClamperDlg dlg(in, this);
+    if (m_analysis.losses.hasLeakage && std::isfinite(m_analysis.losses.leakage_uH))
+        dlg.OfferBuildUpLeakage(m_analysis.losses.leakage_uH);
     dlg.exec();
     m_in.Uclamp = dlg.Uclamp();
     m_in.Ures = dlg.Ures();
