@@ -41,7 +41,7 @@ QString DisplayLines(const std::string& text) {
 }  // namespace
 
 CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
-    m_lossOptionsName = "Boostcoil.analysis.ini";
+    m_lossOptionsName = "Boostcoil.analysis.cfg";
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();

@@ -1,6 +1,6 @@
 #pragma once
 // The options of the winding and loss analysis, kept in a file of their own beside a program's
-// settings ("Flyback.analysis.ini", "Boostcoil.analysis.ini"), so the settings and design files
+// settings ("Flyback.analysis.cfg", "Boostcoil.analysis.cfg"), so the settings and design files
 // stay as they are. ASCII "key = value" lines with locale-free numbers; the keys are those of
 // the "options" object of the analysis JSON.
 #include <string>

@@ -230,8 +230,8 @@ QWidget* CClamperDlg::BuildLeakageGroup() {
     h->addWidget(m_takeBuildUpLs, 2, 3);
     auto* transfer =
         Named(new QCheckBox(QStringLiteral("Автоперенос результатов в основной расчет"), results), id::Transfer);
-    h->addWidget(transfer, 3, 0, 1, 3);
-    h->addWidget(Button(results, kCalculateLeakage, "Рассчитать"), 4, 0, 1, 3, Qt::AlignRight);
+    h->addWidget(transfer, 3, 0, 1, 4);
+    h->addWidget(Button(results, kCalculateLeakage, "Рассчитать"), 4, 0, 1, 4, Qt::AlignRight);
     columns->addWidget(results, 0, Qt::AlignTop);
     return box;
 }

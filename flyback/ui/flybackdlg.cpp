@@ -40,7 +40,7 @@ W* Control(const QWidget* form, int id) {
 }  // namespace
 
 CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
-    m_lossOptionsName = "Flyback.analysis.ini";
+    m_lossOptionsName = "Flyback.analysis.cfg";
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();

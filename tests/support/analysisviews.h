@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/data/numbers.h"
+#include "common/files/savedfiles.h"
 #include "common/ui/checkspanel.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/designwindow.h"
@@ -90,12 +91,12 @@ inline void ExpectLossWindowFollows(fb::ui::DesignWindow& w, const std::function
 }
 
 // An option changed in the loss window analyses the last design again without running the
-// method, goes to "<program>.analysis.ini" and is read back by the next start; the settings
+// method, goes to "<program>.analysis.cfg" and is read back by the next start; the settings
 // file a closing window writes stays byte for byte what it was without the change.
 template <class Window, class Data>
 void ExpectOptionsKeptApart(const Data& data, const std::string& program) {
     const std::string settings = program + "/" + program + ".ini";
-    const std::string options = program + "/" + program + ".analysis.ini";
+    const std::string options = program + "/" + program + ".analysis.cfg";
     std::string before;
     {
         Window w;
@@ -114,6 +115,8 @@ void ExpectOptionsKeptApart(const Data& data, const std::string& program) {
         EXPECT_EQ(w.LastAnalysis().losses.ambient, 25);
         EXPECT_LT(w.LastAnalysis().losses.hotSpot, hotSpot - 10);
         EXPECT_NE(data.read(options).find("\r\nambient_C = 25\r\n"), std::string::npos) << data.read(options);
+        for (const std::string& listed : fb::ListSavedFiles("", {".sav", ".ini"}))  // not offered as a design
+            EXPECT_EQ(listed.find(".analysis."), std::string::npos) << listed;
         w.reject();
     }
     EXPECT_EQ(data.read(settings), before);

@@ -32,7 +32,7 @@ TEST(LossOptionsFile, WritesLocaleFreeLinesAndReadsThemBack) {
               "# Winding and loss analysis options\r\nambient_C = 25.5\r\ninterleave = 1\r\ntape_mm = 0.0125\r\n"
               "tape_layers = 3\r\nmargin_mm = 3\r\nrise_limit_K = 55\r\nharmonics = 40\r\n");
     fbtest::TempDir dir;
-    const std::string path = dir.file("Flyback.analysis.ini");
+    const std::string path = dir.file("Flyback.analysis.cfg");
     LossOptions read;
     EXPECT_TRUE(ReadLossOptionsFile(path, read).empty());  // no file: defaults, no word
     EXPECT_TRUE(Same(read, LossOptions{}));
