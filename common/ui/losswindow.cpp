@@ -111,7 +111,7 @@ QWidget* CLossWindow::BuildOptions(bool windingOrder) {
     form->addRow(QStringLiteral("Изоляция между обмотками, мм"), tape);
     m_margin = Spin(box, "optMargin", 0, 50, 1, 0.5);
     form->addRow(QStringLiteral("Поля у краев каркаса, мм"), m_margin);
-    m_riseLimit = Spin(box, "optRiseLimit", 1, 200, 0, 5);
+    m_riseLimit = Spin(box, "optRiseLimit", 0.1, 200, 1, 5);
     form->addRow(QStringLiteral("Допустимый перегрев, К"), m_riseLimit);
     for (QDoubleSpinBox* s : {m_ambient, m_tape, m_margin, m_riseLimit})
         connect(s, &QDoubleSpinBox::valueChanged, this, &CLossWindow::OnOptionChanged);

@@ -20,7 +20,8 @@ namespace fb::ui {
 // valid gets its first note in place of the drawing.
 void PaintWindingWindow(QPainter& painter, const QRectF& area, const LossAnalysis& analysis,
                         const CoreGeometry& geometry);
-// The drawing as an SVG document and as a picture of `size` pixels.
+// The drawing as an SVG document and as a picture of `size` pixels (a QGuiApplication must
+// exist: the legend's text needs its fonts).
 QByteArray WindingWindowSvg(const LossAnalysis& analysis, const CoreGeometry& geometry, QSize size = QSize(560, 320));
 QImage WindingWindowImage(const LossAnalysis& analysis, const CoreGeometry& geometry, QSize size = QSize(560, 320));
 
