@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
 #include "boostcoil/ui/hints.h"
 #include "boostcoil/ui/pfcfields.h"
@@ -41,6 +42,7 @@ QString DisplayLines(const std::string& text) {
 }  // namespace
 
 CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
+    m_lossOptionsName = "Boostcoil.analysis.cfg";
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
@@ -129,8 +131,14 @@ void CBoostcoilDlg::Calculate() {
     }
     FieldsToForm();
     ShowResult(m_last);
+    Analyse(m_last.core);
     ui::ShowMessages(this, m_last.messages);
     m_designTools->Calculated();
+}
+
+DesignAnalysis CBoostcoilDlg::AnalyseDesign(const CoreRecord&, const CoreGeometry& geometry,
+                                            const LossOptions& options) const {
+    return AnalyseChokeDesign(m_last, m_material, m_wires, geometry, options);
 }
 
 void CBoostcoilDlg::ShowResult(const PfcResult& result) {

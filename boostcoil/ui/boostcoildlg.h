@@ -64,6 +64,8 @@ private:
     // Tooltips (boostcoiltips.cpp).
     void RegisterTips();
 
+    DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                 const LossOptions& options) const override;
     void ConnectActions();
     void ShowModeLabels(int yes_al);
     void ShowResult(const PfcResult& result);

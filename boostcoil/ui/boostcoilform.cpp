@@ -72,6 +72,7 @@ void CBoostcoilDlg::BuildForm() {
     groups->addLayout(middle);
     LayOutGroups(groups, BoostcoilCoreGroupConfig());
     BuildMenuAndButtons();
+    AddAnalysisViews(false);
 }
 
 QWidget* CBoostcoilDlg::BuildInputs() {

@@ -1,6 +1,8 @@
 #include "common/ui/designwindow.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenuBar>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -9,7 +11,11 @@
 #include <QSignalBlocker>
 
 #include "common/data/textfile.h"
+#include "common/files/lossoptionsfile.h"
+#include "common/ui/checkspanel.h"
 #include "common/ui/coregroup.h"
+#include "common/ui/formbinding.h"
+#include "common/ui/losswindow.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 
@@ -42,10 +48,41 @@ DesignWindow::~DesignWindow() = default;
 void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config) {
     m_coreGroup = new CoreGroup(config, m_cores, this);
     groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
+    // An added core may bring its coil former; the window's own slot then designs with it.
+    connect(m_coreGroup, &CoreGroup::materialReloadRequested, this, [this] { m_geometries.Load(m_dataRoot); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
     layout->addLayout(groups);
+}
+
+void DesignWindow::AddAnalysisViews(bool windingOrder) {
+    m_windingOrder = windingOrder;
+    auto* command = new QAction(QStringLiteral("Намотка и потери"), m_menu);
+    command->setObjectName(ControlName(kLossWindowMenu));
+    const QList<QAction*> commands = m_menu->actions();
+    m_menu->insertAction(commands.size() > 1 ? commands[1] : nullptr, command);
+    connect(command, &QAction::triggered, this, &DesignWindow::ShowLossWindow);
+
+
+    auto* rows = static_cast<QVBoxLayout*>(layout());
+    auto* buttons = qobject_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
+    m_checksPanel = new CChecksPanel(this);
+    auto* caption = new QLabel(QStringLiteral("Проверка:"), this);
+    buttons->insertWidget(0, caption, 0, Qt::AlignTop);
+    buttons->insertWidget(1, m_checksPanel, 1);
+    buttons->insertSpacing(2, 12);
+    // The buttons stay on the bottom line of the row the list makes taller.
+    for (int i = 0; i < buttons->count(); ++i)
+        if (QWidget* w = buttons->itemAt(i)->widget(); w && w != m_checksPanel && w != caption)
+            buttons->setAlignment(w, Qt::AlignBottom);
+}
+
+void DesignWindow::ShowLossWindow() {
+    if (!m_lossWindow) m_lossWindow = new CLossWindow(this, m_windingOrder);
+    m_lossWindow->show();
+    m_lossWindow->raise();
+    m_lossWindow->activateWindow();
 }
 
 bool DesignWindow::Stop(const Message& message) {
@@ -63,6 +100,8 @@ bool DesignWindow::LocateFolders() {
     while (!parent.empty() && parent.back() == '/') parent.pop_back();
     m_dataRoot = FolderOf(parent);
     m_start.SetDataRoot(m_dataRoot);
+    m_geometries.Load(m_dataRoot);  // without the catalogue's file every core is estimated
+    m_lossOptionsProblems = ReadLossOptionsFile(JoinPath(m_programFolder, m_lossOptionsName), m_lossOptions);
     help.close();
     m_coreGroup->SetDataRoot(m_dataRoot);  // where an added core is written
     // Temporary files of a writer killed in an earlier run (settings, saved designs, cores).
@@ -107,6 +146,27 @@ void DesignWindow::SetTool(int toolId, const std::string& text) {
     auto it = m_tools.find(toolId);
     if (it == m_tools.end() || !m_tips) return;
     for (QWidget* w : it->second) m_tips->setTip(w, QString::fromStdString(text));
+}
+
+void DesignWindow::Analyse(const CoreRecord& core) {
+    m_analysedCore = core;
+    m_geometry = m_geometries.For(core.name, core.Ae, core.An, core.le);
+    m_analysis = AnalyseDesign(core, m_geometry, m_lossOptions);
+    if (m_checksPanel) m_checksPanel->SetChecks(m_analysis.checks);
+    emit AnalysisChanged();
+    emit Calculated();
+}
+
+WriteResult DesignWindow::SetLossOptions(const LossOptions& options) {
+    m_lossOptions = options;
+    m_lossOptionsProblems.clear();
+    const WriteResult written = WriteLossOptionsFile(JoinPath(m_programFolder, m_lossOptionsName), options);
+    if (m_calculations > 0) {
+        m_analysis = AnalyseDesign(m_analysedCore, m_geometry, m_lossOptions);
+        if (m_checksPanel) m_checksPanel->SetChecks(m_analysis.checks);
+        emit AnalysisChanged();
+    }
+    return written;
 }
 
 QString DesignWindow::controlText(int id) const {

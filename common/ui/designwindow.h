@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis/designanalysis.h"
 #include "common/data/corebase.h"
+#include "common/data/coregeometry.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
+#include "common/data/textfile.h"
 #include "common/data/wiretable.h"
 #include "common/files/startup.h"
 
@@ -22,6 +25,11 @@ class QMenuBar;
 
 namespace fb::ui {
 
+// The menu command of the "Намотка и потери" window in both programs.
+constexpr int kLossWindowMenu = 32790;
+
+class CChecksPanel;
+class CLossWindow;
 class CoreGroup;
 struct CoreGroupConfig;
 class TooltipControl;
@@ -50,6 +58,29 @@ public:
     std::vector<QWidget*> toolWidgets(int toolId) const;
     int calculations() const { return m_calculations; }
 
+    // The program's whole analysis of the last calculation (checks, figures, losses) and the
+    // geometry of the core it ran on; both are new before each Calculated().
+    const DesignAnalysis& LastAnalysis() const { return m_analysis; }
+    const CoreGeometry& LastGeometry() const { return m_geometry; }
+    const LossOptions& lossOptions() const { return m_lossOptions; }
+    // What the analysis options file held that could not be taken (read at start-up).
+    const std::vector<std::string>& lossOptionsProblems() const { return m_lossOptionsProblems; }
+    // New analysis options: written to the program's options file, then the last design is
+    // analysed again (the method does not run) and AnalysisChanged() follows. The options are
+    // taken even when the file cannot be written; the result says so.
+    WriteResult SetLossOptions(const LossOptions& options);
+    CChecksPanel* checksPanel() const { return m_checksPanel; }
+    // "Намотка и потери" (menu): made on first use, then shown again and raised.
+    void ShowLossWindow();
+    CLossWindow* lossWindow() const { return m_lossWindow; }
+
+signals:
+    // After each calculation of the method, once LastAnalysis() holds its analysis.
+    void Calculated();
+    // Whenever LastAnalysis() is new: after each calculation (before Calculated()) and after
+    // the analysis options change.
+    void AnalysisChanged();
+
 protected:
     // The form was laid out for a small dialog font, which this sets.
     DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
@@ -57,6 +88,10 @@ protected:
     // The form's groups side by side, the core group made from `config` last, in the window's
     // vertical layout (the buttons go below).
     void LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config);
+    // What the form shows of the analysis, once the menu bar and the button row exist: the
+    // "Проверка" list at the left of the buttons and the menu command of the loss window
+    // (after the program's first command). `windingOrder`: the windings can be interleaved.
+    void AddAnalysisViews(bool windingOrder);
     // Shows the message and closes without writing the settings file; false.
     bool Stop(const Message& message);
     // Start-up steps; each stops the window when it fails.
@@ -76,6 +111,12 @@ protected:
     // Replaces the text of every widget of a tooltip area.
     void SetTool(int toolId, const std::string& text);
 
+    // The program's one analysis call (AnalyseFlybackDesign, AnalyseChokeDesign) on its last design.
+    virtual DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                         const LossOptions& options) const = 0;
+    // The last step of every calculation: the geometry of `core`, the analysis, Calculated().
+    void Analyse(const CoreRecord& core);
+
     // The start-up steps the command-line tools run too; the data they load live in it.
     CStartup m_start;
     CCoreBase& m_cores = m_start.cores();
@@ -89,6 +130,19 @@ protected:
     // stopped at start-up never leaves one (of defaults) behind.
     bool m_started = false;
 
+    // The coil formers of the catalogue and the user's cores (read at start-up and after a
+    // core is added) and what the analysis of the last design used and found.
+    CCoreGeometry m_geometries;
+    std::string m_lossOptionsName;  // the options file of the program folder, set by the window
+    std::vector<std::string> m_lossOptionsProblems;
+    CoreRecord m_analysedCore;
+    CoreGeometry m_geometry;
+    LossOptions m_lossOptions;
+    DesignAnalysis m_analysis;
+
+    CChecksPanel* m_checksPanel = nullptr;
+    CLossWindow* m_lossWindow = nullptr;
+    bool m_windingOrder = false;
     CoreGroup* m_coreGroup = nullptr;
     TooltipControl* m_tips = nullptr;
     QMenuBar* m_menu = nullptr;

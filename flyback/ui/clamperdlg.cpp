@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "common/data/numbers.h"
 #include "common/ui/formwidgets.h"
 #include "common/ui/tooltips.h"
 
@@ -217,12 +218,38 @@ QWidget* CClamperDlg::BuildLeakageGroup() {
     auto text = [results](const char* t) { return new QLabel(QString::fromUtf8(t), results); };
     AddRow(h, 0, text("Индуктивность рассеяния"), NewResult(results, id::LsEst), QStringLiteral("мкГн"));
     AddRow(h, 1, text("Эквивалентная емкость"), NewResult(results, id::CeqEst), QStringLiteral("пФ"));
+    m_buildUpLs = new QLabel(QStringLiteral("—"), results);
+    m_buildUpLs->setObjectName(QStringLiteral("buildUpLs"));
+    m_buildUpLs->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_buildUpLs->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddRow(h, 2, text("Оценка по намотке"), m_buildUpLs, QStringLiteral("мкГн"));
+    m_takeBuildUpLs = new QPushButton(QStringLiteral("Взять"), results);
+    m_takeBuildUpLs->setObjectName(QStringLiteral("takeBuildUpLs"));
+    m_takeBuildUpLs->setAutoDefault(false);
+    m_takeBuildUpLs->setEnabled(false);
+    h->addWidget(m_takeBuildUpLs, 2, 3);
     auto* transfer =
         Named(new QCheckBox(QStringLiteral("Автоперенос результатов в основной расчет"), results), id::Transfer);
-    h->addWidget(transfer, 2, 0, 1, 3);
-    h->addWidget(Button(results, kCalculateLeakage, "Рассчитать"), 3, 0, 1, 3, Qt::AlignRight);
+    h->addWidget(transfer, 3, 0, 1, 4);
+    h->addWidget(Button(results, kCalculateLeakage, "Рассчитать"), 4, 0, 1, 4, Qt::AlignRight);
     columns->addWidget(results, 0, Qt::AlignTop);
     return box;
+}
+
+void CClamperDlg::OfferBuildUpLeakage(double uH) {
+    const QString value = QString::fromStdString(F2(uH));
+    m_buildUpLs->setText(value);
+    m_takeBuildUpLs->setEnabled(true);
+    const QString tip = QStringLiteral("Оценка по намотке трансформатора (окно «Намотка и потери»): энергия поля между "
+                                       "обмотками. Начальное значение до измерения.");
+    m_tips->setTip(m_buildUpLs, tip);
+    m_tips->setTip(m_takeBuildUpLs, QStringLiteral("Перенести оценку по намотке в индуктивность рассеяния "
+                                                   "расчета клампера и пересчитать."));
+    disconnect(m_takeBuildUpLs, nullptr, this, nullptr);
+    connect(m_takeBuildUpLs, &QPushButton::clicked, this, [this, value] {
+        Control<QLineEdit>(this, id::Ls)->setText(value);
+        CalculateTop();
+    });
 }
 
 void CClamperDlg::RegisterTips() {

@@ -10,6 +10,7 @@
 #include "flyback/clamper/clamper.h"
 
 class QLabel;
+class QPushButton;
 
 namespace fb::ui {
 class TooltipControl;
@@ -39,6 +40,11 @@ public:
     const ClamperResult& result() const { return m_out; }
     ui::TooltipControl* tips() const { return m_tips; }
 
+    // The leakage inductance (µH) estimated from the winding build-up, shown beside the estimate
+    // from the ringing periods; its button puts it into the clamper's leakage field and runs
+    // the clamper calculation. Without an offer the row shows a dash and the button is off.
+    void OfferBuildUpLeakage(double uH);
+
     // "Рассчитать" 1 (also Enter) and "Рассчитать" 4: form -> fields, the calculation,
     // fields -> form.
     void CalculateTop();
@@ -62,6 +68,8 @@ private:
     ui::FormBinding<ClamperInput> m_binding;
     ui::TooltipControl* m_tips = nullptr;
     std::map<int, QLabel*> m_labels;  // result, label and unit controls by ID
+    QLabel* m_buildUpLs = nullptr;
+    QPushButton* m_takeBuildUpLs = nullptr;
 };
 
 }  // namespace fb

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -21,6 +22,7 @@
 #include "common/ui/messageseam.h"
 #include "common/report/designtools.h"
 #include "common/ui/tooltips.h"
+#include "flyback/design/flybackanalysis.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
 #include "flyback/ui/pictures.h"
@@ -39,6 +41,7 @@ W* Control(const QWidget* form, int id) {
 }  // namespace
 
 CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
+    m_lossOptionsName = "Flyback.analysis.cfg";
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
@@ -120,9 +123,15 @@ void CFlybackDlg::Calculate() {
     ++m_calculations;
     FieldsToForm();
     ShowOutcome(m_last);
+    Analyse(m_coreGroup->record());
     ui::ShowMessages(this, m_last.messages);
     if (!m_keepSettingsFile) SaveSettings(false);
     m_designTools->Calculated();
+}
+
+DesignAnalysis CFlybackDlg::AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                          const LossOptions& options) const {
+    return AnalyseFlybackDesign(m_last, core, m_material, m_wires, geometry, options);
 }
 
 void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
@@ -249,6 +258,8 @@ ClamperInput CFlybackDlg::ClamperHandOver() const {
 void CFlybackDlg::OnClamper() {
     ClamperInput in = ClamperHandOver();
     CClamperDlg dlg(in, this);
+    if (m_analysis.losses.hasLeakage && std::isfinite(m_analysis.losses.leakage_uH))
+        dlg.OfferBuildUpLeakage(m_analysis.losses.leakage_uH);
     dlg.exec();
     m_in.Uclamp = dlg.Uclamp();
     m_in.Ures = dlg.Ures();

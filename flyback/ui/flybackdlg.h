@@ -68,6 +68,8 @@ private:
     // Tooltips (flybacktips.cpp).
     void RegisterTips();
 
+    DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
+                                 const LossOptions& options) const override;
     void ConnectActions();
     void LoadMaterialsAndCores();
     void ShowOutcome(const FlybackOutcome& outcome);

@@ -41,6 +41,7 @@ void CFlybackDlg::BuildForm() {
     groups->addWidget(BuildResults(), 0, Qt::AlignTop);
     LayOutGroups(groups, FlybackCoreGroupConfig());
     BuildMenuAndButtons();
+    AddAnalysisViews(true);
 }
 
 QWidget* CFlybackDlg::BuildInputs() {

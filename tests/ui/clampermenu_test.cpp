@@ -1,10 +1,13 @@
 // The clamper window opened from the flyback window's menu: what it is handed, the six texts
 // it hands back, and that they reach the settings file with the next calculation.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QTest>
 
+#include "common/data/numbers.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
 #include "tests/support/modal.h"
@@ -86,6 +89,22 @@ TEST_F(ClamperMenuTest, SixTextsComeBackAndAreStoredWithTheNextCalculation) {
     EXPECT_EQ(again.Uclamp, "120");
     EXPECT_EQ(again.Ls, "12");
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().join("|").toStdString();
+}
+
+// The build-up estimate is offered beside the ringing one and taken only on its button.
+TEST_F(ClamperMenuTest, BuildUpLeakageIsOfferedAndTakenOnRequest) {
+    const fb::LossAnalysis& a = window->LastAnalysis().losses;
+    ASSERT_TRUE(a.hasLeakage);
+    const std::string offered = fb::F2(a.leakage_uH);
+    QString shown;
+    openClamper([&](fb::CClamperDlg& d) {
+        shown = d.findChild<QLabel*>("buildUpLs")->text();
+        EXPECT_EQ(Ctl<QLineEdit>(&d, 1029)->text(), "17");  // the stored text until asked
+        d.findChild<QPushButton*>("takeBuildUpLs")->click();
+        static_cast<QAbstractButton*>(fb::ui::FindControl(&d, 2))->click();
+    });
+    EXPECT_EQ(shown.toStdString(), offered);
+    EXPECT_EQ(window->input().Ls, offered);
 }
 
 }  // namespace
