@@ -10,9 +10,9 @@ namespace fb {
 
 ReportData CalcReportData(const CalcRun& run, const std::string& dataRoot) {
     const AdviceAnalysis setting = LoadAdviceAnalysis(dataRoot);
-    const DesignAnalysis analysis =
-        AnalyseChokeDesign(run.result, run.materialData, run.wires, setting.GeometryFor(run.core), setting.options);
-    return PfcReport({run.result, run.core, run.materialData, analysis, run.messages, ReportDateToday()});
+    const CoreGeometry geometry = setting.GeometryFor(run.core);
+    const DesignAnalysis analysis = AnalyseChokeDesign(run.result, run.materialData, run.wires, geometry, setting.options);
+    return PfcReport({run.result, run.core, run.materialData, analysis, run.messages, geometry, ReportDateToday()});
 }
 
 bool WriteCalcReportFile(const CalcRun& run, const std::string& dataRoot, const std::string& path, std::string* error) {

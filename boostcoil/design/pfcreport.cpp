@@ -37,7 +37,7 @@ ReportData PfcReport(const PfcReportSource& s) {
     const auto info = s.result.texts.find(pfcid::kInfo);
     if (info != s.result.texts.end()) AddInfoRows(info->second, d.results);
     d.messages = MessageTexts(s.messages);
-    FillAnalysis(d, s.analysis);
+    FillAnalysis(d, s.analysis, s.geometry);
     if (s.result.calculated) d.plots = PfcPlots(s.result);
     return d;
 }

@@ -14,6 +14,7 @@ struct PfcReportSource {
     const CMaterial& material;
     const DesignAnalysis& analysis;
     const Messages& messages;  // as shown for this run
+    const CoreGeometry& geometry;  // the one the analysis used
     std::string date;          // shown as given
 };
 

@@ -79,7 +79,6 @@ private:
     // The adviser, plots and report commands (boostcoiltools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
-    DesignAnalysis AnalyseLast() const;
 
     PfcInput m_in;
     PfcResult m_last;

@@ -20,7 +20,7 @@ void CBoostcoilDlg::AddDesignTools() {
     report::DesignToolHooks hooks;
     hooks.sweepJob = [this] {
         FormToFields();
-        return SweepJobFor(m_cores, m_dataRoot, kPfcSmallBuffer, PfcEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot)));
+        return SweepJobFor(m_cores, m_dataRoot, kPfcSmallBuffer, PfcEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot, lossOptions())));
     };
     hooks.apply = [this](const QString& core, const QString& material, const QString& gap) {
         ApplyCandidate(core, material, gap);
@@ -45,14 +45,8 @@ void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material,
     m_coreGroup->UpdatePicture();
 }
 
-// Replaceable by the window's own analysis of the last design once it keeps one.
-DesignAnalysis CBoostcoilDlg::AnalyseLast() const {
-    const AdviceAnalysis setting = LoadAdviceAnalysis(m_dataRoot);
-    return AnalyseChokeDesign(m_last, m_material, m_wires, setting.GeometryFor(m_last.core), setting.options);
-}
-
 ReportData CBoostcoilDlg::ReportOfLast() const {
-    return PfcReport({m_last, m_last.core, m_material, AnalyseLast(), m_last.messages, ReportDateToday()});
+    return PfcReport({m_last, m_last.core, m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
 }
 
 }  // namespace fb

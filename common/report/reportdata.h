@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/analysis/lossanalysis.h"
 #include "common/analysis/waveforms.h"
+#include "common/data/coregeometry.h"
 
 namespace fb {
 
@@ -45,6 +47,10 @@ struct ReportData {
     std::vector<ReportRow> analysis;    // losses, build-up, temperature
     ReportTable windings;               // per winding: order, turns, strands × wire, layers, insulation
     std::vector<ReportImage> images;    // drawings of the analysis section
+    // The build-up the winding-window drawing is made from (drawn where the document is laid out).
+    bool hasWindingDrawing = false;
+    LossAnalysis windingLosses;
+    CoreGeometry windingGeometry;
     std::vector<std::string> instructions;  // winding steps for the technician, in order
     std::vector<ReportRow> clamper;     // flyback only; the section is left out when empty
     PlotSet plots;

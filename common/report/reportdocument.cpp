@@ -1,5 +1,8 @@
 #include "common/report/reportdocument.h"
 
+#include "common/report/reportsections.h"
+#include "common/ui/windingdrawing.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
@@ -126,6 +129,9 @@ void Body(HtmlWriter& w, const ReportData& d) {
     w.Rows(d.analysis);
     if (!d.windings.Empty()) w.Table(d.windings);
     for (const ReportImage& im : d.images) w.Picture(ImageOf(im), QString::fromStdString(im.caption), false);
+    if (d.hasWindingDrawing)
+        w.Picture(ui::WindingWindowImage(d.windingLosses, d.windingGeometry, QSize(1120, 640)),
+                  QString::fromUtf8(kWindingDrawingCaption), false);
     w.Heading(kInstructions);
     if (d.instructions.empty()) w.Para(QString::fromUtf8(kNothing));
     else {

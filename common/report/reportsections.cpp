@@ -86,12 +86,15 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
     return rows;
 }
 
-void FillAnalysis(ReportData& data, const DesignAnalysis& analysis) {
+void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGeometry& geometry) {
     for (const Check& c : analysis.checks) data.checks.push_back({c.rule, SeverityName(c.severity), c.text});
     AnalysisRows(data, analysis);
     if (!analysis.losses.valid) return;
     WindingsTable(data, analysis.losses);
     Instructions(data, analysis.losses);
+    data.hasWindingDrawing = geometry.HasBobbin();
+    data.windingLosses = analysis.losses;
+    data.windingGeometry = geometry;
 }
 
 std::string ReportDateToday() {

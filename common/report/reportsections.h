@@ -32,7 +32,7 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
                                   const std::map<int, std::string>& labels, const std::map<int, int>& captionLabels = {});
 
 // Checks, figures and losses, the windings table and the winding steps.
-void FillAnalysis(ReportData& data, const DesignAnalysis& analysis);
+void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGeometry& geometry);
 
 // The winding-window drawing goes into ReportData::images under this caption.
 inline const char* const kWindingDrawingCaption = "Окно намотки";

@@ -10,10 +10,11 @@ namespace fb {
 
 ReportData CalcReportData(const CalcRun& run, const std::string& dataRoot) {
     const AdviceAnalysis setting = LoadAdviceAnalysis(dataRoot);
-    const DesignAnalysis analysis = AnalyseFlybackDesign(run.outcome, run.core, run.material, run.wires,
-                                                         setting.GeometryFor(run.core), setting.options);
+    const CoreGeometry geometry = setting.GeometryFor(run.core);
+    const DesignAnalysis analysis =
+        AnalyseFlybackDesign(run.outcome, run.core, run.material, run.wires, geometry, setting.options);
     return FlybackReport({run.outcome, run.core, run.material, analysis, run.messages, run.clamperIn,
-                          run.clamperOut, ReportDateToday()});
+                          run.clamperOut, geometry, ReportDateToday()});
 }
 
 bool WriteCalcReportFile(const CalcRun& run, const std::string& dataRoot, const std::string& path, std::string* error) {

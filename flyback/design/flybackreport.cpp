@@ -36,7 +36,7 @@ ReportData FlybackReport(const FlybackReportSource& s) {
     d.results = ResultRows(FlybackResultFields(), s.outcome.results, s.outcome.labels,
                            {{ctl::kRequired, ctl::kRequiredCaption}});
     d.messages = MessageTexts(s.messages);
-    FillAnalysis(d, s.analysis);
+    FillAnalysis(d, s.analysis, s.geometry);
     d.clamper = ClamperRows(s.clamperIn, s.clamperOut);
     if (s.outcome.computed) d.plots = FlybackPlots(s.outcome, s.material);
     return d;

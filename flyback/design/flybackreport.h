@@ -17,6 +17,7 @@ struct FlybackReportSource {
     const Messages& messages;  // as shown for this run
     const ClamperInput& clamperIn;  // the clamper window as it opens on this design
     const ClamperResult& clamperOut;
+    const CoreGeometry& geometry;  // the one the analysis used
     std::string date;  // shown as given
 };
 

@@ -90,7 +90,6 @@ private:
     // The adviser, plots and report commands (flybacktools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
-    DesignAnalysis AnalyseLast() const;
 
     FlybackInput m_in;
     FlybackOutcome m_last;

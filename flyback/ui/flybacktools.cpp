@@ -21,7 +21,7 @@ void CFlybackDlg::AddDesignTools() {
     hooks.sweepJob = [this] {
         FormToFields();
         return SweepJobFor(m_cores, m_dataRoot, kBigBuffer,
-                           FlybackEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot)));
+                           FlybackEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot, lossOptions())));
     };
     hooks.apply = [this](const QString& core, const QString& material, const QString& gap) {
         ApplyCandidate(core, material, gap);
@@ -47,21 +47,14 @@ void CFlybackDlg::ApplyCandidate(const QString& core, const QString& material, c
     m_coreGroup->UpdatePicture();
 }
 
-// Replaceable by the window's own analysis of the last design once it keeps one.
-DesignAnalysis CFlybackDlg::AnalyseLast() const {
-    const AdviceAnalysis setting = LoadAdviceAnalysis(m_dataRoot);
-    const CoreRecord& core = m_coreGroup->record();
-    return AnalyseFlybackDesign(m_last, core, m_material, m_wires, setting.GeometryFor(core), setting.options);
-}
-
 ReportData CFlybackDlg::ReportOfLast() const {
-    const DesignAnalysis analysis = AnalyseLast();
     // The clamper window as it would open on this design.
     ClamperInput clamperIn = ClamperHandOver();
     ClamperResult clamperOut;
     EstimateLeakage(clamperIn, clamperOut);
     CalculateClamper(clamperIn, clamperOut);
-    return FlybackReport({m_last, m_coreGroup->record(), m_material, analysis, m_last.messages, clamperIn, clamperOut,
+    return FlybackReport({m_last, m_coreGroup->record(), m_material, LastAnalysis(), m_last.messages, clamperIn,
+                          clamperOut, LastGeometry(),
                           ReportDateToday()});
 }
 
