@@ -1,9 +1,12 @@
 #pragma once
 // What the Boostcoil window does after loading a design file, without the window: the data
-// files, the design file, the material and core selection, one calculation.
+// files, the design file, the material and core selection, one calculation, then the whole
+// analysis of the design.
 #include <string>
+#include <vector>
 
 #include "boostcoil/design/pfc.h"
+#include "common/analysis/designanalysis.h"
 
 namespace fb {
 
@@ -16,8 +19,11 @@ struct CalcRun {
     std::string material; // the name of the loaded material
     Messages messages;    // every message shown, in order (start-up and calculation)
     PfcResult result;
+    DesignAnalysis analysis;  // checks, figures and losses (Calculated only)
+    // What the window would have done quietly: a stand-in core or material.
+    std::vector<std::string> warnings;
 };
 
-CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile);
+CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile, const LossOptions& losses = {});
 
 }  // namespace fb
