@@ -240,6 +240,23 @@ TEST_P(BeyondMethod, ControlCharactersAreReplacedOrEscaped) {
     }
 }
 
+// The clamper has no guard of its own: a ringing period of 0 gives an infinite leakage
+// estimate, which is said once, with the fields' reason, naming the result.
+TEST(FlybackClamper, ResultsThatAreNotFiniteAreSaid) {
+    fbtest::TempDir dir;
+    const std::string example = ReadBytes(std::string(FB_ROOT_DIR) + "/" + kTools[0].example);
+    dir.write("d.sav", WithValue(example, "TL1", "0"));
+    const auto r = fbtest::RunProcess({FLYBACK_CALC_EXE, "--data-root", FB_ROOT_DIR, "--json", dir.file("d.sav")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["clamper"]["results"]["1104"], "inf");
+    ASSERT_EQ(j["warnings"].size(), 1u);
+    EXPECT_NE(j["warnings"][0].get<std::string>().find("(Индуктивность рассеяния): при этих данных величина "
+                                                        "получается бесконечной"),
+              std::string::npos)
+        << j["warnings"];
+}
+
 INSTANTIATE_TEST_SUITE_P(BothTools, BeyondMethod, ::testing::ValuesIn(kTools),
                          [](const auto& info) { return std::string(info.index == 0 ? "Flyback" : "Boostcoil"); });
 
