@@ -1,6 +1,9 @@
 #include "boostcoil/cli/calcrun.h"
 
+#include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
+#include "common/adviser/adviceanalysis.h"
+#include "common/cli/designinput.h"
 #include "common/files/startup.h"
 
 namespace fb {
@@ -17,7 +20,7 @@ CalcRun Stop(CalcRun run, const std::string& why) {
 
 }  // namespace
 
-CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile) {
+CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile, const LossOptions& losses) {
     CalcRun run;
     CStartup start(dataRoot, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer});
     if (auto failure = start.LoadWireTable()) return Stop(run, failure->message.text);
@@ -28,6 +31,8 @@ CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile
     if (auto failure = start.ListMaterialFiles()) return Stop(run, failure->Line());
     if (auto failure = start.ChooseMaterial(run.input.mater)) return Stop(run, failure->Line());
     const MaterialChoice& choice = start.choice();
+    const std::string material = cli::MaterialWarning(start.materials(), run.input.mater, choice.index);
+    if (!material.empty()) run.warnings.push_back(material);
     // The combo box shows the entry; the next form -> fields takes that text.
     if (choice.index >= 0 && choice.index < static_cast<int>(start.materials().size()))
         run.input.mater = start.materials()[choice.index];
@@ -39,13 +44,18 @@ CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile
         run.error = "Сердечник \"" + run.input.core + "\" отсутствует в списке сердечников своей формы.";
         return run;
     }
+    if (run.input.core.empty()) run.warnings.push_back(cli::EmptyCoreWarning(start.cores().shape, run.core.name));
     run.input.core = run.core.name;
+    const CoreRecord selected = run.core;
     run.result = CalculateChoke(run.input, run.core, start.material(), start.wires());
     run.input = run.result.input;
     run.core = run.result.core;
     run.messages.insert(run.messages.end(), run.result.messages.begin(), run.result.messages.end());
     run.materialData = start.material();
     run.wires = start.wires();
+    const AdviceAnalysis setup = LoadAdviceAnalysis(dataRoot, losses);
+    run.geometry = setup.GeometryFor(selected);
+    run.analysis = AnalyseChokeDesign(run.result, start.material(), start.wires(), run.geometry, losses);
     run.status = CalcRun::Status::Calculated;
     return run;
 }

@@ -1,9 +1,12 @@
 #pragma once
 // What the Boostcoil window does after loading a design file, without the window: the data
-// files, the design file, the material and core selection, one calculation.
+// files, the design file, the material and core selection, one calculation, then the whole
+// analysis of the design.
 #include <string>
+#include <vector>
 
 #include "boostcoil/design/pfc.h"
+#include "common/analysis/designanalysis.h"
 
 namespace fb {
 
@@ -18,8 +21,12 @@ struct CalcRun {
     PfcResult result;
     CMaterial materialData;  // the data the design ran with, and its wire table after it
     CWireTable wires;
+    CoreGeometry geometry;    // the one the analysis used
+    DesignAnalysis analysis;  // checks, figures and losses (Calculated only)
+    // What the window would have done quietly: a stand-in core or material.
+    std::vector<std::string> warnings;
 };
 
-CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile);
+CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile, const LossOptions& losses = {});
 
 }  // namespace fb

@@ -7,9 +7,9 @@
 
 namespace fb {
 
-// The report of the run, analysed with the geometry files of dataRoot and the default losses.
-ReportData CalcReportData(const CalcRun& run, const std::string& dataRoot);
+// The report of the run, with the analysis the run made (its loss options and geometry).
+ReportData CalcReportData(const CalcRun& run);
 // False with the reason in `error` when the file cannot be written.
-bool WriteCalcReportFile(const CalcRun& run, const std::string& dataRoot, const std::string& path, std::string* error);
+bool WriteCalcReportFile(const CalcRun& run, const std::string& path, std::string* error);
 
 }  // namespace fb

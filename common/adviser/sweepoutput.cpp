@@ -3,6 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "common/analysis/lossanalysis.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -11,14 +12,16 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 Json Number(double v) { return std::isfinite(v) ? Json(v) : Json(nullptr); }
+// A figure of the analysis with the precision the single design's "analysis" gives it.
+Json Analysed(double v, int decimals) { return Number(JsonRounded(v, decimals)); }
 
 Json CandidateJson(const Candidate& c, bool withTexts) {
     Json j = Json::object();
     j["core"] = c.core;
     j["material"] = c.material;
     j["works"] = c.works;
-    j["total_loss_W"] = Number(c.totalLoss);
-    j["temperature_rise_K"] = Number(c.temperatureRise);
+    j["total_loss_W"] = Analysed(c.totalLoss, kLossDecimals);
+    j["temperature_rise_K"] = Analysed(c.temperatureRise, kRiseDecimals);
     j["volume_cm3"] = Number(c.volume);
     // Parsed from the single design's own writer, so both print the same checks; a text that
     // is not UTF-8 cannot be parsed and is written as the other texts are.
@@ -37,10 +40,10 @@ Json CandidateJson(const Candidate& c, bool withTexts) {
     j["gap_mm"] = Number(c.gap);
     j["gap_text"] = c.gapText;
     j["flux_T"] = Number(c.flux);
-    j["core_loss_W"] = Number(c.coreLoss);
-    j["copper_loss_W"] = Number(c.copperLoss);
+    j["core_loss_W"] = Analysed(c.coreLoss, kLossDecimals);
+    j["copper_loss_W"] = Analysed(c.copperLoss, kLossDecimals);
     j["fill"] = Number(c.fill);
-    j["build_fill"] = Number(c.buildFill);
+    j["build_fill"] = Analysed(c.buildFill, kFillDecimals);
     j["mass_g"] = Number(c.mass);
     j["mass_estimated"] = c.massEstimated;
     if (withTexts) {

@@ -77,6 +77,11 @@ LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& windings, double fS
                              const CoreGeometry& geometry, const LossOptions& options);
 
 
+// The precision "analysis" writes its figures with (losses 6 decimals, kelvin 3, fills 4), so
+// that the sweep's JSON gives the same numbers as a single design's; not finite stays as it is.
+double JsonRounded(double v, int decimals);
+constexpr int kLossDecimals = 6, kRiseDecimals = 3, kFillDecimals = 4;
+
 // The "analysis" object as JSON text (numbers in SI-style units named in the keys; a number
 // that is not finite is null).
 std::string AnalysisJsonText(const LossAnalysis& a);

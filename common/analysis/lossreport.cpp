@@ -12,10 +12,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // nlohmann writes a non-finite double as null already; rounding keeps the text short and stable.
-Json Num(double v, int decimals = 6) {
+Json Num(double v, int decimals = kLossDecimals) {
     if (!std::isfinite(v)) return nullptr;
-    const double scale = std::pow(10.0, decimals);
-    return std::round(v * scale) / scale;
+    return JsonRounded(v, decimals);
 }
 
 Json WindingJson(const WindingResult& w) {
@@ -39,6 +38,12 @@ Json WindingJson(const WindingResult& w) {
 
 }  // namespace
 
+double JsonRounded(double v, int decimals) {
+    if (!std::isfinite(v)) return v;
+    const double scale = std::pow(10.0, decimals);
+    return std::round(v * scale) / scale;
+}
+
 std::string AnalysisJsonText(const LossAnalysis& a) {
     Json j = Json::object();
     j["valid"] = a.valid;
@@ -49,12 +54,12 @@ std::string AnalysisJsonText(const LossAnalysis& a) {
     j["copper_loss_W"] = Num(a.copperLoss);
     j["total_loss_W"] = Num(a.totalLoss);
     j["ambient_C"] = Num(a.ambient, 2);
-    j["temperature_rise_K"] = Num(a.rise, 3);
+    j["temperature_rise_K"] = Num(a.rise, kRiseDecimals);
     j["temperature_rise_limit_K"] = Num(a.riseLimit, 2);
     j["hot_spot_C"] = Num(a.hotSpot, 3);
     j["build_mm"] = Num(a.build, 4);
     j["former_height_mm"] = Num(a.formerHeight, 4);
-    j["build_fill"] = Num(a.buildFill, 4);
+    j["build_fill"] = Num(a.buildFill, kFillDecimals);
     j["fits"] = a.fits;
     if (a.hasLeakage) j["leakage_uH"] = Num(a.leakage_uH, 4);
     j["geometry_estimated"] = a.geometryEstimated;

@@ -18,10 +18,51 @@ const ValueOption* Find(const Tool& tool, const std::string& name) {
     return nullptr;
 }
 
+bool IsFlag(const Tool& tool, const std::string& name) {
+    for (const FlagOption& f : tool.flags)
+        if (f.name == name) return true;
+    return false;
+}
+
 std::string ShortUsage(const Tool& tool) {
     std::string s = "использование: " + tool.name + " [--data-root DIR]";
     for (const ValueOption& o : tool.options) s += " [" + o.name + " " + o.value + "]";
+    for (const FlagOption& f : tool.flags) s += " [" + f.name + "]";
+    if (tool.sweep) s += " [--sweep [--top N] [--sort KEY] [--works-only]]";
     return s + " [--json] [--strict] FILE";
+}
+
+// "  --name VALUE" padded to the column of the help texts.
+std::string UsageLine(std::string head, const std::string& help) {
+    head.resize(std::max<size_t>(head.size() + 1, 19), ' ');
+    return head + help + "\n";
+}
+
+// The length of the UTF-8 sequence starting at s[i] when it is well formed, else 0.
+size_t Utf8Length(const std::string& s, size_t i, unsigned& code) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    size_t n = 0;
+    if (c < 0x80) {
+        code = c;
+        return 1;
+    } else if ((c & 0xE0) == 0xC0) {
+        n = 2, code = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3, code = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4, code = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (size_t k = 1; k < n; ++k) {
+        const unsigned char t = static_cast<unsigned char>(s[i + k]);
+        if ((t & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (t & 0x3F);
+    }
+    static const unsigned kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kMin[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return n;
 }
 
 std::string WithSeparator(std::string folder) {
@@ -44,8 +85,29 @@ bool WriteAndClose(const std::string& text, std::FILE* to) {
 }
 
 void Say(const Tool& tool, const std::string& line) {
-    const std::string text = tool.name + ": " + line + "\n";
+    const std::string text = tool.name + ": " + TerminalSafe(line) + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+// JSON escapes C0 itself; DEL and C1 (legal in JSON strings) are escaped too, so that a JSON
+// shown on a terminal is as harmless as the report. They occur only inside strings.
+std::string JsonTerminalSafe(const std::string& json) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(json.size());
+    for (size_t i = 0; i < json.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(json[i]);
+        const unsigned char next = i + 1 < json.size() ? static_cast<unsigned char>(json[i + 1]) : 0;
+        if (c == 0x7F) {
+            out += "\\u007f";
+        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            out += std::string("\\u00") + kHex[next >> 4] + kHex[next & 15];
+            ++i;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
 }
 
 std::string Printed(const Tool& tool, const Options& options, Result& r) {
@@ -54,7 +116,7 @@ std::string Printed(const Tool& tool, const Options& options, Result& r) {
         for (const std::string& w : r.warnings) warnings.push_back(w);
         r.json["warnings"] = warnings;
         // Texts decoded from Windows-1251 are valid UTF-8; a file name may not be, so replace.
-        return r.json.dump(tool.jsonIndent, ' ', false, Json::error_handler_t::replace) + "\n";
+        return JsonTerminalSafe(r.json.dump(tool.jsonIndent, ' ', false, Json::error_handler_t::replace)) + "\n";
     }
     std::string out = r.report;
     for (const auto& [heading, body] : r.reportSections) out += "\n" + heading + "\n" + body;
@@ -62,7 +124,7 @@ std::string Printed(const Tool& tool, const Options& options, Result& r) {
         out += "\nПредупреждения\n";
         for (const std::string& w : r.warnings) out += "  " + w + "\n";
     }
-    return out;
+    return TerminalSafe(out);
 }
 
 int RunTool(const Tool& tool, int argc, char** argv, const std::function<Result(const Options&)>& run) {
@@ -81,11 +143,12 @@ int RunTool(const Tool& tool, int argc, char** argv, const std::function<Result(
         Say(tool, r.error);
         return r.status;
     }
+    for (const std::string& w : r.warnings) Say(tool, "предупреждение: " + w);
     if (!WriteAndClose(Printed(tool, options, r), stdout)) {
         Say(tool, "не удалось вывести результат");
         return kCannotStart;
     }
-    return options.strict && !r.warnings.empty() ? kWarnings : kCalculated;
+    return options.strict && (!r.warnings.empty() || r.checkError) ? kWarnings : kCalculated;
 }
 
 }  // namespace
@@ -98,6 +161,7 @@ std::string DataRootAbove(const std::string& exe) {
 Options ParseOptions(const Tool& tool, int argc, char** argv) {
     Options a;
     for (const ValueOption& o : tool.options) a.values[o.name] = o.byDefault;
+    for (const FlagOption& f : tool.flags) a.flags[f.name] = false;
     bool rootGiven = false;
     for (int i = 1; i < argc && a.error.empty(); ++i) {
         const std::string arg = argv[i];
@@ -109,6 +173,10 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
             rootGiven = true;
         } else if (option) {
             a.values[arg] = argv[++i];
+        } else if (IsFlag(tool, arg)) {
+            a.flags[arg] = true;
+        } else if (tool.sweep && TakeSweepOption(argc, argv, i, a.sweep, a.error)) {
+            // taken, with its value
         } else if (arg == "--json") {
             a.json = true;
         } else if (arg == "--strict") {
@@ -123,6 +191,7 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
             a.file = arg;
         }
     }
+    if (a.error.empty() && tool.sweep) a.error = SweepArgsError(a.sweep);
     if (a.error.empty() && a.file.empty() && !a.help) a.error = "не указан файл расчета";
     a.dataRoot = rootGiven ? WithSeparator(a.dataRoot) : DataRootAbove(ExePath(argc > 0 ? argv[0] : nullptr));
     return a;
@@ -132,17 +201,23 @@ std::string Usage(const Tool& tool) {
     std::string s = ShortUsage(tool) + "\n\n" + tool.purpose + "\n\n";
     s += "  --data-root DIR  папка данных (Wire.txt, Bases_Cores, Ferrites_Materials); по умолчанию\n"
          "                   папка над папкой программы\n";
-    for (const ValueOption& o : tool.options) {
-        std::string head = "  " + o.name + " " + o.value;
-        head.resize(std::max<size_t>(head.size() + 1, 19), ' ');
-        s += head + o.help + "\n";
+    for (const ValueOption& o : tool.options) s += UsageLine("  " + o.name + " " + o.value, o.help);
+    for (const FlagOption& f : tool.flags) s += UsageLine("  " + f.name, f.help);
+    if (tool.sweep) {
+        s += UsageLine("  --sweep", "подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
+                                    "                   материалом (в режиме зазора) и их ранжирование");
+        s += UsageLine("  --top N", "при --sweep: только N первых вариантов");
+        s += UsageLine("  --sort KEY", "при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
+                                       "                   (перегрев), volume (объем сердечника) или mass (масса)");
+        s += UsageLine("  --works-only", "при --sweep: только варианты без ошибок проверки");
     }
     s += "  --json           результаты в JSON вместо отчета\n"
-         "  --strict         код 4, если расчет дал хотя бы одно предупреждение\n"
+         "  --strict         код 4, если расчет дал хотя бы одно предупреждение или проверка нашла\n"
+         "                   ошибку\n"
          "  -h, --help       эта справка\n\n"
          "Коды завершения: 0 расчет выполнен, 1 внутренняя ошибка, 2 запуск невозможен (параметры,\n"
          "файлы данных, файл расчета, вывод), 3 сердечника нет в списке его формы, 4 предупреждения\n"
-         "при --strict.\n";
+         "или ошибка проверки при --strict.\n";
     return s;
 }
 
@@ -173,6 +248,25 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
     j["valid"] = valid;
     if (!valid) j["why"] = kNotFiniteWhy;
     return j;
+}
+
+std::string TerminalSafe(const std::string& text) {
+    static const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        unsigned code = 0;
+        const size_t n = Utf8Length(text, i, code);
+        const bool control = (code < 0x20 && code != '\t' && code != '\n') || (code >= 0x7F && code <= 0x9F);
+        if (n == 0 || control) {
+            out += kReplacement;
+            i += n == 0 ? 1 : n;
+        } else {
+            out.append(text, i, n);
+            i += n;
+        }
+    }
+    return out;
 }
 
 int Main(const Tool& tool, int argc, char** argv, const std::function<Result(const Options&)>& run) {

@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/adviser/sweepargs.h"
+
 namespace fb::cli {
 
 using Json = nlohmann::ordered_json;
@@ -30,11 +32,19 @@ struct ValueOption {
     std::string byDefault;
 };
 
+// An option without a value ("--interleave").
+struct FlagOption {
+    std::string name;
+    std::string help;
+};
+
 struct Tool {
     std::string name;     // "flyback-calc"
     std::string purpose;  // the first line of --help
     std::vector<ValueOption> options;
     int jsonIndent = -1;  // nlohmann's dump indent (-1: one line)
+    std::vector<FlagOption> flags;
+    bool sweep = false;  // takes --sweep, --top, --sort, --works-only
 };
 
 struct Options {
@@ -44,6 +54,8 @@ struct Options {
     bool strict = false;
     bool help = false;
     std::map<std::string, std::string> values;  // every ValueOption, given or by default
+    std::map<std::string, bool> flags;          // every FlagOption, true when given
+    SweepArgs sweep;
     std::string error;
 };
 
@@ -64,8 +76,17 @@ struct Result {
     Json json = Json::object();      // today's keys, then "fields", then any added section
     std::string report;              // the readable report
     std::vector<std::pair<std::string, std::string>> reportSections;  // heading, body
-    std::vector<std::string> warnings;  // written as "warnings"; any one fails --strict
+    std::vector<std::string> warnings;  // written as "warnings" and to stderr; any one fails --strict
+    bool checkError = false;            // a design check of severity error: fails --strict too
 };
+
+// A run that stops with `status` (not kCalculated) and one line saying why.
+inline Result Stopped(int status, const std::string& error) {
+    Result r;
+    r.status = status;
+    r.error = error;
+    return r;
+}
 
 // Why a field is marked "valid": false.
 inline const char* const kNotFiniteWhy =
@@ -80,6 +101,10 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
 // The number a whole text reads as ("12.5", "-3", "1e-3", " 2 "); false for "", "12 x 2",
 // "inf", "nan" and anything else.
 bool NumberOf(const std::string& text, double& value);
+
+// Text for a terminal: control characters (C0 but TAB and LF, DEL, C1) and bytes that are not
+// UTF-8 each become U+FFFD, so an escape sequence from a data or design file cannot act.
+std::string TerminalSafe(const std::string& text);
 
 // main() of a tool: parses, runs, prints, and turns exceptions and a failed stdout into
 // statuses. The run sees the parsed options.

@@ -69,6 +69,7 @@ public:
     }
 
     const std::vector<KeyField<Input>>& Table() const { return m_table; }
+    std::size_t BufferSize() const { return m_bufferSize; }
 
 private:
     std::vector<KeyField<Input>> m_table;

@@ -58,7 +58,7 @@ Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, AdviceAnalysis a
 }
 
 SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
-                          const SweepOptions& options, const LossOptions& losses) {
+                          const SweepOptions& options, const LossOptions& losses, double capacitance) {
     SweepRun run;
     CWireTable wires;
     if (!wires.Load(dataRoot, kBigBuffer)) {
@@ -72,8 +72,10 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
         return run;
     }
     form.Usense = usense;
-    return SweepCatalogueOf(dataRoot, kBigBuffer, kBigBuffer,
-                            FlybackEvaluator(form, wires, LoadAdviceAnalysis(dataRoot, losses)), options);
+    AdviceAnalysis analysis = LoadAdviceAnalysis(dataRoot, losses);
+    analysis.capacitance = capacitance;
+    return SweepCatalogueOf(dataRoot, kBigBuffer, kBigBuffer, FlybackEvaluator(form, wires, std::move(analysis)),
+                            options);
 }
 
 }  // namespace fb

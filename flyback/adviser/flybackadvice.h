@@ -30,8 +30,8 @@ Evaluator FlybackEvaluator(FlybackInput form, CWireTable wires, AdviceAnalysis a
 // `flyback-calc --sweep FILE`: the wire table and the design file as flyback-calc reads them
 // (`usense` is the current-sense threshold the file does not hold), then the sweep of the
 // file's requirements over every core and material of dataRoot, analysed with the geometry files
-// of dataRoot and `losses`.
+// of dataRoot, `losses` and the bulk capacitor `capacitance` (µF, 0: the method's).
 SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, const std::string& usense,
-                          const SweepOptions& options = {}, const LossOptions& losses = {});
+                          const SweepOptions& options = {}, const LossOptions& losses = {}, double capacitance = 0);
 
 }  // namespace fb

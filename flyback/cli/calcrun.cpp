@@ -1,9 +1,28 @@
 #include "flyback/cli/calcrun.h"
 
+#include "common/adviser/adviceanalysis.h"
+#include "common/cli/calctool.h"
+#include "common/cli/designinput.h"
 #include "common/files/startup.h"
+#include "flyback/design/flybackanalysis.h"
 
 namespace fb {
 namespace {
+
+// The clamper has no guard of its own: results shown as "inf" or "nan" get the one reason the
+// "fields" give for them (FieldEntry's rule), naming the results.
+std::string ClamperFiniteWarning(const ClamperInput& in, const ClamperResult& out) {
+    std::string names;
+    for (const auto& [id, text] : ClamperResultTexts(in, out)) {
+        if (cli::FieldEntry("id", id, "", "", text).at("valid")) continue;
+        std::string caption = id == clamperid::FirstResult ? ModeLabels(in.reverse).label : "";
+        for (const ResultField& f : ClamperResultFields())
+            if (f.id == id && caption.empty()) caption = f.caption;
+        names += (names.empty() ? "" : ", ") + caption;
+    }
+    if (names.empty()) return "";
+    return "Расчет RCD клампера (" + names + "): " + cli::kNotFiniteWhy + "; проверьте его исходные данные.";
+}
 
 }  // namespace
 
@@ -43,6 +62,8 @@ CalcRun RunFlybackCalc(const CalcOptions& options) {
     if (auto failure = start.ListMaterialFiles()) return stop(*failure);
     // A material file that could not be read at all stops the tool: it has no data to design with.
     if (auto failure = start.ChooseMaterial(in.mater)) return stop(*failure);
+    const std::string material = cli::MaterialWarning(start.materials(), in.mater, start.choice().index);
+    if (!material.empty()) run.warnings.push_back(material);
     if (start.materialComplete()) run.materialLoaded = start.material().name;
     // The combo box shows the selected entry, and the design reads the form.
     if (start.choice().index >= 0) in.mater = start.materials()[start.choice().index];
@@ -54,6 +75,7 @@ CalcRun RunFlybackCalc(const CalcOptions& options) {
         run.error = failure->Line();
         return run;
     }
+    if (in.core.empty()) run.warnings.push_back(cli::EmptyCoreWarning(start.cores().shape, start.cores().currentName));
     in.core = start.cores().currentName;
 
     run.outcome = DesignFlyback(in, run.core, start.material(), start.wires());
@@ -65,6 +87,13 @@ CalcRun RunFlybackCalc(const CalcOptions& options) {
     run.clamperIn = ClamperInputFor(run.outcome);
     EstimateLeakage(run.clamperIn, run.clamperOut);
     CalculateClamper(run.clamperIn, run.clamperOut);
+    const std::string clamper = ClamperFiniteWarning(run.clamperIn, run.clamperOut);
+    if (!clamper.empty()) run.warnings.push_back(clamper);
+
+    AdviceAnalysis setup = LoadAdviceAnalysis(options.dataRoot, options.losses);
+    run.geometry = setup.GeometryFor(run.core);
+    run.analysis = AnalyseFlybackDesign(run.outcome, run.core, start.material(), start.wires(), run.geometry,
+                                        options.losses, options.capacitance);
     run.status = CalcStatus::Done;
     return run;
 }

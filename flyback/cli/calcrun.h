@@ -1,9 +1,10 @@
 #pragma once
 // What the flyback window does after loading a design file, without the window: the data
 // files, the design file, the material and core as at start-up, one design and the clamper
-// window's opening calculations. Writes no file.
+// window's opening calculations, then the whole analysis of the design. Writes no file.
 #include <string>
 
+#include "common/analysis/designanalysis.h"
 #include "common/data/corebase.h"
 #include "common/data/message.h"
 #include "flyback/clamper/clamper.h"
@@ -15,6 +16,8 @@ struct CalcOptions {
     std::string dataRoot;  // with or without trailing '/'
     std::string usense = "1";
     std::string file;
+    LossOptions losses;
+    double capacitance = 0;  // µF of the bulk capacitor for the DC-bus figures; 0: the method's
 };
 
 enum class CalcStatus {
@@ -37,6 +40,12 @@ struct CalcRun {
 
     ClamperInput clamperIn;  // the clamper window's fields after its opening calculations
     ClamperResult clamperOut;
+
+    CoreGeometry geometry;    // the one the analysis used
+    DesignAnalysis analysis;  // checks, figures and losses of the design (Done only)
+    // What the window would have done quietly: a stand-in core or material, a clamper result
+    // that is not a number.
+    std::vector<std::string> warnings;
 };
 
 CalcRun RunFlybackCalc(const CalcOptions& options);

@@ -81,7 +81,7 @@ TEST_F(BoostcoilCalc, JsonMatchesTheDesignRunDirectly) {
     std::vector<std::string> top;
     for (const auto& item : j.items()) top.push_back(item.key());
     EXPECT_EQ(top, (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
-                                              "messages", "fields", "warnings"}));
+                                              "messages", "fields", "checks", "analysis", "warnings"}));
     const PfcResult direct = DesignDirectly(PfcInput{});
     std::vector<std::string> keys;
     for (const auto& item : j["inputs"].items()) keys.push_back(item.key());

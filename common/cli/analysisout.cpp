@@ -1,0 +1,98 @@
+#include "common/cli/analysisout.h"
+
+#include <cmath>
+
+#include "common/adviser/sweepoutput.h"
+#include "common/data/numbers.h"
+
+namespace fb::cli {
+namespace {
+
+const char* const kAmbient = "--ambient";
+const char* const kTape = "--tape";
+const char* const kTapeLayers = "--tape-layers";
+const char* const kMargin = "--margin";
+const char* const kRiseLimit = "--rise-limit";
+const char* const kInterleave = "--interleave";
+
+// Report lines indented under their heading; a line break inside a line keeps the indent.
+std::string Body(const std::vector<std::string>& lines, size_t from = 0) {
+    std::string out;
+    for (size_t i = from; i < lines.size(); ++i) {
+        std::string line = lines[i];
+        for (size_t p = line.find('\n'); p != std::string::npos; p = line.find('\n', p + 5)) line.replace(p, 1, "\n    ");
+        out += "  " + line + "\n";
+    }
+    return out.empty() ? "  нет\n" : out;
+}
+
+}  // namespace
+
+std::vector<ValueOption> LossValueOptions() {
+    const LossOptions d;
+    return {{kAmbient, "C", "температура окружающей среды, °C (по умолчанию " + TidyNumber(d.ambient_C) + ")",
+             TidyNumber(d.ambient_C)},
+            {kTape, "MM", "толщина изоляционной ленты между обмотками, мм (по умолчанию " + TidyNumber(d.tape_mm) + ")",
+             TidyNumber(d.tape_mm)},
+            {kTapeLayers, "N", "число слоев ленты между обмотками (по умолчанию " + FormatInt(d.tapeLayers) + ")",
+             FormatInt(d.tapeLayers)},
+            {kMargin, "MM", "поле у каждого края каркаса, мм (по умолчанию " + TidyNumber(d.margin_mm) + ")",
+             TidyNumber(d.margin_mm)},
+            {kRiseLimit, "K", "допустимый перегрев, К (по умолчанию " + TidyNumber(d.riseLimit_K) + ")",
+             TidyNumber(d.riseLimit_K)}};
+}
+
+FlagOption InterleaveFlag() {
+    return {kInterleave, "первичная обмотка в две половины вокруг вторичных (по умолчанию подряд)"};
+}
+
+bool OptionNumber(const Options& options, const std::string& name, double& value, std::string& error) {
+    const std::string& text = options.values.at(name);
+    if (NumberOf(text, value)) return true;
+    error = "после " + name + " нужно число, а не \"" + text + "\"";
+    return false;
+}
+
+std::string TakeLossOptions(const Options& options, LossOptions& out) {
+    std::string error;
+    double layers = 0;
+    if (!OptionNumber(options, kAmbient, out.ambient_C, error) || !OptionNumber(options, kTape, out.tape_mm, error) ||
+        !OptionNumber(options, kTapeLayers, layers, error) || !OptionNumber(options, kMargin, out.margin_mm, error) ||
+        !OptionNumber(options, kRiseLimit, out.riseLimit_K, error))
+        return error;
+    if (layers != std::floor(layers) || std::fabs(layers) > 1e6)
+        return std::string("после ") + kTapeLayers + " нужно целое число, а не \"" + options.values.at(kTapeLayers) + "\"";
+    out.tapeLayers = static_cast<int>(layers);
+    const auto flag = options.flags.find(kInterleave);
+    out.interleave = flag != options.flags.end() && flag->second;
+    const std::vector<std::string> problems = CheckLossOptions(out);
+    return problems.empty() ? std::string() : problems.front();
+}
+
+void AddAnalysis(const DesignAnalysis& analysis, Result& r) {
+    r.json["checks"] = Json::parse(ChecksJson(analysis.checks));
+    Json losses = Json::parse(AnalysisJsonText(analysis.losses));
+    losses["figures"] = Json::parse(FiguresJson(analysis.figures));
+    r.json["analysis"] = losses;
+    r.checkError = HasError(analysis.checks);
+    r.reportSections.emplace_back("Проверка", Body(ChecksReportLines(analysis.checks)));
+    r.reportSections.emplace_back("Дополнительные величины (не из методики расчета)",
+                                  Body(FiguresReportLines(analysis.figures)));
+    // The analysis's own lines begin with this heading.
+    r.reportSections.emplace_back("Намотка и потери", Body(AnalysisReportLines(analysis.losses), 1));
+}
+
+void TakeSweep(const SweepRun& run, const Options& options, Result& r) {
+    if (!run.ok) {
+        r.status = kCannotStart;
+        r.error = run.error;
+        return;
+    }
+    const std::vector<Candidate>& candidates = run.sweep.candidates;
+    if (options.json)
+        r.json = Json::parse(SweepJson(candidates, options.sweep.print), nullptr, true);
+    else
+        r.report = SweepTable(candidates, options.sweep.print);
+}
+
+}  // namespace fb::cli
