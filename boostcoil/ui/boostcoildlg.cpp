@@ -43,7 +43,6 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(k
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
 CBoostcoilDlg::~CBoostcoilDlg() = default;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <cstdio>
 
@@ -58,6 +59,18 @@ bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPat
     }
     std::printf("%s: %dx%d\n", qPrintable(output), widget.width(), widget.height());
     return true;
+}
+
+void UseOffscreenScreen() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+    static QTemporaryFile config(QDir::tempPath() + QStringLiteral("/screen-XXXXXX.json"));
+    if (config.open()) {
+        config.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080}]})");
+        config.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 }
 
 QString AbsoluteArgument(const char* path) { return QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath(); }

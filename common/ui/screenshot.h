@@ -35,6 +35,11 @@ private:
 // false, naming `shownPath`, when the file cannot be written.
 bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPath);
 
+// Before the application exists: the offscreen platform, on a 1920x1080 screen at 100 % so a
+// picture shows the whole form, unless QT_QPA_PLATFORM already names a platform (e.g.
+// "offscreen:configfile=<screen>.json" with QT_SCALE_FACTOR, to see a window on another screen).
+void UseOffscreenScreen();
+
 // A path given on the command line, made absolute against the current folder.
 QString AbsoluteArgument(const char* path);
 

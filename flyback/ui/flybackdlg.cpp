@@ -41,7 +41,6 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitl
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
 CFlybackDlg::~CFlybackDlg() = default;

@@ -1,0 +1,81 @@
+#include "common/ui/language.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTranslator>
+
+#include "common/data/english.h"
+#include "common/ui/qttranslations.h"
+
+namespace fb::ui {
+namespace {
+
+Language g_language = Language::Russian;
+
+// The context of every entry of translations/magnetics_en.ts.
+const char* const kContext = "fb";
+
+void TranslateActions(const QList<QAction*>& actions) {
+    for (QAction* a : actions) {
+        if (a->menu()) {
+            a->menu()->setTitle(Translated(a->menu()->title()));
+            TranslateActions(a->menu()->actions());
+        } else if (!a->isSeparator()) {
+            a->setText(Translated(a->text()));
+        }
+    }
+}
+
+}  // namespace
+
+Language InterfaceLanguage() { return g_language; }
+
+void SetInterfaceLanguage(Language language) { g_language = language; }
+
+const char* LanguageCode(Language language) { return language == Language::English ? "en" : "ru"; }
+
+Language ChosenLanguage(const std::string& stored, const QLocale& desktop) {
+    if (stored == "ru") return Language::Russian;
+    if (stored == "en") return Language::English;
+    const QLocale::Language l = desktop.language();
+    return l == QLocale::Russian || l == QLocale::C || l == QLocale::AnyLanguage ? Language::Russian
+                                                                                   : Language::English;
+}
+
+bool InstallTranslations(QCoreApplication& app, Language language, const QString& folder) {
+    SetInterfaceLanguage(language);
+    bool ok = InstallQtTranslations(app, LanguageCode(language));
+    if (language == Language::Russian) return ok;
+    auto* own = new QTranslator(&app);
+    if (!own->load(QStringLiteral("magnetics_en"), folder) || !QCoreApplication::installTranslator(own)) {
+        delete own;
+        return false;
+    }
+    return ok;
+}
+
+QString Translated(const QString& russian) {
+    if (g_language == Language::Russian || russian.isEmpty()) return russian;
+    const QByteArray source = russian.toUtf8();
+    const QString ours = QCoreApplication::translate(kContext, source.constData());
+    if (ours != russian) return ours;
+    const char* english = EnglishText(source.toStdString());
+    return english ? QString::fromUtf8(english) : russian;
+}
+
+void TranslateWidgets(QWidget* root) {
+    if (g_language == Language::Russian) return;
+    if (root->isWindow()) root->setWindowTitle(Translated(root->windowTitle()));
+    for (QLabel* w : root->findChildren<QLabel*>()) w->setText(Translated(w->text()));
+    for (QAbstractButton* w : root->findChildren<QAbstractButton*>()) w->setText(Translated(w->text()));
+    for (QGroupBox* w : root->findChildren<QGroupBox*>()) w->setTitle(Translated(w->title()));
+    for (QMenuBar* w : root->findChildren<QMenuBar*>()) TranslateActions(w->actions());
+}
+
+}  // namespace fb::ui
