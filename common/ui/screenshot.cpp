@@ -20,7 +20,9 @@ bool CopyDataRoot(const QString& from, const QString& to) {
     while (it.hasNext()) {
         const QString file = it.next();
         const QString rel = QDir(from).relativeFilePath(file);
-        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini"))) continue;
+        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini")) ||
+            rel.endsWith(QLatin1String(".prefs")))
+            continue;
         const QString target = to + QLatin1Char('/') + rel;
         QDir().mkpath(QFileInfo(target).absolutePath());
         if (!QFile::copy(file, target)) return false;
