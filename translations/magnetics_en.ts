@@ -376,16 +376,20 @@
         <translation>cm3</translation>
     </message>
     <message>
-        <source>Другая</source>
-        <translation>Other</translation>
-    </message>
-    <message>
         <source>Flyback - Программа расчета трансформатора обратноходового преобразователя (Версия 7.1)</source>
         <translation>Flyback - Flyback transformer design (version 7.1)</translation>
     </message>
     <message>
         <source>Boostcoil - Расчет дросселя для корректора коэффициента мощности (Версия 2.0)</source>
         <translation>Boostcoil - Power factor corrector choke design (version 2.0)</translation>
+    </message>
+    <message>
+        <source>(не более </source>
+        <translation>(at most </translation>
+    </message>
+    <message>
+        <source>мГн</source>
+        <translation>mH</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QTemporaryFile>
 #include <QWidget>
 #include <cstdio>
 
 #include "common/ui/designwindow.h"
+#include "common/ui/language.h"
 
 namespace fb::ui {
 namespace {
@@ -41,6 +43,9 @@ bool ScreenshotStage::Prepare(const char* dataRoot, const char* program) {
         std::fprintf(stderr, "cannot prepare a copy of %s\n", dataRoot);
         return false;
     }
+    const Language language = ChosenLanguage(qgetenv("MAGNETICS_LANG").toStdString(), QLocale::c());
+    if (!InstallTranslations(*QCoreApplication::instance(), language, QDir::currentPath()))
+        std::fprintf(stderr, "cannot load the translations for \"%s\"\n", LanguageCode(language));
     return true;
 }
 

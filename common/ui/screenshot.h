@@ -19,7 +19,8 @@ class ScreenshotStage {
 public:
     ScreenshotStage();
     // Copies the data root `dataRoot` (as given on the command line) and enters its folder
-    // `program`; false, after saying so, when that fails.
+    // `program`; false, after saying so, when that fails. With MAGNETICS_LANG=en in the
+    // environment the window is drawn in English (the translation from that folder).
     bool Prepare(const char* dataRoot, const char* program);
     // Runs the window's start-up, prints its messages to stderr, then shows the window and
     // lets it draw; false when the start-up stopped.
