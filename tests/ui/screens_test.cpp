@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "common/files/preferences.h"
+#include "common/ui/helpwindow.h"
 #include "common/ui/windowmain.h"
 #include "support/modal.h"
 #include "support/screentesting.h"
@@ -28,6 +29,12 @@ TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     EXPECT_EQ(CyrillicOf(FixedCaptions(*window)).join("\n").toStdString(), "");
     EXPECT_EQ(window->findChild<QAction*>("id8")->text(), "RCD clamper");
     ExpectFitsItsScreen(*window);
+    // The English help beside the Russian one.
+    data.write("Flyback/ReadMe.en.txt", "English help\r\n");
+    fb::ui::CHelpDlg help(fb::ui::HelpConfig::Flyback());
+    ASSERT_TRUE(help.Load());
+    EXPECT_EQ(help.text(), "English help\n");
+    EXPECT_EQ(help.windowTitle(), "Help");
 }
 
 // Tab reads the inputs as drawn: the supply fields, then DC and AC, each field before the
