@@ -119,6 +119,7 @@ void DesignWindow::ChooseLanguage(const char* code) {
             return;
         }
     }
+    if (LanguageCode(InterfaceLanguage()) == std::string(code)) return;  // the language shown now
     const QString text = std::string(code) == "en"
         ? QStringLiteral("The interface will be in English from the next start of the program.")
         : QStringLiteral("Интерфейс будет на русском языке со следующего запуска программы.");

@@ -8,6 +8,7 @@
 #include "common/ui/formwidgets.h"
 #include "common/ui/language.h"
 #include "common/ui/messageseam.h"
+#include "common/ui/screenfit.h"
 
 namespace fb::ui {
 
@@ -18,7 +19,7 @@ CHelpDlg::CHelpDlg(const HelpConfig& config, QWidget* parent) : QDialog(parent),
     m_edit->setReadOnly(true);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LayOutAboveOk(this, m_edit);
-    resize(DialogUnitsToPixels(this, config.widthDu, config.heightDu));
+    resize(DialogUnitsToPixels(this, config.widthDu, config.heightDu).boundedTo(AvailableRoom(*this)));
 }
 
 // The English help ("ReadMe.en.txt" beside "ReadMe.txt") in an English interface, while it exists.

@@ -49,13 +49,15 @@ QScrollArea* NewFormScroll(QWidget* form, QWidget* parent) {
     return scroll;
 }
 
+QSize AvailableRoom(const QWidget& window) {
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() - FrameExtra(window) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 void FitToScreen(QWidget& window) {
     if (window.layout()) window.layout()->activate();
-    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
     const QSize extra = FrameExtra(window);
-    const QSize room = (area.size() - extra).expandedTo(window.minimumSizeHint());
+    const QSize room = AvailableRoom(window).expandedTo(window.minimumSizeHint());
     window.resize(window.sizeHint().expandedTo(window.minimumSizeHint()).boundedTo(room));
     if (window.testAttribute(Qt::WA_Moved)) window.move(ClampedPosition(window.pos(), window.size() + extra));
 }

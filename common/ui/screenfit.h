@@ -19,6 +19,10 @@ namespace fb::ui {
 // for a small fixed size), so the window around it is as large as the form where there is room.
 QScrollArea* NewFormScroll(QWidget* form, QWidget* parent);
 
+// The room a window has on its screen: the available area less its frame (or an allowance for
+// one while it is not shown yet).
+QSize AvailableRoom(const QWidget& window);
+
 // Resizes the window to its natural size bounded by the available area of its screen (less
 // room for the title bar and frame) and moves it inside that area.
 void FitToScreen(QWidget& window);

@@ -21,6 +21,18 @@ TEST_F(ScreensTest, FitsTheScreenWithEveryControlReachable) {
     ExpectFitsItsScreen(*window);
 }
 
+TEST_F(ScreensTest, ClamperWindowFitsTheScreen) {
+    ASSERT_TRUE(start());
+    window->show();
+    bool opened = false;
+    WhenModal(window.get(), [&](QDialog& clamper) {
+        opened = true;
+        ExpectFitsItsScreen(clamper);  // hiding it ends its exec()
+    });
+    window->findChild<QAction*>("id8")->trigger();
+    EXPECT_TRUE(opened);
+}
+
 TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     EnglishScope english(QStringLiteral(FB_QM_FOLDER));
     ASSERT_TRUE(english.loaded);  // the programs' .qm and Qt's English texts
@@ -59,7 +71,7 @@ TEST_F(ScreensTest, F1OpensTheHelp) {
     QString title;
     WhenModal(window.get(), [&](QDialog& help) {
         title = help.windowTitle();
-        help.accept();
+        ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
     });
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(title, "Помощь");

@@ -17,6 +17,18 @@ TEST_F(ScreensTest, FitsTheScreenWithEveryControlReachable) {
     fbtest::ExpectFitsItsScreen(*window);
 }
 
+TEST_F(ScreensTest, SchematicWindowFitsTheScreen) {
+    ASSERT_TRUE(start());
+    window->show();
+    bool opened = false;
+    fbtest::WhenModal(window.get(), [&](QDialog& schematic) {
+        opened = true;
+        fbtest::ExpectFitsItsScreen(schematic, 1);  // hiding it ends its exec()
+    });
+    window->findChild<QAction*>("id32772")->trigger();
+    EXPECT_TRUE(opened);
+}
+
 TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     fbtest::EnglishScope english(QStringLiteral(FB_QM_FOLDER));
     ASSERT_TRUE(english.loaded);
@@ -34,7 +46,7 @@ TEST_F(ScreensTest, F1OpensTheHelp) {
     QString title;
     fbtest::WhenModal(window.get(), [&](QDialog& help) {
         title = help.windowTitle();
-        help.accept();
+        fbtest::ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
     });
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(title, "Помощь");
