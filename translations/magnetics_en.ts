@@ -391,5 +391,143 @@
         <source>мГн</source>
         <translation>mH</translation>
     </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Flyback - Программа расчета трансформатора обратноходового преобразователя</source>
+        <translation>Flyback - Flyback transformer design</translation>
+    </message>
+    <message>
+        <source>Версия 7.1</source>
+        <translation>Version 7.1</translation>
+    </message>
+    <message>
+        <source>Boostcoil - Расчет дросселя для корректора коэффициента мощности</source>
+        <translation>Boostcoil - Power factor corrector choke design</translation>
+    </message>
+    <message>
+        <source>Версия 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Открыть файл...</source>
+        <translation>Open file...</translation>
+    </message>
+    <message>
+        <source>Открыть файл:</source>
+        <translation>Open file:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Имя файла для сохранения:</source>
+        <translation>File name to save:</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Ошибка!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл ReadMe.txt</source>
+        <translation>The program folder has no file ReadMe.txt</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл "ReadMe.txt".
+Помощь не загружена</source>
+        <translation>The program folder has no file "ReadMe.txt".
+The help is not loaded</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Расчет RCD клампера</source>
+        <translation>RCD clamper design</translation>
+    </message>
+    <message>
+        <source>Сопротивление резистора</source>
+        <translation>Resistor</translation>
+    </message>
+    <message>
+        <source>кОм</source>
+        <translation>kOhm</translation>
+    </message>
+    <message>
+        <source>Мощность на резисторе</source>
+        <translation>Resistor power</translation>
+    </message>
+    <message>
+        <source>"Медленный" диод</source>
+        <translation>"Slow" diode</translation>
+    </message>
+    <message>
+        <source>Параметры резистора с быстрым диодом:</source>
+        <translation>Resistor with a fast diode:</translation>
+    </message>
+    <message>
+        <source>Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи</source>
+        <translation>Leakage inductance and equivalent drain capacitance</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния</source>
+        <translation>Leakage inductance</translation>
+    </message>
+    <message>
+        <source>Эквивалентная емкость</source>
+        <translation>Equivalent capacitance</translation>
+    </message>
+    <message>
+        <source>пФ</source>
+        <translation>pF</translation>
+    </message>
+    <message>
+        <source>Автоперенос результатов в основной расчет</source>
+        <translation>Transfer the results to the main design</translation>
+    </message>
+    <message>
+        <source>Подбор сердечника</source>
+        <translation>Core adviser</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Только работающие</source>
+        <translation>Working only</translation>
+    </message>
+    <message>
+        <source>Форма:</source>
+        <translation>Shape:</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Подбор…</source>
+        <translation>Adviser…</translation>
+    </message>
 </context>
 </TS>

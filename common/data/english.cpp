@@ -87,6 +87,20 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Коэф. заполнения импульса, макс. напряжение питания", "Duty cycle, max. supply voltage"},
         {"Действующий ток (RMS) в выходной емкости (макс.)", "Output capacitor RMS current (max.)"},
         {"Дополнительная информация", "Additional information"},
+        // The clamper's fields.
+        {"Амплитуда выброса", "Overshoot amplitude"},
+        {"Емкость конденсатора", "Capacitor"},
+        {"Амплитуда тока", "Peak current"},
+        {"Частота преобразования", "Switching frequency"},
+        {"Индуктивность рассеяния (Ls)", "Leakage inductance (Ls)"},
+        {"Остаток напряжения после выброса", "Voltage left after the overshoot"},
+        {"Индуктивность L1", "Inductance L1"},
+        {"Единица индуктивности L1", "Unit of the inductance L1"},
+        {"Период колебаний по L1", "Ringing period with L1"},
+        {"Период колебаний по Ls", "Ringing period with Ls"},
+        // Units the catalogues give.
+        {"кГц", "kHz"},
+        {"мкс", "µs"},
         {"ЕI", "EI"},  // the shape name begins with a Cyrillic Е
         {"Другая", "Other"},
         {"Вторичные обмотки, строка 1: U ном., В", "Secondary windings, row 1: U nom., V"},

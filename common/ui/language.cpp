@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -20,6 +21,7 @@ Language g_language = Language::Russian;
 
 // The context of every entry of translations/magnetics_en.ts.
 const char* const kContext = "fb";
+const char* const kWindowTranslator = "fbWindowTranslator";
 
 void TranslateActions(const QList<QAction*>& actions) {
     for (QAction* a : actions) {
@@ -31,6 +33,23 @@ void TranslateActions(const QList<QAction*>& actions) {
         }
     }
 }
+
+// Every window (dialogs, message boxes, windows added later) is put into English as it is
+// first shown, so no window needs a call of its own.
+class WindowTranslator : public QObject {
+public:
+    explicit WindowTranslator(QObject* parent) : QObject(parent) { setObjectName(kWindowTranslator); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && !watched->property("fbTranslated").toBool()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow()) {
+                w->setProperty("fbTranslated", true);
+                TranslateWidgets(w);
+            }
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -52,6 +71,7 @@ bool InstallTranslations(QCoreApplication& app, Language language, const QString
     SetInterfaceLanguage(language);
     bool ok = InstallQtTranslations(app, LanguageCode(language));
     if (language == Language::Russian) return ok;
+    app.installEventFilter(new WindowTranslator(&app));
     auto* own = new QTranslator(&app);
     if (!own->load(QStringLiteral("magnetics_en"), folder) || !QCoreApplication::installTranslator(own)) {
         delete own;

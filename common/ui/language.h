@@ -25,7 +25,8 @@ const char* LanguageCode(Language language);  // "ru", "en"
 Language ChosenLanguage(const std::string& stored, const QLocale& desktop);
 
 // Sets the interface language and installs Qt's own texts for it and, for English, the
-// programs' translation "magnetics_en.qm" from `folder`. False when a file could not be
+// programs' translation "magnetics_en.qm" from `folder` and a filter that puts every window
+// through TranslateWidgets when it is first shown (an object named "fbWindowTranslator"). False when a file could not be
 // loaded (the texts it holds then stay as they are).
 bool InstallTranslations(QCoreApplication& app, Language language, const QString& folder);
 

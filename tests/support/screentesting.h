@@ -92,6 +92,7 @@ public:
             QCoreApplication::removeTranslator(t);
             delete t;
         }
+        delete qApp->findChild<QObject*>(QStringLiteral("fbWindowTranslator"));
         fb::ui::SetInterfaceLanguage(fb::ui::Language::Russian);
     }
     bool loaded = false;

@@ -41,6 +41,16 @@ TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     EXPECT_EQ(CyrillicOf(FixedCaptions(*window)).join("\n").toStdString(), "");
     EXPECT_EQ(window->findChild<QAction*>("id8")->text(), "RCD clamper");
     ExpectFitsItsScreen(*window);
+    // Every other window follows as it is shown.
+    for (const char* command : {"id57664", "id8"}) {
+        QString left = "not opened";
+        WhenModal(window.get(), [&](QDialog& d) {
+            left = CyrillicOf(FixedCaptions(d)).join("\n");
+            d.reject();
+        });
+        window->findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(left.toStdString(), "") << command;
+    }
     // The English help beside the Russian one.
     data.write("Flyback/ReadMe.en.txt", "English help\r\n");
     fb::ui::CHelpDlg help(fb::ui::HelpConfig::Flyback());
