@@ -529,5 +529,21 @@ The help is not loaded</translation>
         <source>Подбор…</source>
         <translation>Adviser…</translation>
     </message>
+    <message>
+        <source>витков, провод</source>
+        <translation>turns, wire</translation>
+    </message>
+    <message>
+        <source>не более</source>
+        <translation>at most</translation>
+    </message>
+    <message>
+        <source>Т</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>мкс</source>
+        <translation>µs</translation>
+    </message>
 </context>
 </TS>

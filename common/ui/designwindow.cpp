@@ -177,7 +177,7 @@ void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {
         auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(Translated(QString::fromStdString(text)));
+        if (it != m_controls.end()) SetLabelText(it->second, QString::fromStdString(text));
     }
 }
 
@@ -189,7 +189,7 @@ void DesignWindow::SetTool(int toolId, const std::string& text) {
 
 QString DesignWindow::controlText(int id) const {
     auto it = m_controls.find(id);
-    return it == m_controls.end() ? QString() : it->second->text();
+    return it == m_controls.end() ? QString() : SourceText(it->second);
 }
 
 QString DesignWindow::toolText(int toolId) const {

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include "common/data/english.h"
@@ -80,19 +81,58 @@ bool InstallTranslations(QCoreApplication& app, Language language, const QString
     return ok;
 }
 
-QString Translated(const QString& russian) {
-    if (g_language == Language::Russian || russian.isEmpty()) return russian;
+namespace {
+
+// A whole text from the programs' translation, else from the Qt-free captions; null if neither.
+QString WholeText(const QString& russian) {
     const QByteArray source = russian.toUtf8();
     const QString ours = QCoreApplication::translate(kContext, source.constData());
     if (ours != russian) return ours;
     const char* english = EnglishText(source.toStdString());
-    return english ? QString::fromUtf8(english) : russian;
+    return english ? QString::fromUtf8(english) : QString();
+}
+
+}  // namespace
+
+// A text composed at run time ("58 витков, провод 0.28 x 1", "12.00 В") has no entry of its
+// own: its runs of Russian words are translated one by one where an entry exists.
+QString Translated(const QString& russian) {
+    if (g_language == Language::Russian || russian.isEmpty()) return russian;
+    const QString whole = WholeText(russian);
+    if (!whole.isNull()) return whole;
+    static const QRegularExpression words(QStringLiteral("[\\x{0400}-\\x{04FF}]+(?:[ ,]+[\\x{0400}-\\x{04FF}]+)*"));
+    QString out;
+    qsizetype done = 0;
+    for (auto it = words.globalMatch(russian); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString part = WholeText(m.captured());
+        out += russian.mid(done, m.capturedStart() - done) + (part.isNull() ? m.captured() : part);
+        done = m.capturedEnd();
+    }
+    return out + russian.mid(done);
+}
+
+namespace {
+const char* const kSourceText = "fbSourceText";
+}
+
+void SetLabelText(QLabel* label, const QString& russian) {
+    label->setProperty(kSourceText, russian);
+    label->setText(Translated(russian));
+}
+
+// A text set straight with setText() since wins over the stored one.
+QString SourceText(const QLabel* label) {
+    const QVariant source = label->property(kSourceText);
+    if (!source.isValid() || Translated(source.toString()) != label->text()) return label->text();
+    return source.toString();
 }
 
 void TranslateWidgets(QWidget* root) {
     if (g_language == Language::Russian) return;
     if (root->isWindow()) root->setWindowTitle(Translated(root->windowTitle()));
-    for (QLabel* w : root->findChildren<QLabel*>()) w->setText(Translated(w->text()));
+    for (QLabel* w : root->findChildren<QLabel*>())
+        if (!w->property(kSourceText).isValid()) SetLabelText(w, w->text());
     for (QAbstractButton* w : root->findChildren<QAbstractButton*>()) w->setText(Translated(w->text()));
     for (QGroupBox* w : root->findChildren<QGroupBox*>()) w->setTitle(Translated(w->title()));
     for (QMenuBar* w : root->findChildren<QMenuBar*>()) TranslateActions(w->actions());

@@ -8,6 +8,7 @@
 #include <string>
 
 class QCoreApplication;
+class QLabel;
 class QLocale;
 class QWidget;
 
@@ -33,6 +34,11 @@ bool InstallTranslations(QCoreApplication& app, Language language, const QString
 // A Russian interface text in the interface language: the programs' translation first, then
 // the English of the Qt-free captions; unchanged for Russian or when no translation exists.
 QString Translated(const QString& russian);
+
+// A label showing `russian` in the interface language; SourceText() gives the Russian text
+// back, so what the program reads from its labels (units, results) never depends on the language.
+void SetLabelText(QLabel* label, const QString& russian);
+QString SourceText(const QLabel* label);
 
 // The window title and the static texts of the widget and its children: labels, buttons,
 // group titles, menus and their commands.

@@ -40,6 +40,9 @@ TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     window->show();
     EXPECT_EQ(CyrillicOf(FixedCaptions(*window)).join("\n").toStdString(), "");
     EXPECT_EQ(window->findChild<QAction*>("id8")->text(), "RCD clamper");
+    // What the program reads back from its labels (here the unit handed to the clamper) stays.
+    EXPECT_EQ(Ctl<QLabel>(window.get(), 1144)->text(), "µH");
+    EXPECT_EQ(window->controlText(1144), "мкГн");
     ExpectFitsItsScreen(*window);
     // Every other window follows as it is shown.
     for (const char* command : {"id57664", "id8"}) {
