@@ -1,5 +1,6 @@
 #include "common/ui/screenfit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -38,7 +39,27 @@ QSize FrameExtra(const QWidget& window) {
     return shown.expandedTo(kFrameAllowance);
 }
 
+class WindowFitter : public QObject {
+public:
+    explicit WindowFitter(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("fbWindowFitter")); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && !watched->property("fbFitted").toBool()) {
+            auto* w = static_cast<QWidget*>(watched);
+            const Qt::WindowType type = w->windowType();  // not menus, tooltips and the like
+            if (type == Qt::Window || type == Qt::Dialog) {
+                w->setProperty("fbFitted", true);
+                const QSize extra = FrameExtra(*w);
+                w->resize(w->size().boundedTo(AvailableRoom(*w)).expandedTo(w->minimumSize()));
+                w->move(ClampedPosition(w->pos(), w->size() + extra));
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
+
+void FitEveryWindow(QObject* application) { application->installEventFilter(new WindowFitter(application)); }
 
 QScrollArea* NewFormScroll(QWidget* form, QWidget* parent) {
     auto* scroll = new FormScroll(parent);

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <string>
 
+class QObject;
 class QScrollArea;
 class QWidget;
 
@@ -26,6 +27,11 @@ QSize AvailableRoom(const QWidget& window);
 // Resizes the window to its natural size bounded by the available area of its screen (less
 // room for the title bar and frame) and moves it inside that area.
 void FitToScreen(QWidget& window);
+
+// From now on every window of the application is bounded by its screen's available area and
+// moved into it when first shown (windows with a fixed size stay as they are). The filter is
+// the application's child "fbWindowFitter".
+void FitEveryWindow(QObject* application);
 
 // A top-left corner that keeps a window of `frame` size within the available area of the
 // screen holding `topLeft` (the primary screen when none does, e.g. a screen since removed).

@@ -1,6 +1,8 @@
 // The flyback window on every screen and in both languages, its F1 and its preferences file.
 // The *Screens* tests run again on a 1366x768 screen and on 1920x1080 at scale 1.5 and 2.
 #include <QAction>
+#include <QDialog>
+#include <QScreen>
 #include <QFile>
 #include <QTest>
 
@@ -115,6 +117,16 @@ TEST_F(ScreensTest, PreferencesKeepLanguageAndPlaceApartFromSettings) {
     fb::ui::PlaceWindow(*window, far);
     const QRect area = window->screen()->availableGeometry();
     EXPECT_TRUE(area.contains(window->pos())) << window->pos().x() << "," << window->pos().y();
+}
+
+TEST(ScreensFit, AnyLargeWindowIsBoundedByTheScreen) {
+    fb::ui::FitEveryWindow(qApp);
+    QDialog big;
+    big.resize(4000, 3000);
+    big.move(-500, -500);
+    big.show();
+    EXPECT_TRUE(big.screen()->availableGeometry().contains(big.frameGeometry()));
+    delete qApp->findChild<QObject*>("fbWindowFitter");
 }
 
 TEST(Preferences, GarbledLinesAndNumbersAreIgnored) {
