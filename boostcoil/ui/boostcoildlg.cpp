@@ -17,6 +17,7 @@
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
+#include "common/ui/language.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
@@ -76,8 +77,8 @@ bool CBoostcoilDlg::Startup() {
 
 void CBoostcoilDlg::ShowModeLabels(int yes_al) {
     const GapAlLabels labels = LabelsForMode(yes_al);
-    m_controls[pfcid::kRequiredLabel]->setText(QString::fromStdString(labels.label));
-    m_controls[pfcid::kRequiredUnit]->setText(QString::fromStdString(labels.unit));
+    ui::SetLabelText(m_controls[pfcid::kRequiredLabel], QString::fromStdString(labels.label));
+    ui::SetLabelText(m_controls[pfcid::kRequiredUnit], QString::fromStdString(labels.unit));
 }
 
 void CBoostcoilDlg::ConnectActions() {
