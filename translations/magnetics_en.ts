@@ -545,5 +545,141 @@ The help is not loaded</translation>
         <source>мкс</source>
         <translation>µs</translation>
     </message>
+    <message>
+        <source>При добавлении сердечника в базу в поле комбинированного списка вводится назавание нового сердечника.
+Нет необходимости самостоятельно приписывать к названию сердечника префикс его формы. Префикс формы сердечника дописываются программой автоматически.</source>
+        <translation>To add a core to the base, type the name of the new core into the field of the list.
+There is no need to add the shape prefix to the name yourself: the program adds it.</translation>
+    </message>
+    <message>
+        <source>При выборе формы сердечника "Другая" данные взять из документации производителя.</source>
+        <translation>For the shape "Other" take the data from the manufacturer's documentation.</translation>
+    </message>
+    <message>
+        <source>Ввод размеров используется для сердечников простой геометрической формы, таких, как кольцо или Ш-образных.
+ Хотя я сделал расчет данных сердечника по геометрическим размерам, результаты такого расчета получаются не точными, так как данные от производителей несколько отличаются от прямого расчета по геометрическим размерам.</source>
+        <translation>Entering dimensions suits cores of a simple geometric shape, such as rings or E cores.
+ The core data calculated from the dimensions are not exact: the manufacturers' data differ somewhat from a direct calculation from the dimensions.</translation>
+    </message>
+    <message>
+        <source>Ввод данных применяется при сложной геометрической форме, когда невозможен расчет данных по геометрическим размерам.
+В случае отсутствия в документации производителя площади окна бобины под намотку, рассчитать площадь окна самостоятельно.
+Объем программа считает самостоятельно. Объем равен произведению площади сечения сердечника на длину средней магнитной линии.</source>
+        <translation>Entering data suits cores of a complex shape whose data cannot be calculated from dimensions.
+If the manufacturer does not give the winding window area of the bobbin, calculate it yourself.
+The program calculates the volume itself: the core cross-section times the mean magnetic path length.</translation>
+    </message>
+    <message>
+        <source>В это поле следует ввести сопротивление открытого канала Rds(on).</source>
+        <translation>Enter the on-state channel resistance Rds(on) here.</translation>
+    </message>
+    <message>
+        <source>В это поле следует ввести напряжение насыщения биполярных или IGBT транзисторов.
+Для полевых транзисторов в этом поле выводится расчетная величина падения напряжения на транзисторе.</source>
+        <translation>Enter the saturation voltage of bipolar transistors or IGBTs here.
+For MOSFETs this field shows the calculated voltage drop across the transistor.</translation>
+    </message>
+    <message>
+        <source>Этот переключатель используется для биполярных или IGBT транзисторов.</source>
+        <translation>This switch is for bipolar transistors and IGBTs.</translation>
+    </message>
+    <message>
+        <source>Этот переключатель используется для полевых транзисторов.</source>
+        <translation>This switch is for MOSFETs.</translation>
+    </message>
+    <message>
+        <source>Плотность тока зависит от условий охлаждения и от размеров сердечника.
+При естественном охлаждении следует выбирать 4 - 6 А/мм2.
+При вентиляции плотность тока можно выбрать больше, до 8 - 10 А/мм2.
+Большие значения плотности тока соответствуют маленьким сердечникам.
+При принудительном охлаждении допустимая плотность тока зависит от интенсивности охлаждения.</source>
+        <translation>The current density depends on the cooling and on the size of the core.
+With natural cooling choose 4 - 6 A/mm2.
+With ventilation the current density may be higher, up to 8 - 10 A/mm2.
+Higher current densities suit small cores.
+With forced cooling the allowed current density depends on how strong the cooling is.</translation>
+    </message>
+    <message>
+        <source>В эти поля вводится прямое падение напряжения на диодах, которое можно узнать из даташита.
+Если диоды нагружены не на номинальный ток, то по графику в даташите можно оценить падение для заданного тока.</source>
+        <translation>Enter the forward voltage drop of the diodes here, as given in the data sheet.
+If a diode does not carry its rated current, estimate the drop at the given current from the graph in the data sheet.</translation>
+    </message>
+    <message>
+        <source>Сюда вводится желаемое отраженное напряжение на первичной обмотке.
+Отраженное напряжение - это напряжение, которое "отражается" из вторичной обмотки на обратном ходе, когда идет передача энергии в нагрузку.
+Отраженное напряжение вычисляется по выходному напряжению через коэфициент трансформации, как для обычного трансформатора.</source>
+        <translation>Enter the desired reflected voltage on the primary winding here.
+The reflected voltage is the voltage "reflected" from the secondary winding during the flyback interval, while energy goes to the load.
+It is the output voltage times the turns ratio, as for an ordinary transformer.</translation>
+    </message>
+    <message>
+        <source>Сюда вводится максимальное допустимое напряжение на ключе, которое можно узнать из документации (даташита).</source>
+        <translation>Enter the maximum allowed switch voltage here, as given in the documentation (data sheet).</translation>
+    </message>
+    <message>
+        <source>Неразрывность тока означает, что при передаче энергии на обратном ходе передается не вся энергия, запасенная в сердечнике.
+В индуктивности остается некоторая часть тока, и при открытии ключа в нем сразу начинает течь этот, оставшийся не израсходованным, ток.
+0% соответствует разрывному току.
+Величина неразрывности показывает, какая часть тока остается неизрасходованной.</source>
+        <translation>Current continuity means that not all the energy stored in the core is passed on during the flyback interval.
+Part of the current stays in the inductance, and when the switch opens this unspent current flows in it at once.
+0% means discontinuous current.
+The continuity tells which part of the current stays unspent.</translation>
+    </message>
+    <message>
+        <source>Для использования желаемого диаметра провода поставьте здесь галочку.
+Предлагаю сначала дать программе рассчитать диаметры проводов и число жил в обмотках, чтобы оптимально задать диаметры.</source>
+        <translation>Tick here to use the preferred wire diameters.
+Let the program choose the wire diameters and strands first, to set the diameters well.</translation>
+    </message>
+    <message>
+        <source>Сердечники изготавливаются с готовыми зазорами.
+Ряд готовых зазоров можно найти в документации производителя.
+Зазор следует выбирать из стандартного ряда значений для этого сердечника.
+При невозможности приобретения сердечника с требуемым готовым зазором допускается сделать зазор с помощью прокладок.</source>
+        <translation>Cores are made with ready gaps.
+The range of ready gaps is in the manufacturer's documentation.
+Choose the gap from the standard range of this core.
+If a core with the required gap cannot be had, the gap may be made with spacers.</translation>
+    </message>
+    <message>
+        <source>Загрузка сохраненных исходных данных из файла с расширеним ".sav."</source>
+        <translation>Loads input data saved in a file with the extension ".sav."</translation>
+    </message>
+    <message>
+        <source>Сохранение исходных данных в файл с расширеним ".sav" для последующего использования.</source>
+        <translation>Saves the input data to a file with the extension ".sav" for later use.</translation>
+    </message>
+    <message>
+        <source>Выходное напряжение</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message>
+        <source>Обратное напряжение на выходном диоде</source>
+        <translation>Reverse voltage of the output diode</translation>
+    </message>
+    <message>
+        <source>Действующий ток в выходном конденсаторе.
+Конденсаторы следует выбирать по документации, исходя из допустимой величины пульсации тока (Ripple current).</source>
+        <translation>RMS current in the output capacitor.
+Choose capacitors from their documentation by the allowed ripple current.</translation>
+    </message>
+    <message>
+        <source>Плотность тока зависит от условий охлаждения и от размеров сердечника.</source>
+        <translation>The current density depends on the cooling and on the size of the core.</translation>
+    </message>
+    <message>
+        <source>Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для последующего использования.</source>
+        <translation>Saves the input data to a file with the extension .sav in the program's own format for later use.</translation>
+    </message>
+    <message>
+        <source>Загрузка сохраненных исходных данных из файла с расширеним .sav</source>
+        <translation>Loads input data saved in a file with the extension .sav</translation>
+    </message>
+    <message>
+        <source>Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо делится пополам между крайними стержнями сердечника.</source>
+        <translation>This is the total non-magnetic gap. It is made either all in the centre leg of the core or halved between the outer legs.</translation>
+    </message>
 </context>
 </TS>

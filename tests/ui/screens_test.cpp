@@ -45,6 +45,7 @@ TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
     // What the program reads back from its labels (here the unit handed to the clamper) stays.
     EXPECT_EQ(Ctl<QLabel>(window.get(), 1144)->text(), "µH");
     EXPECT_EQ(window->controlText(1144), "мкГн");
+    EXPECT_EQ(Ctl<QWidget>(window.get(), 1077)->toolTip(), "This switch is for MOSFETs.");
     click(1075);  // AL: the caption the switch sets follows the language too
     EXPECT_EQ(Ctl<QLabel>(window.get(), 1240)->text(), "Required AL, at most");
     ExpectFitsItsScreen(*window);
