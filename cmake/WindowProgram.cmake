@@ -16,8 +16,7 @@ function(fb_window_program program folder library engine resource)
   add_dependencies(${program} fb-data-root)
   # The compiled translations beside the program, where it looks for them.
   add_custom_target(${program}-translations ALL
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FB_QM_FILES} ${FB_ROOT}/${folder}
-    DEPENDS ${FB_QM_FILES})
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FB_QM_FILES} ${FB_ROOT}/${folder})
   add_dependencies(${program}-translations fbui_lrelease)
   add_dependencies(${program} ${program}-translations)
 
