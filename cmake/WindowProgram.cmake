@@ -14,6 +14,11 @@ function(fb_window_program program folder library engine resource)
   target_link_libraries(${program} PRIVATE ${library})
   set_target_properties(${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${FB_ROOT}/${folder})
   add_dependencies(${program} fb-data-root)
+  # The compiled translations beside the program, where it looks for them.
+  add_custom_target(${program}-translations ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FB_QM_FILES} ${FB_ROOT}/${folder})
+  add_dependencies(${program}-translations fbui_lrelease)
+  add_dependencies(${program} ${program}-translations)
 
   add_executable(${resource}-screenshot ${dir}/screenshot.cpp)
   target_link_libraries(${resource}-screenshot PRIVATE ${library})
@@ -50,3 +55,16 @@ macro(fb_add_parts)
     endif()
   endforeach()
 endmacro()
+
+# The window tests' *Screens* cases again on a 1366x768 screen at 100 % and on a 1920x1080
+# screen at scale factors 1.5 and 2 (the offscreen platform's screen from a JSON file).
+function(fb_screen_tests target)
+  set(screens ${PROJECT_SOURCE_DIR}/tests/support/screens)
+  foreach(setting "1366x768;1" "1920x1080;1.5" "1920x1080;2")
+    list(GET setting 0 size)
+    list(GET setting 1 scale)
+    add_test(NAME ${target}_screens_${size}_${scale} COMMAND ${target} --gtest_filter=Screens*)
+    set_tests_properties(${target}_screens_${size}_${scale} PROPERTIES TIMEOUT 300 ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen:configfile=${screens}/screen${size}.json;QT_SCALE_FACTOR=${scale}")
+  endforeach()
+endfunction()

@@ -2,11 +2,8 @@
 # Installs what building, testing and running need on a Debian machine (as root or with sudo).
 set -euo pipefail
 PACKAGES=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-<<<<<<< HEAD
-          qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev locales clang libclang-rt-dev)
-=======
-          qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev locales clang libclang-rt-dev)
->>>>>>> plots
+          qt6-base-dev qt6-svg-dev qt6-charts-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+          libgl-dev locales clang libclang-rt-dev)
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 

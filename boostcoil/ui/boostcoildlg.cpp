@@ -19,6 +19,7 @@
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
+#include "common/ui/language.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
@@ -47,7 +48,6 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(k
     m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
     ConnectActions();
     AddDesignTools();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
 CBoostcoilDlg::~CBoostcoilDlg() = default;
@@ -81,8 +81,8 @@ bool CBoostcoilDlg::Startup() {
 
 void CBoostcoilDlg::ShowModeLabels(int yes_al) {
     const GapAlLabels labels = LabelsForMode(yes_al);
-    m_controls[pfcid::kRequiredLabel]->setText(QString::fromStdString(labels.label));
-    m_controls[pfcid::kRequiredUnit]->setText(QString::fromStdString(labels.unit));
+    ui::SetLabelText(m_controls[pfcid::kRequiredLabel], QString::fromStdString(labels.label));
+    ui::SetLabelText(m_controls[pfcid::kRequiredUnit], QString::fromStdString(labels.unit));
 }
 
 void CBoostcoilDlg::ConnectActions() {

@@ -2,4 +2,4 @@
 #include "boostcoil/ui/boostcoildlg.h"
 #include "common/ui/windowmain.h"
 
-int main(int argc, char* argv[]) { return fb::ui::RunWindowProgram<fb::CBoostcoilDlg>(argc, argv); }
+int main(int argc, char* argv[]) { return fb::ui::RunWindowProgram<fb::CBoostcoilDlg>(argc, argv, "Boostcoil"); }

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: boostcoil-screenshot <data root> <output.png> [<schematic.png>]\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fb::ui::UseOffscreenScreen();
     QApplication app(argc, argv);
     const QString output = fb::ui::AbsoluteArgument(argv[2]);
     const QString schematic = argc == 4 ? fb::ui::AbsoluteArgument(argv[3]) : QString();

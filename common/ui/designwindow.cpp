@@ -1,28 +1,36 @@
 #include "common/ui/designwindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
-#include <QMenuBar>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "common/data/textfile.h"
 #include "common/files/lossoptionsfile.h"
+#include "common/files/preferences.h"
 #include "common/ui/checkspanel.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/formbinding.h"
+#include "common/ui/language.h"
 #include "common/ui/losswindow.h"
 #include "common/ui/messageseam.h"
+#include "common/ui/screenfit.h"
 #include "common/ui/tooltips.h"
 
 namespace fb::ui {
 namespace {
 
 const char* const kHelpName = "ReadMe.txt";
+const int kHelpCommand = 57670;  // "Помощь" of both windows
 
 // The folder part of a path, up to and including its last "/".
 std::string FolderOf(const std::string& path) {
@@ -50,10 +58,77 @@ void DesignWindow::LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& conf
     groups->addWidget(m_coreGroup, 0, Qt::AlignTop);
     // An added core may bring its coil former; the window's own slot then designs with it.
     connect(m_coreGroup, &CoreGroup::materialReloadRequested, this, [this] { m_geometries.Load(m_dataRoot); });
+    auto* form = new QWidget(this);
+    form->setObjectName(QStringLiteral("form"));
+    m_formLayout = new QVBoxLayout(form);
+    m_formLayout->setContentsMargins(0, 0, 0, 0);
+    m_formLayout->setSpacing(6);
+    // The form keeps its natural layout; a window too small for it scrolls instead of squeezing it.
+    m_formLayout->setSizeConstraint(QLayout::SetFixedSize);
+    m_formLayout->addLayout(groups);
+    m_formLayout->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
-    layout->addLayout(groups);
+    layout->addWidget(NewFormScroll(form, this), 1);
+}
+
+std::string DesignWindow::preferencesPath() const {
+    return m_prefsName.empty() ? std::string() : PreferencesPath(m_programFolder, m_prefsName);
+}
+
+void DesignWindow::setVisible(bool visible) {
+    if (visible && !m_polished) {
+        m_polished = true;
+        AddLanguageMenu();
+        // F1, as in every desktop program, does what the help command does.
+        auto* help = new QShortcut(QKeySequence::HelpContents, this);
+        connect(help, &QShortcut::activated, this, [this] {
+            if (QAction* a = findChild<QAction*>(ControlName(kHelpCommand))) a->trigger();
+        });
+        TranslateWidgets(this);
+        FitToScreen(*this);
+        QDialog::setVisible(visible);
+        FitToScreen(*this);  // again with the frame the window manager gave
+        return;
+    }
+    QDialog::setVisible(visible);
+}
+
+void DesignWindow::AddLanguageMenu() {
+    if (!m_menu) return;
+    QMenu* menu = m_menu->addMenu(QStringLiteral("Язык"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(menu);
+    const std::pair<const char*, const char*> choices[] = {{"ru", "Русский"}, {"en", "English"}};
+    for (const auto& [code, name] : choices) {
+        QAction* a = menu->addAction(QString::fromUtf8(name));
+        a->setObjectName(QStringLiteral("language_") + QLatin1String(code));
+        a->setCheckable(true);
+        a->setChecked(LanguageCode(InterfaceLanguage()) == std::string(code));
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, code = code] { ChooseLanguage(code); });
+    }
+}
+
+// The forms are built once, in one language: the choice is stored and applies at the next start.
+void DesignWindow::ChooseLanguage(const char* code) {
+    const std::string path = preferencesPath();
+    if (!path.empty()) {
+        Preferences prefs = Preferences::Read(path);
+        if (prefs.Text("language") == code) return;
+        prefs.Set("language", code);
+        const WriteResult written = prefs.Write(path);
+        if (!written.ok) {
+            ShowMessage(this, Warning(written.error));
+            return;
+        }
+    }
+    if (LanguageCode(InterfaceLanguage()) == std::string(code)) return;  // the language shown now
+    const QString text = std::string(code) == "en"
+        ? QStringLiteral("The interface will be in English from the next start of the program.")
+        : QStringLiteral("Интерфейс будет на русском языке со следующего запуска программы.");
+    MessageSeam::current().warn(this, Translated(QStringLiteral("Язык")), text);
 }
 
 void DesignWindow::AddAnalysisViews(bool windingOrder) {
@@ -138,7 +213,7 @@ void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {
         auto it = m_controls.find(id);
-        if (it != m_controls.end()) it->second->setText(QString::fromStdString(text));
+        if (it != m_controls.end()) SetLabelText(it->second, QString::fromStdString(text));
     }
 }
 
@@ -171,7 +246,7 @@ WriteResult DesignWindow::SetLossOptions(const LossOptions& options) {
 
 QString DesignWindow::controlText(int id) const {
     auto it = m_controls.find(id);
-    return it == m_controls.end() ? QString() : it->second->text();
+    return it == m_controls.end() ? QString() : SourceText(it->second);
 }
 
 QString DesignWindow::toolText(int toolId) const {

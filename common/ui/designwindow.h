@@ -22,6 +22,7 @@
 class QHBoxLayout;
 class QLabel;
 class QMenuBar;
+class QVBoxLayout;
 
 namespace fb::ui {
 
@@ -57,6 +58,14 @@ public:
     QString toolText(int toolId) const;
     std::vector<QWidget*> toolWidgets(int toolId) const;
     int calculations() const { return m_calculations; }
+    // The name of the program's preferences file ("Flyback" for "Flyback.prefs" in the program
+    // folder), where the language menu stores its choice; none, none stored.
+    void setPreferencesName(const std::string& program) { m_prefsName = program; }
+    std::string preferencesPath() const;
+
+    // The first show adds the language menu and F1, puts the texts into the interface language
+    // and fits the window to its screen.
+    void setVisible(bool visible) override;
 
     // The program's whole analysis of the last calculation (checks, figures, losses) and the
     // geometry of the core it ran on; both are new before each Calculated().
@@ -85,13 +94,15 @@ protected:
     // The form was laid out for a small dialog font, which this sets.
     DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
 
-    // The form's groups side by side, the core group made from `config` last, in the window's
-    // vertical layout (the buttons go below).
+    // The form's groups side by side, the core group made from `config` last, in a scroll area
+    // of the window's vertical layout (the buttons and the menu bar go there, outside it).
+    // Further content of the form belongs in formLayout(), so it scrolls with the form.
     void LayOutGroups(QHBoxLayout* groups, const CoreGroupConfig& config);
     // What the form shows of the analysis, once the menu bar and the button row exist: the
     // "Проверка" list at the left of the buttons and the menu command of the loss window
     // (after the program's first command). `windingOrder`: the windings can be interleaved.
     void AddAnalysisViews(bool windingOrder);
+    QVBoxLayout* formLayout() const { return m_formLayout; }
     // Shows the message and closes without writing the settings file; false.
     bool Stop(const Message& message);
     // Start-up steps; each stops the window when it fails.
@@ -148,6 +159,14 @@ protected:
     QMenuBar* m_menu = nullptr;
     std::map<int, QLabel*> m_controls;  // result and label controls by ID
     std::map<int, std::vector<QWidget*>> m_tools;
+
+private:
+    void AddLanguageMenu();
+    void ChooseLanguage(const char* code);
+
+    QVBoxLayout* m_formLayout = nullptr;
+    std::string m_prefsName;
+    bool m_polished = false;
 };
 
 }  // namespace fb::ui

@@ -1,5 +1,6 @@
 #pragma once
-// The help window: "ReadMe.txt" of the current folder in a read-only text field. It is read
+// The help window: "ReadMe.txt" of the current folder (in English "ReadMe.en.txt" when it
+// exists) in a read-only text field. It is read
 // again every time the window opens, so an edited or deleted file shows at once.
 #include <QDialog>
 #include <QString>
@@ -37,6 +38,8 @@ public:
     // returns false (the window is then not shown).
     bool Load();
     QString text() const;
+    // The file Load() reads: in English the English help when there is one.
+    QString fileName() const;
 
 private:
     HelpConfig m_config;

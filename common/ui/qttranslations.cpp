@@ -6,10 +6,19 @@
 
 namespace fb::ui {
 
-bool InstallQtTranslations(QCoreApplication& app) {
+bool InstallQtTranslations(QCoreApplication& app, const char* code) {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(QStringLiteral("qtbase_") + QLatin1String(code),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    // Qt's English file holds no texts (English is what Qt speaks): nothing to install.
+    if (translator->isEmpty()) {
+        delete translator;
+        return true;
+    }
+    if (!QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }

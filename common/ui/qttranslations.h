@@ -1,12 +1,12 @@
 #pragma once
-// Qt's own texts (standard dialog buttons, the edit fields' context menu, file errors) in
-// Russian, as the rest of the programs speak.
+// Qt's own texts (standard dialog buttons, the edit fields' context menu, file errors) in the
+// language the rest of the programs speak, Russian unless told otherwise.
 class QCoreApplication;
 
 namespace fb::ui {
 
-// Loads "qtbase_ru" from Qt's translations folder into the application; false when it is
-// not installed there (the texts then stay English).
-bool InstallQtTranslations(QCoreApplication& app);
+// Loads "qtbase_<code>" from Qt's translations folder into the application; false when it is
+// not installed there (the texts then stay Qt's English).
+bool InstallQtTranslations(QCoreApplication& app, const char* code = "ru");
 
 }  // namespace fb::ui

@@ -5,11 +5,14 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPixmap>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <cstdio>
 
 #include "common/ui/designwindow.h"
+#include "common/ui/language.h"
 
 namespace fb::ui {
 namespace {
@@ -19,7 +22,9 @@ bool CopyDataRoot(const QString& from, const QString& to) {
     while (it.hasNext()) {
         const QString file = it.next();
         const QString rel = QDir(from).relativeFilePath(file);
-        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini"))) continue;
+        if (rel.startsWith(QLatin1String("sources/")) || rel.endsWith(QLatin1String(".ini")) ||
+            rel.endsWith(QLatin1String(".prefs")))
+            continue;
         const QString target = to + QLatin1Char('/') + rel;
         QDir().mkpath(QFileInfo(target).absolutePath());
         if (!QFile::copy(file, target)) return false;
@@ -38,6 +43,9 @@ bool ScreenshotStage::Prepare(const char* dataRoot, const char* program) {
         std::fprintf(stderr, "cannot prepare a copy of %s\n", dataRoot);
         return false;
     }
+    const Language language = ChosenLanguage(qgetenv("MAGNETICS_LANG").toStdString(), QLocale::c());
+    if (!InstallTranslations(*QCoreApplication::instance(), language, QDir::currentPath()))
+        std::fprintf(stderr, "cannot load the translations for \"%s\"\n", LanguageCode(language));
     return true;
 }
 
@@ -58,6 +66,18 @@ bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPat
     }
     std::printf("%s: %dx%d\n", qPrintable(output), widget.width(), widget.height());
     return true;
+}
+
+void UseOffscreenScreen() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+    static QTemporaryFile config(QDir::tempPath() + QStringLiteral("/screen-XXXXXX.json"));
+    if (config.open()) {
+        config.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080}]})");
+        config.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 }
 
 QString AbsoluteArgument(const char* path) { return QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath(); }

@@ -19,7 +19,8 @@ class ScreenshotStage {
 public:
     ScreenshotStage();
     // Copies the data root `dataRoot` (as given on the command line) and enters its folder
-    // `program`; false, after saying so, when that fails.
+    // `program`; false, after saying so, when that fails. With MAGNETICS_LANG=en in the
+    // environment the window is drawn in English (the translation from that folder).
     bool Prepare(const char* dataRoot, const char* program);
     // Runs the window's start-up, prints its messages to stderr, then shows the window and
     // lets it draw; false when the start-up stopped.
@@ -34,6 +35,11 @@ private:
 // Writes the widget as drawn to `output` (an absolute path) and prints its path and size;
 // false, naming `shownPath`, when the file cannot be written.
 bool SaveScreenshot(QWidget& widget, const QString& output, const char* shownPath);
+
+// Before the application exists: the offscreen platform, on a 1920x1080 screen at 100 % so a
+// picture shows the whole form, unless QT_QPA_PLATFORM already names a platform (e.g.
+// "offscreen:configfile=<screen>.json" with QT_SCALE_FACTOR, to see a window on another screen).
+void UseOffscreenScreen();
 
 // A path given on the command line, made absolute against the current folder.
 QString AbsoluteArgument(const char* path);

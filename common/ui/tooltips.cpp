@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "common/ui/language.h"
+
 namespace fb::ui {
 namespace {
 
@@ -42,8 +44,8 @@ TooltipControl::TooltipControl(QObject* parent, const TooltipSettings& settings)
 }
 
 void TooltipControl::setTip(QWidget* tool, const QString& text) {
-    m_texts[tool] = text;
-    tool->setToolTip(Layout(text, m_settings.maxWidth, QToolTip::font()));
+    m_texts[tool] = text;  // the Russian text, as the program set it
+    tool->setToolTip(Layout(Translated(text), m_settings.maxWidth, QToolTip::font()));
     tool->setToolTipDuration(m_settings.shownMs);
 }
 

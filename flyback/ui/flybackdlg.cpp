@@ -15,6 +15,7 @@
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
+#include "common/ui/language.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
@@ -46,7 +47,6 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitl
     m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
     ConnectActions();
     AddDesignTools();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 }
 
 CFlybackDlg::~CFlybackDlg() = default;
@@ -83,8 +83,8 @@ void CFlybackDlg::LoadMaterialsAndCores() {
 
 void CFlybackDlg::RefreshDependentStates() {
     m_binding.applyEnables(m_in);
-    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(m_in.yes_al)));
-    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(m_in.yes_al)));
+    ui::SetLabelText(m_controls[ctl::kRequiredCaption], QString::fromStdString(RequiredCaption(m_in.yes_al)));
+    ui::SetLabelText(m_controls[ctl::kRequiredUnit], QString::fromStdString(RequiredUnit(m_in.yes_al)));
 }
 
 void CFlybackDlg::ConnectActions() {
@@ -187,8 +187,8 @@ void CFlybackDlg::OnAuto() {
 
 void CFlybackDlg::OnGapRadio() {
     FormToFields();
-    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(0)));
-    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(0)));
+    ui::SetLabelText(m_controls[ctl::kRequiredCaption], QString::fromStdString(RequiredCaption(0)));
+    ui::SetLabelText(m_controls[ctl::kRequiredUnit], QString::fromStdString(RequiredUnit(0)));
     m_in.zazor = ZazorTextForAL(m_last.result.AL, m_coreGroup->record(), m_material);
     FieldsToForm();
     Calculate();
@@ -196,8 +196,8 @@ void CFlybackDlg::OnGapRadio() {
 
 void CFlybackDlg::OnAlRadio() {
     FormToFields();
-    m_controls[ctl::kRequiredCaption]->setText(QString::fromStdString(RequiredCaption(1)));
-    m_controls[ctl::kRequiredUnit]->setText(QString::fromStdString(RequiredUnit(1)));
+    ui::SetLabelText(m_controls[ctl::kRequiredCaption], QString::fromStdString(RequiredCaption(1)));
+    ui::SetLabelText(m_controls[ctl::kRequiredUnit], QString::fromStdString(RequiredUnit(1)));
     m_in.zazor = controlText(ctl::kAL).toStdString();
     FieldsToForm();
     Calculate();

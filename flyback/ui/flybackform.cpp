@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "common/ui/coregroup.h"
 #include "common/ui/formwidgets.h"
@@ -55,26 +56,30 @@ QWidget* CFlybackDlg::BuildInputs() {
     auto row = [&](const QString& caption, std::vector<QWidget*> widgets) {
         ui::AddCaptionRow(g, r++, caption, widgets, primary);
     };
+    // A regular row: the catalogue's caption, the field's edit, then any extra controls.
+    // The extra controls are made after the edit, so Tab meets them in reading order.
+    auto field = [&](const char* key, std::function<QWidget*()> extra = {}) {
+        const InputField<FlybackInput>& f = FieldOf(FlybackFields(), key);
+        std::vector<QWidget*> widgets = {Edit(primary, f.id)};
+        if (extra) widgets.push_back(extra());
+        row(QString::fromUtf8(f.caption), widgets);
+    };
+    // Made in reading order, which Tab follows: the three supply fields, then DC and AC.
+    std::vector<QWidget*> supply = {Edit(primary, IdOf("Umin"), 34), Edit(primary, IdOf("Unom"), 34),
+                                    Edit(primary, IdOf("Umax"), 34)};
     auto* dc = Named(new QRadioButton(QStringLiteral("DC"), primary), ctl::kDC);
     auto* ac = Named(new QRadioButton(QStringLiteral("AC"), primary), ctl::kAC);
     ui::RadioPair(this, dc, ac);
-    // A regular row: the catalogue's caption, the field's edit, then any extra controls.
-    auto field = [&](const char* key, std::initializer_list<QWidget*> extra = {}) {
-        const InputField<FlybackInput>& f = FieldOf(FlybackFields(), key);
-        std::vector<QWidget*> widgets = {Edit(primary, f.id)};
-        widgets.insert(widgets.end(), extra.begin(), extra.end());
-        row(QString::fromUtf8(f.caption), widgets);
-    };
-    row(QString::fromUtf8(FlybackCaption("Umin")),
-        {Edit(primary, IdOf("Umin"), 34), Edit(primary, IdOf("Unom"), 34), Edit(primary, IdOf("Umax"), 34), dc, ac});
+    supply.insert(supply.end(), {dc, ac});
+    row(QString::fromUtf8(FlybackCaption("Umin")), supply);
     field("Fconv");
-    field("Umirror", {Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto)});
+    field("Umirror", [&] { return Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto); });
     field("Utrmax");
-    auto* rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio);
-    auto* unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio);
+    QRadioButton* rdsRadio = nullptr;
+    QRadioButton* unasRadio = nullptr;
+    field("Rds", [&] { return rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio); });
+    field("Unas", [&] { return unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio); });
     ui::RadioPair(this, unasRadio, rdsRadio);
-    field("Rds", {rdsRadio});
-    field("Unas", {unasRadio});
     for (const char* key : {"j", "Iccm", "Usense", "d11"}) field(key);
     g->addWidget(Named(new QCheckBox(QString::fromUtf8(FlybackCaption("yes_d")), primary), ctl::kYesD), r++, 0, 1, 2);
     v->addWidget(primary);

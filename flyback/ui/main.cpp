@@ -2,4 +2,4 @@
 #include "common/ui/windowmain.h"
 #include "flyback/ui/flybackdlg.h"
 
-int main(int argc, char* argv[]) { return fb::ui::RunWindowProgram<fb::CFlybackDlg>(argc, argv); }
+int main(int argc, char* argv[]) { return fb::ui::RunWindowProgram<fb::CFlybackDlg>(argc, argv, "Flyback"); }

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: flyback-screenshot <data root> <output.png>\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fb::ui::UseOffscreenScreen();
     QApplication app(argc, argv);
     const QString output = fb::ui::AbsoluteArgument(argv[2]);
     fb::ui::ScreenshotStage stage;

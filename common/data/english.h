@@ -1,0 +1,13 @@
+#pragma once
+// English texts of the captions that Qt-free code holds (the field catalogues, the core group,
+// the design's result captions), keyed by the Russian text byte for byte. The windows use it
+// for an English interface, and the command-line tools can use it for their English reports.
+// Texts written only by window code are translated in translations/magnetics_en.ts instead.
+#include <string>
+
+namespace fb {
+
+// The English text of `russian`, or nullptr when there is none (yet).
+const char* EnglishText(const std::string& russian);
+
+}  // namespace fb

@@ -1,0 +1,147 @@
+// The flyback window on every screen and in both languages, its F1 and its preferences file.
+// The *Screens* tests run again on a 1366x768 screen and on 1920x1080 at scale 1.5 and 2.
+#include <QAction>
+#include <QDialog>
+#include <QScreen>
+#include <QFile>
+#include <QTest>
+
+#include "common/files/preferences.h"
+#include "common/ui/helpwindow.h"
+#include "common/ui/windowmain.h"
+#include "support/modal.h"
+#include "support/screentesting.h"
+#include "tests/ui/uitest.h"
+
+namespace fbtest {
+namespace {
+
+using ScreensTest = WindowTest;
+
+TEST_F(ScreensTest, FitsTheScreenWithEveryControlReachable) {
+    ASSERT_TRUE(start());
+    ExpectFitsItsScreen(*window);
+}
+
+TEST_F(ScreensTest, ClamperWindowFitsTheScreen) {
+    ASSERT_TRUE(start());
+    window->show();
+    bool opened = false;
+    WhenModal(window.get(), [&](QDialog& clamper) {
+        opened = true;
+        ExpectFitsItsScreen(clamper);  // hiding it ends its exec()
+    });
+    window->findChild<QAction*>("id8")->trigger();
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
+    EnglishScope english(QStringLiteral(FB_QM_FOLDER));
+    ASSERT_TRUE(english.loaded);  // the programs' .qm and Qt's English texts
+    ASSERT_TRUE(start());
+    window->show();
+    EXPECT_EQ(CyrillicOf(FixedCaptions(*window)).join("\n").toStdString(), "");
+    EXPECT_EQ(window->findChild<QAction*>("id8")->text(), "RCD clamper");
+    // What the program reads back from its labels (here the unit handed to the clamper) stays.
+    EXPECT_EQ(Ctl<QLabel>(window.get(), 1144)->text(), "µH");
+    EXPECT_EQ(window->controlText(1144), "мкГн");
+    EXPECT_EQ(Ctl<QWidget>(window.get(), 1077)->toolTip(), "This switch is for MOSFETs.");
+    click(1075);  // AL: the caption the switch sets follows the language too
+    EXPECT_EQ(Ctl<QLabel>(window.get(), 1240)->text(), "Required AL, at most");
+    ExpectFitsItsScreen(*window);
+    // Every other window follows as it is shown.
+    for (const char* command : {"id57664", "id8"}) {
+        QString left = "not opened";
+        WhenModal(window.get(), [&](QDialog& d) {
+            left = CyrillicOf(FixedCaptions(d)).join("\n");
+            d.reject();
+        });
+        window->findChild<QAction*>(command)->trigger();
+        EXPECT_EQ(left.toStdString(), "") << command;
+    }
+    // The English help beside the Russian one.
+    data.write("Flyback/ReadMe.en.txt", "English help\r\n");
+    fb::ui::CHelpDlg help(fb::ui::HelpConfig::Flyback());
+    ASSERT_TRUE(help.Load());
+    EXPECT_EQ(help.text(), "English help\n");
+    EXPECT_EQ(help.windowTitle(), "Help");
+}
+
+// Tab reads the inputs as drawn: the supply fields, then DC and AC, each field before the
+// control beside it.
+TEST_F(ScreensTest, TabFollowsTheSupplyRow) {
+    ASSERT_TRUE(start());
+    window->show();
+    QWidget* w = Ctl<QWidget>(window.get(), 1045);  // the minimum supply voltage
+    QStringList order;
+    for (int i = 0; i < 12; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    EXPECT_EQ(order.join(" ").toStdString(), "id1045 id1048 id1044 id1072 id1073 id1016 id1046 id1241 id1052 id1030 id1077 id1076");
+}
+
+TEST_F(ScreensTest, F1OpensTheHelp) {
+    ASSERT_TRUE(start());
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QString title;
+    WhenModal(window.get(), [&](QDialog& help) {
+        title = help.windowTitle();
+        ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
+    });
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(title, "Помощь");
+}
+
+// The language and the position go into "Flyback.prefs"; the settings file stays as it was.
+TEST_F(ScreensTest, PreferencesKeepLanguageAndPlaceApartFromSettings) {
+    ASSERT_TRUE(start());
+    window->setPreferencesName("Flyback");
+    window->show();
+    window->reject();  // writes the settings file
+    const std::string settings = data.read("Flyback/Flyback.ini");
+    window->findChild<QAction*>("language_en")->trigger();
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text, "The interface will be in English from the next start of the program.");
+    window->move(40, 30);
+    fb::ui::StorePlace(*window, window->preferencesPath());
+    EXPECT_EQ(data.read("Flyback/Flyback.prefs"), "language=en\r\nx=40\r\ny=30\r\n");
+    EXPECT_EQ(data.read("Flyback/Flyback.ini"), settings);
+    EXPECT_EQ(fb::ui::ChosenLanguage("", QLocale(QLocale::German)), fb::ui::Language::English);
+    EXPECT_EQ(fb::ui::ChosenLanguage("", QLocale::c()), fb::ui::Language::Russian);
+    EXPECT_EQ(fb::ui::ChosenLanguage("ru", QLocale(QLocale::German)), fb::ui::Language::Russian);
+
+    // A place on a screen that is gone comes back onto the one there is.
+    fb::Preferences far;
+    far.Set("x", 90000);
+    far.Set("y", -5000);
+    fb::ui::PlaceWindow(*window, far);
+    const QRect area = window->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window->pos())) << window->pos().x() << "," << window->pos().y();
+}
+
+TEST(ScreensFit, AnyLargeWindowIsBoundedByTheScreen) {
+    fb::ui::FitEveryWindow(qApp);
+    QDialog big;
+    big.resize(4000, 3000);
+    big.move(-500, -500);
+    big.show();
+    EXPECT_TRUE(big.screen()->availableGeometry().contains(big.frameGeometry()));
+    delete qApp->findChild<QObject*>("fbWindowFitter");
+}
+
+TEST(Preferences, GarbledLinesAndNumbersAreIgnored) {
+    TempDir dir;
+    dir.write("p.prefs", "x=12\r\ny=1e9\r\nnonsense\r\nlanguage = en \r\nz=7a\r\n");
+    const fb::Preferences p = fb::Preferences::Read(dir.path() + "/p.prefs");
+    EXPECT_EQ(p.Number("x"), 12);
+    EXPECT_EQ(p.Number("y"), std::nullopt);
+    EXPECT_EQ(p.Number("z"), std::nullopt);
+    EXPECT_EQ(p.Text("language"), "en");
+    EXPECT_EQ(fb::Preferences::Read(dir.path() + "/missing").Number("x"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace fbtest
