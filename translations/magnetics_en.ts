@@ -681,5 +681,49 @@ Choose capacitors from their documentation by the allowed ripple current.</trans
         <source>Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо делится пополам между крайними стержнями сердечника.</source>
         <translation>This is the total non-magnetic gap. It is made either all in the centre leg of the core or halved between the outer legs.</translation>
     </message>
+    <message>
+        <source>Проверка:</source>
+        <translation>Checks:</translation>
+    </message>
+    <message>
+        <source>Намотка и потери</source>
+        <translation>Windings and losses</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Plots</translation>
+    </message>
+    <message>
+        <source>Отчет</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Отчет…</source>
+        <translation>Report…</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Копировать результаты</source>
+        <translation>Copy results</translation>
+    </message>
+    <message>
+        <source>Оценка по намотке</source>
+        <translation>Estimate from the build-up</translation>
+    </message>
+    <message>
+        <source>Взять</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Замечаний нет</source>
+        <translation>No findings</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Checks</translation>
+    </message>
 </context>
 </TS>
