@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTest>
 #include <filesystem>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -129,7 +130,8 @@ protected:
         edit->clear();
         QTest::keyClicks(edit, s);
     }
-    void click(int id) { Ctl<QAbstractButton>(window.get(), id)->click(); }
+    void click(int id) { click(id, *window); }
+    void click(int id, QWidget& w) { Ctl<QAbstractButton>(&w, id)->click(); }
 
     // Every start-up stop that ends the window: removing the program's help file, the wire
     // table or the materials folder from a fresh data root shows its one warning, runs no
@@ -158,6 +160,36 @@ protected:
             EXPECT_EQ(w.calculations(), 0);
             w.reject();
             EXPECT_FALSE(fresh.exists(program + "/" + settings)) << c.remove;
+        }
+    }
+
+    // A settings file that exists but cannot be read (a folder in its place; mode 000 too
+    // when the tests do not run as root, whom no mode stops) is named at start-up, and
+    // neither a calculation nor closing the window writes over it.
+    void ExpectUnreadableSettingsLeftAlone(const std::string& program, const std::string& settings, int calculate) {
+        const std::string rel = program + "/" + settings;
+        const std::string said = "Не удалось прочитать файл настроек \"" + data.programFolder() + settings +
+                                 "\".\nПрограмма работает с исходными данными и не будет записывать этот файл.";
+        const std::string mine = Crlf("[INI_DATA]\ncore\t= E 42/21/15\n");
+        std::vector<std::string> cases = {"folder"};
+        if (::geteuid() != 0) cases.push_back("mode 000");
+        for (const std::string& c : cases) {
+            data.remove(rel);
+            if (c == "folder") data.write(rel + "/kept.txt", mine);
+            else data.write(rel, mine);
+            if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::none);
+            messages.clear();
+            {
+                Window w;
+                ASSERT_TRUE(w.Startup()) << c;
+                click(calculate, w);
+                w.reject();
+            }
+            ASSERT_EQ(messages.entries().size(), 1u) << c;
+            EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
+            EXPECT_EQ(messages.entries()[0].text.toStdString(), said) << c;
+            if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::owner_all);
+            EXPECT_EQ(data.read(c == "folder" ? rel + "/kept.txt" : rel), mine) << c;
         }
     }
 

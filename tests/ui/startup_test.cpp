@@ -95,6 +95,10 @@ TEST_F(StartupTest, SettingsFileIsShownAndAMissingMaterialFallsBackToTheFirst) {
 
 TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Flyback", "Flyback.ini"); }
 
+TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
+    ExpectUnreadableSettingsLeftAlone("Flyback", "Flyback.ini", fb::ctl::kCalculate);
+}
+
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
     ASSERT_TRUE(start());

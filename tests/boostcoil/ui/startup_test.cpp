@@ -117,6 +117,10 @@ TEST_F(StartupTest, WithoutN87TheFirstListedMaterialIsTaken) {
 
 TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Boostcoil", "Boostcoil.ini"); }
 
+TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
+    ExpectUnreadableSettingsLeftAlone("Boostcoil", "Boostcoil.ini", fb::bcid::kCalculate);
+}
+
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
     ASSERT_TRUE(start());
