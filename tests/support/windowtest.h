@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
-#include <filesystem>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -80,6 +83,27 @@ public:
 private:
     TempDir m_dir;
     std::string m_program;
+};
+
+// Files of the process stop growing at `bytes` while it lives; the signal is ignored, so a
+// write past the limit fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
 };
 
 // Enters a folder for the life of a scope.
