@@ -146,7 +146,7 @@ TEST_F(StartupTest, ExitWritesTheFormIntoTheSettingsFile) {
 TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
     // Writing fails part way at a file-size limit, which binds root too (a folder in the
     // file's place is unreadable as well, and such a file is never written at all).
-    const FileSizeLimit limit(200);
+    const FileSizeLimit limit(64);
     ASSERT_TRUE(start());
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].contains("Flyback.ini")) << messages.texts()[0].toStdString();

@@ -169,7 +169,7 @@ TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
 TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
     // Writing fails part way at a file-size limit, which binds root too (a folder in the
     // file's place is unreadable as well, and such a file is never written at all).
-    const fbtest::FileSizeLimit limit(200);
+    const fbtest::FileSizeLimit limit(64);
     ASSERT_TRUE(start());
     EXPECT_TRUE(messages.entries().empty());
     window->reject();
