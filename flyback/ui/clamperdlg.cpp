@@ -59,7 +59,7 @@ const ControlTip kTips[] = {
 std::vector<ui::FieldDescriptor<ClamperInput>> EditFields() {
     std::vector<ui::FieldDescriptor<ClamperInput>> rows;
     for (const ClamperField& f : ClamperFields())
-        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text});
+        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text, nullptr, 0, nullptr, true});
     return rows;
 }
 

@@ -106,6 +106,20 @@ private:
     void (*m_handler)(int) = nullptr;
 };
 
+// Every edit of a numeric row takes numbers only, every other edit any text.
+template <class Input>
+void ExpectNumbersOnlyWhereNumeric(const QWidget* form, const std::vector<fb::ui::FieldDescriptor<Input>>& rows) {
+    int numeric = 0;
+    for (const fb::ui::FieldDescriptor<Input>& r : rows) {
+        if (r.kind != fb::ui::FieldKind::Edit) continue;
+        auto* edit = qobject_cast<QLineEdit*>(fb::ui::FindControl(form, r.id));
+        ASSERT_TRUE(edit) << r.key;
+        EXPECT_EQ(edit->validator() != nullptr, r.numeric) << r.key;
+        numeric += r.numeric;
+    }
+    EXPECT_GE(numeric, 10);
+}
+
 // Enters a folder for the life of a scope.
 class CurrentFolder {
 public:

@@ -161,6 +161,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::FlybackFormFields());
     FlybackInput in;
     int n = 0;
     for (const fb::FlybackField& f : fb::FlybackFormFields()) {

@@ -182,6 +182,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::PfcFormFields());
     PfcInput in;
     int n = 0;
     for (const fb::PfcField& f : fb::PfcFormFields()) {
