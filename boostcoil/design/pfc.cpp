@@ -368,8 +368,7 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
     }
     FinishDesign(p, r.input, material, wires, r);
     if (!ShownValuesFinite(r, r.input.yes_al))
-        r.messages.push_back(Warning("При этих данных часть величин получается бесконечной или неопределенной (inf, "
-                                     "nan).\nПроверьте исходные данные, данные сердечника и материала."));
+        r.messages.push_back(NotFiniteWarning());
     return r;
 }
 

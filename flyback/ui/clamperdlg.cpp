@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/formwidgets.h"
+#include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 
 namespace fb {
@@ -101,8 +102,9 @@ CClamperDlg::CClamperDlg(const ClamperInput& handedIn, QWidget* parent) : QDialo
     RegisterTips();
     ApplyMode(false);
     FieldsToForm();
-    CalculateLeakage();
-    CalculateTop();
+    Recalculate(EstimateLeakage);
+    Recalculate(CalculateClamper);
+    TellIfNotFinite();  // once for the two
 }
 
 CClamperDlg::~CClamperDlg() = default;
@@ -267,15 +269,24 @@ void CClamperDlg::FieldsToForm() {
 }
 
 void CClamperDlg::CalculateTop() {
-    FormToFields();
-    CalculateClamper(m_in, m_out);
-    FieldsToForm();
+    Recalculate(CalculateClamper);
+    TellIfNotFinite();
 }
 
 void CClamperDlg::CalculateLeakage() {
+    Recalculate(EstimateLeakage);
+    TellIfNotFinite();
+}
+
+void CClamperDlg::Recalculate(void (*calculation)(ClamperInput&, ClamperResult&)) {
     FormToFields();
-    EstimateLeakage(m_in, m_out);
+    calculation(m_in, m_out);
     FieldsToForm();
+}
+
+// Results shown as "inf" or "nan" come with the message the designs give for them.
+void CClamperDlg::TellIfNotFinite() {
+    if (!ClamperResultsFinite(m_in, m_out)) ui::ShowMessage(this, NotFiniteWarning());
 }
 
 }  // namespace fb
