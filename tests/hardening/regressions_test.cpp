@@ -15,6 +15,17 @@ size_t Count(const fb::Messages& messages, const std::string& start) {
     return n;
 }
 
+// E 36/18/11 as the choke form shows it.
+fb::CoreRecord ChokeCore() {
+    fb::CoreRecord c;
+    c.name = "E 36/18/11";
+    c.AeText = "131";
+    c.AnText = "152";
+    c.leText = "78";
+    c.muText = "1800";
+    return c;
+}
+
 const char* const kReplaced = "Указанный желаемый диаметр";
 
 // A wire file out of ascending order (a hand-edited Wire.txt) replaced the same diameter on
@@ -51,15 +62,7 @@ TEST(SweepRegressions, EqualNoticesOfOnePassAreAllShown) {
 // A zero divisor in the choke design showed "inf" and "nan" in the fields with no word of
 // why. The texts stay as the formatting gives them; a message now says what they mean.
 TEST(SweepRegressions, InfiniteChokeResultsComeWithAMessage) {
-    const fb::CoreRecord core = [] {
-        fb::CoreRecord c;
-        c.name = "E 36/18/11";
-        c.AeText = "131";
-        c.AnText = "152";
-        c.leText = "78";
-        c.muText = "1800";
-        return c;
-    }();
+    const fb::CoreRecord core = ChokeCore();
     const fb::CMaterial material = ExampleMaterial();
     const fb::CWireTable wires = ExampleWires();
     auto notices = [](const fb::PfcResult& r) { return Count(r.messages, "При этих данных часть величин"); };
@@ -87,12 +90,7 @@ TEST(SweepRegressions, InfiniteChokeResultsComeWithAMessage) {
 // field and from there into the settings. E 36/18/11 has le = 78 mm, so the gap model holds
 // below 26 mm; a 150 W choke needs about 1.4 mm, 3000 W 21.6 mm, 20 kW or 10 MW far more.
 TEST(SweepRegressions, CorrectionNeverWritesAGapTheModelCannotHold) {
-    fb::CoreRecord core;
-    core.name = "E 36/18/11";
-    core.AeText = "131";
-    core.AnText = "152";
-    core.leText = "78";
-    core.muText = "1800";
+    const fb::CoreRecord core = ChokeCore();
     const fb::CMaterial material = ExampleMaterial();
     const fb::CWireTable wires = ExampleWires();
     struct Case {

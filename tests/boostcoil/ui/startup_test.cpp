@@ -117,6 +117,21 @@ TEST_F(StartupTest, WithoutN87TheFirstListedMaterialIsTaken) {
 
 TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Boostcoil", "Boostcoil.ini"); }
 
+// A mistyped power made the correction write a gap of metres into the field and, on close,
+// into the settings, where it stayed after the typo was mended.
+TEST_F(StartupTest, AMistypedPowerLeavesTheGapAndTheSettingsAlone) {
+    ASSERT_TRUE(start());
+    messages.clear();
+    const std::string gap = Ctl<QLineEdit>(window.get(), fb::bcid::kZazor)->text().toStdString();
+    type(fb::bcid::kP2, "1e7");
+    click(fb::bcid::kCalculate);
+    EXPECT_EQ(Ctl<QLineEdit>(window.get(), fb::bcid::kZazor)->text().toStdString(), gap);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(messages.texts()[0].startsWith("Требуемый немагнитный зазор ")) << messages.texts()[0].toStdString();
+    window->reject();
+    EXPECT_NE(data.read("Boostcoil/Boostcoil.ini").find("zazor\t= " + gap + "\r\n"), std::string::npos);
+}
+
 TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
     ExpectUnreadableSettingsLeftAlone("Boostcoil", "Boostcoil.ini", fb::bcid::kCalculate);
 }
