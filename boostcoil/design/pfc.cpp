@@ -146,27 +146,40 @@ void DesignPass(const Prepared& p, double zazor, int yes_al, const CMaterial& m,
     r.AL_req = 1000 * L_B / (r.N_B * r.N_B);
 }
 
+// What step 23 found for the entered gap or AL.
+enum class Entered {
+    Fits,       // nothing to correct
+    Corrected,  // it falls short (and was corrected when asked to)
+    Refused,    // the correction would need a value no core can have: the design stops
+};
+
 // Step 23: the text of 1055 and, when the entered value does not fit, its corrected text.
-// Returns true when the entered value does not fit; it is corrected only when `correct`.
-bool AdjustEntered(Prepared& p, PfcInput& in, PfcResult& r, double& Ffr, bool correct) {
+// A correction is written only when asked and only when the core can hold it: a gap below
+// the model's limit, an AL above 0; otherwise `refusal` says why.
+Entered AdjustEntered(Prepared& p, PfcInput& in, PfcResult& r, double& Ffr, bool correct, std::string& refusal) {
     // An infinite requirement ends the loop like a nan one: its text ("inf") would read back
     // as 0, and the loop would go round for ever with the same value.
     std::string corrected;
     if (in.yes_al == 1) {
         r.texts[pfcid::kRequired] = F0(r.AL_req);
-        if (!(r.AL_req < p.zazor) || !std::isfinite(r.AL_req)) return false;
+        if (!(r.AL_req < p.zazor) || !std::isfinite(r.AL_req)) return Entered::Fits;
         corrected = F0(r.AL_req - 0.5);
+        if (!(TextToDouble(corrected) > 0))
+            refusal = "Требуемая величина AL получилась " + F1(r.AL_req) + " нГн/виток^2: сердечника с такой AL нет, "
+                      "расчет не выполнен, величина AL не изменена.\nПроверьте мощность и напряжения.";
     } else {
         r.gap_req = GapForAL(r.AL_req, p.gap, Ffr);
         r.texts[pfcid::kRequired] = F3(r.gap_req + 0.0005);
-        if (!(r.gap_req > p.zazor) || !std::isfinite(r.gap_req)) return false;
+        if (!(r.gap_req > p.zazor) || !std::isfinite(r.gap_req)) return Entered::Fits;
         corrected = F2(r.gap_req + 0.005);
+        if (!GapModelHolds(TextToDouble(corrected), p.le)) refusal = GapBeyondModelText(TextToDouble(corrected), p.le);
     }
+    if (!refusal.empty()) return Entered::Refused;
     if (correct) {
         in.zazor = corrected;
         p.zazor = TextToDouble(in.zazor);
     }
-    return true;
+    return Entered::Corrected;
 }
 
 // Steps 25 to 27: the standard diameter for d11, the wire and its strands.
@@ -333,7 +346,17 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
         DesignPass(p, p.zazor, r.input.yes_al, material, r, Ffr);
         r.ALText = F1(r.AL);
         const bool lastAllowed = r.passes == kPfcMaxPasses;
-        if (!AdjustEntered(p, r.input, r, Ffr, !lastAllowed)) break;
+        std::string refusal;
+        const Entered entry = AdjustEntered(p, r.input, r, Ffr, !lastAllowed, refusal);
+        if (entry == Entered::Refused) {
+            // Every field keeps the text the user entered; no result of an absurd core is shown.
+            r.input = input;
+            r.calculated = false;
+            SetEmptyTexts(r);
+            r.messages.push_back(Warning(refusal));
+            return r;
+        }
+        if (entry == Entered::Fits) break;
         if (lastAllowed) {
             // A requirement that keeps moving: stop with the last pass rather than hang, and
             // leave the entered value as the shown results were computed with it.
@@ -345,8 +368,7 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
     }
     FinishDesign(p, r.input, material, wires, r);
     if (!ShownValuesFinite(r, r.input.yes_al))
-        r.messages.push_back(Warning("При этих данных часть величин получается бесконечной или неопределенной (inf, "
-                                     "nan).\nПроверьте исходные данные, данные сердечника и материала."));
+        r.messages.push_back(NotFiniteWarning());
     return r;
 }
 

@@ -60,8 +60,8 @@ bool CBoostcoilDlg::Startup() {
     if (!LocateFolders()) return false;
     // 4. The wire table.
     if (!LoadWireTable()) return false;
-    // 5-6. The settings (a missing file keeps the defaults), shown in the form.
-    PfcDesignFile().Read(kSettingsName, m_in);
+    // 5-6. The settings (a missing or unreadable file keeps the defaults), shown in the form.
+    ReadSettings(PfcDesignFile(), kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
     ShowModeLabels(m_in.yes_al);
@@ -223,7 +223,7 @@ void CBoostcoilDlg::ShowSchematic() {
 }
 
 void CBoostcoilDlg::reject() {
-    if (m_started) {
+    if (m_started && m_settingsWritable) {
         FormToFields();
         const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
         // The window closes all the same; the user learns that the inputs were not kept.

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/data/numbers.h"
 #include "common/data/textfile.h"
 
 namespace fb::cli {
@@ -244,7 +245,7 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
     double value = 0;
     j["value"] = NumberOf(text, value) ? Json(value) : Json(nullptr);
     // One rule for both programs: a shown value that came out infinite or undefined is invalid.
-    const bool valid = text.find("inf") == std::string::npos && text.find("nan") == std::string::npos;
+    const bool valid = !ShowsNotFinite(text);
     j["valid"] = valid;
     if (!valid) j["why"] = kNotFiniteWhy;
     return j;

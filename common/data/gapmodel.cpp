@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/data/numbers.h"
+
 namespace fb {
 namespace {
 
@@ -29,6 +31,16 @@ double ALForGap(double gap, const GapCore& core, double& Ffr) {
     const double g = (gap + core.g0) / Ffr;
     const double t = g + (core.le - g) / core.mui;
     return kMu0 * core.Ae / t;
+}
+
+double GapModelLimit(double le) { return le / kPathPerTwoWindowHeights; }
+
+bool GapModelHolds(double gap, double le) { return std::isfinite(gap) && gap < GapModelLimit(le); }
+
+std::string GapBeyondModelText(double gap, double le) {
+    return "Требуемый немагнитный зазор " + F2(gap) + " мм не меньше трети длины средней линии сердечника (" +
+           F2(GapModelLimit(le)) + " мм): модель зазора к нему неприменима, расчет не выполнен, зазор не изменен.\n"
+           "Проверьте мощность, напряжения и частоту или выберите сердечник большего размера.";
 }
 
 double GapForAL(double AL, const GapCore& core, double& Ffr) {

@@ -3,6 +3,8 @@
 // AL value needs. A core either carries a measured power law AL = k1 * gap^k2, or the model
 // treats it as a core of material permeability with the residual gap g0 its catalogued
 // permeability implies, plus the entered gap shortened by a fringing factor.
+#include <string>
+
 namespace fb {
 
 // The permeability of vacuum in design units: AL [nH] = kMu0 * mu * Ae [mm²] / le [mm].
@@ -32,5 +34,13 @@ double ALForGap(double gap, const GapCore& core, double& Ffr);
 // and Ffr stays as it is; otherwise exactly five fixed-point steps run from the given Ffr,
 // which is left at the value of the last step.
 double GapForAL(double AL, const GapCore& core, double& Ffr);
+
+// The gap the model can hold must stay below this (mm): the fringing term ln(le / 3g) changes
+// sign at a third of the magnetic path, where the factor would shrink the gap instead of
+// widening it. A correction never writes a gap at or above it, nor one that is no number.
+double GapModelLimit(double le);
+bool GapModelHolds(double gap, double le);
+// Why a design stopped instead of writing such a gap, and what to change (both programs).
+std::string GapBeyondModelText(double gap, double le);
 
 }  // namespace fb

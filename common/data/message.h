@@ -18,4 +18,11 @@ using Messages = std::vector<Message>;
 
 inline Message Warning(std::string text) { return Message{kWarningCaption, std::move(text)}; }
 
+// The one message both programs give when values they show came out infinite or undefined
+// ("inf", "nan"): the texts stay as the formatting gives them, and this says why.
+inline Message NotFiniteWarning() {
+    return Warning("При этих данных часть величин получается бесконечной или неопределенной (inf, nan).\nПроверьте "
+                   "исходные данные, данные сердечника и материала.");
+}
+
 }  // namespace fb

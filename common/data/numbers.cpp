@@ -146,6 +146,10 @@ int TruncToInt(double value) {
     return static_cast<int>(value);
 }
 
+bool ShowsNotFinite(const std::string& text) {
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
 bool AllFinite(std::initializer_list<double> values) {
     for (const double v : values)
         if (!std::isfinite(v)) return false;

@@ -39,6 +39,8 @@ std::string TidyText(std::string text);
 // The rule both engines apply to the values they show: a result is valid only when every
 // value behind it is finite (no infinity, no not-a-number).
 bool AllFinite(std::initializer_list<double> values);
+// The same rule read from a shown text: "inf", "-nan" and the like show a value that is not.
+bool ShowsNotFinite(const std::string& text);
 
 // The integer part of a double as C's (int) cast would give it, clamped to the int range
 // so that a huge or not-a-number value never becomes undefined behaviour.

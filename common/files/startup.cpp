@@ -1,5 +1,9 @@
 #include "common/files/startup.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "common/data/textfile.h"
 
 namespace fb {
@@ -11,6 +15,16 @@ StartupResult CStartup::LoadWireTable() {
     if (m_wires.Load(m_dataRoot, m_buffers.wires)) return std::nullopt;
     return StartupFailure{StartupFailure::Cause::MissingWireTable, CWireTable::MissingFileMessage(m_dataRoot), false,
                           JoinPath(m_dataRoot, "Wire.txt")};
+}
+
+bool CStartup::SomethingAt(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 || errno != ENOENT;
+}
+
+Message CStartup::UnreadableSettingsMessage(const std::string& path) {
+    return Warning("Не удалось прочитать файл настроек \"" + path +
+                   "\".\nПрограмма работает с исходными данными и не будет записывать этот файл.");
 }
 
 StartupResult CStartup::ListMaterialFiles() {

@@ -18,7 +18,8 @@ namespace fb {
 struct StartupFailure {
     enum class Cause {
         MissingWireTable,    // Wire.txt absent or unreadable
-        UnreadableDesign,    // the design or settings file exists but cannot be read
+        UnreadableDesign,    // the design file exists but cannot be read
+        UnreadableSettings,  // the settings file exists but cannot be read: it is left alone
         NoMaterials,         // the materials folder holds no material file
         UnreadableMaterial,  // the chosen material file could not be read at all
         UnreadableCoreFile,  // a catalogue or user core file could not be read; `file` names it
@@ -56,6 +57,14 @@ public:
         return StartupFailure{StartupFailure::Cause::UnreadableDesign,
                               Warning("Не удалось прочитать файл \"" + path + "\""), true, path};
     }
+    // Reads the settings file `path` into `in`. An absent file keeps the defaults in silence;
+    // one that exists but cannot be read (no permission, a folder in its place) keeps them
+    // too, and the failure tells the window never to write over it (the user's own settings).
+    template <class Reader, class Input>
+    StartupResult ReadSettings(const Reader& reader, const std::string& path, Input& in) const {
+        if (reader.Read(path, in) || !SomethingAt(path)) return std::nullopt;
+        return StartupFailure{StartupFailure::Cause::UnreadableSettings, UnreadableSettingsMessage(path), true, path};
+    }
     StartupResult ListMaterialFiles();
     // Chooses the entry for `mater` (or the one that stands in for it) and loads it; `choice`
     // tells the window which entry to show.
@@ -75,6 +84,11 @@ public:
     CCoreBase& cores() { return m_cores; }
 
 private:
+    // True when the path names anything at all, or when it cannot be told (a folder on the way
+    // that cannot be searched): only a plain "no such file" counts as absent.
+    static bool SomethingAt(const std::string& path);
+    static Message UnreadableSettingsMessage(const std::string& path);
+
     std::string m_dataRoot;
     StartupBuffers m_buffers;
     CWireTable m_wires;

@@ -208,6 +208,11 @@ void DesignWindow::SelectMaterial(std::string& mater) {
     m_coreGroup->ShowMaterial(m_start.choice().index);
 }
 
+void DesignWindow::NoteSettingsRead(const StartupResult& failure) {
+    m_settingsWritable = !failure;
+    if (failure) ShowMessage(this, failure->message);
+}
+
 void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {

@@ -112,6 +112,14 @@ protected:
     // The material files of the data root into the material combo box.
     bool ListMaterialsInCombo();
 
+    // The settings file `name` of the program folder into `in`. One that exists but cannot be
+    // read is reported, and the window never writes it (settingsWritable() stays false).
+    template <class Reader, class Input>
+    void ReadSettings(const Reader& reader, const char* name, Input& in) {
+        NoteSettingsRead(m_start.ReadSettings(reader, JoinPath(m_programFolder, name), in));
+    }
+    void NoteSettingsRead(const StartupResult& failure);
+    bool settingsWritable() const { return m_settingsWritable; }
     // The material `mater` names (or the one that stands in for it) shown and loaded; `mater`
     // becomes the name loaded.
     void SelectMaterial(std::string& mater);
@@ -140,6 +148,8 @@ protected:
     // Start-up ran to its end: only then does closing write the settings file, so a window
     // stopped at start-up never leaves one (of defaults) behind.
     bool m_started = false;
+    // False when the settings file could not be read at start-up: it is the user's, left alone.
+    bool m_settingsWritable = true;
 
     // The coil formers of the catalogue and the user's cores (read at start-up and after a
     // core is added) and what the analysis of the last design used and found.

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QValidator>
 
 #include "common/data/corebase.h"
 
@@ -27,6 +29,35 @@ QAction* FindAction(const QObject* owner, int id) {
     QAction* a = owner->findChild<QAction*>(ControlName(id));
     if (!a) throw std::runtime_error("no menu command with ID " + std::to_string(id));
     return a;
+}
+
+namespace {
+
+class NumberValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        // Spaces and line breaks around a pasted number are dropped; inside it they are refused.
+        const QString trimmed = input.trimmed();
+        if (trimmed != input) {
+            int lead = 0;
+            while (lead < input.size() && input[lead].isSpace()) ++lead;
+            pos = qBound(0, pos - lead, static_cast<int>(trimmed.size()));
+            input = trimmed;
+        }
+        static const QRegularExpression number(
+            QStringLiteral("^(?:[+-]?(?:[0-9]+(?:[.,][0-9]*)?|[.,][0-9]+)(?:[eE][+-]?[0-9]+)?)?$"));
+        const QRegularExpressionMatch m = number.match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
+        if (m.hasMatch()) return Acceptable;
+        return m.hasPartialMatch() ? Intermediate : Invalid;
+    }
+};
+
+}  // namespace
+
+void AcceptNumbersOnly(QWidget* edit) {
+    auto* e = As<QLineEdit>(edit);
+    e->setValidator(new NumberValidator(e));
 }
 
 namespace detail {

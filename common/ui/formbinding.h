@@ -44,7 +44,7 @@ template <class Input>
 std::vector<FieldDescriptor<Input>> FormFieldsOf(const InputCatalogue<Input>& catalogue) {
     std::vector<FieldDescriptor<Input>> rows;
     for (const InputField<Input>& f : catalogue)
-        if (f.id != 0) rows.push_back({f.key, f.id, f.kind, f.text, f.flag, f.id2, f.enabledWhen});
+        if (f.id != 0) rows.push_back({f.key, f.id, f.kind, f.text, f.flag, f.id2, f.enabledWhen, f.numeric});
     return rows;
 }
 
@@ -57,7 +57,14 @@ struct FieldDescriptor {
     int Input::*flag = nullptr;
     int id2 = 0;  // the second radio button of a Radios field
     bool (*enabledWhen)(const Input&) = nullptr;  // nullptr: always enabled
+    bool numeric = false;  // an edit that takes only what a number can hold
 };
+
+// Lets an edit take only what a number can hold: digits, a sign, one decimal point or comma
+// and an exponent, or nothing at all (an unused row). A typed text such as "19 [В]" or a
+// pasted block of lines would hide every key after it when the design file is read back.
+// Texts the program writes itself are not checked, so a design file's text is shown as it is.
+void AcceptNumbersOnly(QWidget* edit);
 
 namespace detail {
 std::string ReadText(QWidget* w, FieldKind kind);
@@ -72,8 +79,10 @@ public:
     FormBinding() = default;
     // Resolves every row's control(s) in `form` by object name.
     FormBinding(const QWidget* form, std::vector<FieldDescriptor<Input>> table) {
-        for (FieldDescriptor<Input>& d : table)
+        for (FieldDescriptor<Input>& d : table) {
             m_rows.push_back({d, FindControl(form, d.id), d.kind == FieldKind::Radios ? FindControl(form, d.id2) : nullptr});
+            if (d.numeric && d.kind == FieldKind::Edit) AcceptNumbersOnly(m_rows.back().w);
+        }
     }
 
     void toFields(Input& in) const {

@@ -83,6 +83,9 @@ ClamperModeLabels ModeLabels(bool reverse);
 
 // Every result control with its text as the window shows it (1086 by mode), in form order.
 std::vector<std::pair<int, std::string>> ClamperResultTexts(const ClamperInput& in, const ClamperResult& out);
+// False when a result text shows a value that is not finite (a zero frequency, say): the
+// window then gives the engines' one message (NotFiniteWarning) saying why.
+bool ClamperResultsFinite(const ClamperInput& in, const ClamperResult& out);
 
 // Formats of the result texts, exposed for their band edges.
 std::string FormatClampCapacitance(double nF);

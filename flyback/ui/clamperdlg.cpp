@@ -18,6 +18,7 @@
 
 #include "common/data/numbers.h"
 #include "common/ui/formwidgets.h"
+#include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 
 namespace fb {
@@ -60,7 +61,7 @@ const ControlTip kTips[] = {
 std::vector<ui::FieldDescriptor<ClamperInput>> EditFields() {
     std::vector<ui::FieldDescriptor<ClamperInput>> rows;
     for (const ClamperField& f : ClamperFields())
-        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text});
+        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text, nullptr, 0, nullptr, true});
     return rows;
 }
 
@@ -102,8 +103,9 @@ CClamperDlg::CClamperDlg(const ClamperInput& handedIn, QWidget* parent) : QDialo
     RegisterTips();
     ApplyMode(false);
     FieldsToForm();
-    CalculateLeakage();
-    CalculateTop();
+    Recalculate(EstimateLeakage);
+    Recalculate(CalculateClamper);
+    TellIfNotFinite();  // once for the two
 }
 
 CClamperDlg::~CClamperDlg() = default;
@@ -294,15 +296,24 @@ void CClamperDlg::FieldsToForm() {
 }
 
 void CClamperDlg::CalculateTop() {
-    FormToFields();
-    CalculateClamper(m_in, m_out);
-    FieldsToForm();
+    Recalculate(CalculateClamper);
+    TellIfNotFinite();
 }
 
 void CClamperDlg::CalculateLeakage() {
+    Recalculate(EstimateLeakage);
+    TellIfNotFinite();
+}
+
+void CClamperDlg::Recalculate(void (*calculation)(ClamperInput&, ClamperResult&)) {
     FormToFields();
-    EstimateLeakage(m_in, m_out);
+    calculation(m_in, m_out);
     FieldsToForm();
+}
+
+// Results shown as "inf" or "nan" come with the message the designs give for them.
+void CClamperDlg::TellIfNotFinite() {
+    if (!ClamperResultsFinite(m_in, m_out)) ui::ShowMessage(this, NotFiniteWarning());
 }
 
 }  // namespace fb

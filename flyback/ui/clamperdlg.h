@@ -61,6 +61,9 @@ private:
     void RegisterTips();
     // Enabled edits and the first result's label and unit for a mode.
     void ApplyMode(bool reverse);
+    // Form -> fields, one of the two calculations, fields -> form.
+    void Recalculate(void (*calculation)(ClamperInput&, ClamperResult&));
+    void TellIfNotFinite();
     void OnModeRadio(bool reverse);
 
     ClamperInput m_in;

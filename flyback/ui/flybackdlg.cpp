@@ -59,8 +59,8 @@ bool CFlybackDlg::Startup() {
     if (!LocateFolders()) return false;
     // 5. The wire table.
     if (!LoadWireTable()) return false;
-    // 6-8. The settings (a missing file keeps the defaults), shown in the form.
-    FlybackDesignFile().Read(kSettingsName, m_in);
+    // 6-8. The settings (a missing or unreadable file keeps the defaults), shown in the form.
+    ReadSettings(FlybackDesignFile(), kSettingsName, m_in);
     if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
     FieldsToForm();
     RefreshDependentStates();
@@ -141,6 +141,7 @@ void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
 }
 
 bool CFlybackDlg::SaveSettings(bool exiting) {
+    if (!m_settingsWritable) return false;  // said at start-up: the file is left as it is
     const std::string path = JoinPath(m_programFolder, kSettingsName);
     const WriteResult written = FlybackDesignFile().Write(path, m_in);
     if (written.ok) {

@@ -15,6 +15,17 @@ size_t Count(const fb::Messages& messages, const std::string& start) {
     return n;
 }
 
+// E 36/18/11 as the choke form shows it.
+fb::CoreRecord ChokeCore() {
+    fb::CoreRecord c;
+    c.name = "E 36/18/11";
+    c.AeText = "131";
+    c.AnText = "152";
+    c.leText = "78";
+    c.muText = "1800";
+    return c;
+}
+
 const char* const kReplaced = "Указанный желаемый диаметр";
 
 // A wire file out of ascending order (a hand-edited Wire.txt) replaced the same diameter on
@@ -51,15 +62,7 @@ TEST(SweepRegressions, EqualNoticesOfOnePassAreAllShown) {
 // A zero divisor in the choke design showed "inf" and "nan" in the fields with no word of
 // why. The texts stay as the formatting gives them; a message now says what they mean.
 TEST(SweepRegressions, InfiniteChokeResultsComeWithAMessage) {
-    const fb::CoreRecord core = [] {
-        fb::CoreRecord c;
-        c.name = "E 36/18/11";
-        c.AeText = "131";
-        c.AnText = "152";
-        c.leText = "78";
-        c.muText = "1800";
-        return c;
-    }();
+    const fb::CoreRecord core = ChokeCore();
     const fb::CMaterial material = ExampleMaterial();
     const fb::CWireTable wires = ExampleWires();
     auto notices = [](const fb::PfcResult& r) { return Count(r.messages, "При этих данных часть величин"); };
@@ -81,6 +84,52 @@ TEST(SweepRegressions, InfiniteChokeResultsComeWithAMessage) {
     const fb::PfcResult r = fb::CalculateChoke(noLoad, core, material, wires);
     EXPECT_EQ(r.texts.at(fb::pfcid::kLreq), "inf");  // shown as the formatting gives it
     EXPECT_EQ(notices(r), 1u);
+}
+
+// One mistyped power made the correction write a gap of many metres (or an AL of "-0") into the
+// field and from there into the settings. E 36/18/11 has le = 78 mm, so the gap model holds
+// below 26 mm; a 150 W choke needs about 1.4 mm, 3000 W 21.6 mm, 20 kW or 10 MW far more.
+TEST(SweepRegressions, CorrectionNeverWritesAGapTheModelCannotHold) {
+    const fb::CoreRecord core = ChokeCore();
+    const fb::CMaterial material = ExampleMaterial();
+    const fb::CWireTable wires = ExampleWires();
+    struct Case {
+        const char *P2, *Umin, *zazor;
+        int yes_al;
+        const char* why;
+    };
+    for (const Case& c : {Case{"20000", "85", "1.5", 0, "Требуемый немагнитный зазор "},
+                          Case{"1e7", "85", "1.5", 0, "Требуемый немагнитный зазор "},
+                          Case{"1e7", "85", "400", 1, "Требуемая величина AL "}}) {
+        fb::PfcInput in;
+        in.P2 = c.P2;
+        in.Umin = c.Umin;
+        in.zazor = c.zazor;
+        in.yes_al = c.yes_al;
+        const fb::PfcResult r = fb::CalculateChoke(in, core, material, wires);
+        EXPECT_FALSE(r.calculated) << c.P2;
+        EXPECT_EQ(r.input.zazor, c.zazor) << c.P2;  // the field keeps its text
+        EXPECT_EQ(r.texts.at(fb::pfcid::kN), "") << c.P2;
+        ASSERT_EQ(Count(r.messages, c.why), 1u) << c.P2;
+        EXPECT_EQ(r.messages.back().caption, "Внимание!");
+    }
+    fb::PfcInput sound;
+    sound.P2 = "150";
+    sound.zazor = "0.1";
+    const fb::PfcResult corrected = fb::CalculateChoke(sound, core, material, wires);
+    EXPECT_TRUE(corrected.calculated);
+    EXPECT_GT(fb::TextToDouble(corrected.input.zazor), 0.1);
+    EXPECT_LT(fb::TextToDouble(corrected.input.zazor), 26);
+
+    // The flyback correction obeys the same limit (E 25/13/7: le 57.76 mm, a limit of 19.25 mm).
+    Bench bench;
+    fb::FlybackInput big;
+    big.I21 = "300";
+    const fb::FlybackOutcome o = bench.Run(big);
+    EXPECT_FALSE(o.computed);
+    EXPECT_EQ(o.input.zazor, "0.25");  // the entered text, its comma made a point
+    ASSERT_EQ(o.messages.size(), 1u);
+    EXPECT_EQ(o.messages[0].text.rfind("Требуемый немагнитный зазор ", 0), 0u) << o.messages[0].text;
 }
 
 }  // namespace

@@ -24,6 +24,8 @@
 #include "common/files/savedfiles.h"
 #include "common/data/textfile.h"
 #include "common/data/usercores.h"
+#include "common/files/startup.h"
+#include "flyback/design/flyback.h"
 #include "tests/hardening/writer/contents.h"
 #include "tests/support/tempdir.h"
 
@@ -258,6 +260,30 @@ TEST(FailedWrite, UserCoreAppendNeedsTheLockAndSurvivesAFailedReadBack) {
                (r.warning == "Сердечник записан в файл \"" + path + "\", но прочитать этот файл заново не удалось"
                     ? "" : "\nwarning " + r.warning);
     }));
+}
+
+// A settings file of mode 000 reads as nothing to an ordinary user. Taken for a missing file,
+// it was overwritten with defaults on close; the start-up now names it as unreadable.
+TEST(FailedRead, SettingsWithNoPermissionAreNotTakenForAMissingFile) {
+    TempDir dir;
+    dir.write("Flyback.ini", "[INI_DATA]\r\ncore\t= E 42/21/15\r\n");
+    const std::string path = dir.file("Flyback.ini");
+    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(path.c_str(), 0);
+    Report(InChild([&] {
+        const std::string dropped = DropRoot();
+        if (!dropped.empty()) return dropped;
+        fb::CStartup start(dir.path(), {1 << 16, 1 << 16, 1 << 16});
+        fb::FlybackInput in;
+        const fb::StartupResult absent = start.ReadSettings(fb::FlybackDesignFile(), dir.file("none.ini"), in);
+        const fb::StartupResult locked = start.ReadSettings(fb::FlybackDesignFile(), path, in);
+        return std::string(absent ? "\na missing file is reported" : "") +
+               (locked && locked->cause == fb::StartupFailure::Cause::UnreadableSettings && locked->file == path &&
+                        locked->canGoOn
+                    ? ""
+                    : "\nthe unreadable file is not reported");
+    }));
+    ::chmod(path.c_str(), 0644);
 }
 
 }  // namespace

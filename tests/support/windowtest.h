@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -81,6 +85,41 @@ private:
     std::string m_program;
 };
 
+// Files of the process stop growing at `bytes` while it lives; the signal is ignored, so a
+// write past the limit fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+};
+
+// Every edit of a numeric row takes numbers only, every other edit any text.
+template <class Input>
+void ExpectNumbersOnlyWhereNumeric(const QWidget* form, const std::vector<fb::ui::FieldDescriptor<Input>>& rows) {
+    int numeric = 0;
+    for (const fb::ui::FieldDescriptor<Input>& r : rows) {
+        if (r.kind != fb::ui::FieldKind::Edit) continue;
+        auto* edit = qobject_cast<QLineEdit*>(fb::ui::FindControl(form, r.id));
+        ASSERT_TRUE(edit) << r.key;
+        EXPECT_EQ(edit->validator() != nullptr, r.numeric) << r.key;
+        numeric += r.numeric;
+    }
+    EXPECT_GE(numeric, 10);
+}
+
 // Enters a folder for the life of a scope.
 class CurrentFolder {
 public:
@@ -129,7 +168,8 @@ protected:
         edit->clear();
         QTest::keyClicks(edit, s);
     }
-    void click(int id) { Ctl<QAbstractButton>(window.get(), id)->click(); }
+    void click(int id) { click(id, *window); }
+    void click(int id, QWidget& w) { Ctl<QAbstractButton>(&w, id)->click(); }
 
     // Every start-up stop that ends the window: removing the program's help file, the wire
     // table or the materials folder from a fresh data root shows its one warning, runs no
@@ -158,6 +198,36 @@ protected:
             EXPECT_EQ(w.calculations(), 0);
             w.reject();
             EXPECT_FALSE(fresh.exists(program + "/" + settings)) << c.remove;
+        }
+    }
+
+    // A settings file that exists but cannot be read (a folder in its place; mode 000 too
+    // when the tests do not run as root, whom no mode stops) is named at start-up, and
+    // neither a calculation nor closing the window writes over it.
+    void ExpectUnreadableSettingsLeftAlone(const std::string& program, const std::string& settings, int calculate) {
+        const std::string rel = program + "/" + settings;
+        const std::string said = "Не удалось прочитать файл настроек \"" + data.programFolder() + settings +
+                                 "\".\nПрограмма работает с исходными данными и не будет записывать этот файл.";
+        const std::string mine = Crlf("[INI_DATA]\ncore\t= E 42/21/15\n");
+        std::vector<std::string> cases = {"folder"};
+        if (::geteuid() != 0) cases.push_back("mode 000");
+        for (const std::string& c : cases) {
+            data.remove(rel);
+            if (c == "folder") data.write(rel + "/kept.txt", mine);
+            else data.write(rel, mine);
+            if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::none);
+            messages.clear();
+            {
+                Window w;
+                ASSERT_TRUE(w.Startup()) << c;
+                click(calculate, w);
+                w.reject();
+            }
+            ASSERT_EQ(messages.entries().size(), 1u) << c;
+            EXPECT_EQ(messages.entries()[0].caption, "Внимание!");
+            EXPECT_EQ(messages.entries()[0].text.toStdString(), said) << c;
+            if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::owner_all);
+            EXPECT_EQ(data.read(c == "folder" ? rel + "/kept.txt" : rel), mine) << c;
         }
     }
 

@@ -15,6 +15,7 @@
 
 #include "common/data/numbers.h"
 #include "common/ui/formbinding.h"
+#include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 #include "flyback/ui/clamperdlg.h"
 
@@ -95,6 +96,24 @@ TEST_F(ClamperDlgTest, OpeningShowsBothResultsAndFillsTheCapacitanceEdit) {
     EXPECT_EQ(text(1014), "49");
     EXPECT_EQ(text(1029), "17");
     EXPECT_EQ(text(1032), "0.18");
+}
+
+// A zero frequency or current showed "inf" and "nan" in the window with no word of why; the
+// window now gives the message the designs give, once per calculation that shows them.
+TEST_F(ClamperDlgTest, ResultsThatAreNotFiniteComeWithTheDesignsMessage) {
+    fb::ui::MessageRecorder messages;
+    const fb::ui::ScopedMessageSeam seam(&messages);
+    open();
+    EXPECT_TRUE(messages.entries().empty());
+    fb::ClamperInput in = HandedIn();
+    in.Fconv = "0";
+    open(in);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].caption.toStdString(), fb::NotFiniteWarning().caption);
+    EXPECT_EQ(messages.entries()[0].text.toStdString(), fb::NotFiniteWarning().text);
+    type(fb::clamperid::Fconv, "100");
+    ctl<QPushButton>(1)->click();
+    EXPECT_EQ(messages.entries().size(), 1u);
 }
 
 TEST_F(ClamperDlgTest, TooltipsHaveTheWindowLookAndOneTextPerControl) {

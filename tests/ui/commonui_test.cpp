@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QRadioButton>
 #include <QToolTip>
 
@@ -188,6 +190,47 @@ TEST(FormBinding, ComboPrefersTheExactEntry) {
     EXPECT_EQ(back.name, "My core");
     EXPECT_THROW(fb::ui::FormBinding<ComboInput>(&form, {{"x", 8, fb::ui::FieldKind::Edit, &ComboInput::name}}),
                  std::runtime_error);
+}
+
+struct NumberInput {
+    std::string value, name;
+};
+
+// A numeric edit takes what a number can hold; a text edit keeps taking text. "19 [В]" typed
+// or several lines pasted were saved as they stood and hid every key after them on reading.
+TEST(FormBinding, NumericEditsTakeOnlyNumbers) {
+    QWidget form;
+    auto* number = new QLineEdit(&form);
+    number->setObjectName("id1");
+    auto* name = new QLineEdit(&form);
+    name->setObjectName("id2");
+    fb::ui::FieldDescriptor<NumberInput> value{"value", 1, fb::ui::FieldKind::Edit, &NumberInput::value};
+    value.numeric = true;
+    const fb::ui::FormBinding<NumberInput> binding(&form, {value, {"name", 2, fb::ui::FieldKind::Edit, &NumberInput::name}});
+    const std::pair<const char*, const char*> typed[] = {
+        {"19 [V]", "19"}, {"0,5", "0,5"}, {"-1.5e-3", "-1.5e-3"}, {"1E3", "1E3"}, {"1.2.3", "1.23"},
+        {"2,5,", "2,5"},  {"+.5", "+.5"},  {"abc", ""},          {"1e3e", "1e3"},
+    };
+    for (const auto& [keys, shown] : typed) {
+        number->clear();
+        QTest::keyClicks(number, QString::fromUtf8(keys));
+        EXPECT_EQ(number->text().toStdString(), shown) << keys;
+    }
+    // A paste goes in whole or not at all; the spaces and line break around a number go.
+    for (const auto& [pasted, shown] : {std::pair<const char*, const char*>{"12\r\n34\r\n", ""}, {"19 [В]", ""}, {" 42\n", "42"}}) {
+        number->clear();
+        number->insert(QString::fromUtf8(pasted));
+        EXPECT_EQ(number->text().toStdString(), shown) << pasted;
+    }
+    // What the program writes is shown as it is; a text field takes any text.
+    binding.toForm({"n/a", "E 25 [x]"});
+    NumberInput back;
+    binding.toFields(back);
+    EXPECT_EQ(back.value, "n/a");
+    QTest::keyClicks(name, "!");
+    EXPECT_EQ(name->text().toStdString(), "E 25 [x]!");
+    number->clear();  // an empty field stays possible (an unused row)
+    EXPECT_TRUE(number->hasAcceptableInput());
 }
 
 }  // namespace

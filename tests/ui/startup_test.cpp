@@ -95,6 +95,10 @@ TEST_F(StartupTest, SettingsFileIsShownAndAMissingMaterialFallsBackToTheFirst) {
 
 TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Flyback", "Flyback.ini"); }
 
+TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
+    ExpectUnreadableSettingsLeftAlone("Flyback", "Flyback.ini", fb::ctl::kCalculate);
+}
+
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
     ASSERT_TRUE(start());
@@ -140,8 +144,9 @@ TEST_F(StartupTest, ExitWritesTheFormIntoTheSettingsFile) {
 }
 
 TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
-    // A folder in the settings file's place: reading keeps the defaults, writing fails.
-    data.write("Flyback/Flyback.ini/keep", "x");
+    // Writing fails part way at a file-size limit, which binds root too (a folder in the
+    // file's place is unreadable as well, and such a file is never written at all).
+    const FileSizeLimit limit(64);
     ASSERT_TRUE(start());
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].contains("Flyback.ini")) << messages.texts()[0].toStdString();
@@ -156,6 +161,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::FlybackFormFields());
     FlybackInput in;
     int n = 0;
     for (const fb::FlybackField& f : fb::FlybackFormFields()) {

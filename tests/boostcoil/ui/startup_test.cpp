@@ -117,6 +117,25 @@ TEST_F(StartupTest, WithoutN87TheFirstListedMaterialIsTaken) {
 
 TEST_F(StartupTest, EachFatalStopShowsItsMessageAndWritesNothing) { ExpectEachFatalStop("Boostcoil", "Boostcoil.ini"); }
 
+// A mistyped power made the correction write a gap of metres into the field and, on close,
+// into the settings, where it stayed after the typo was mended.
+TEST_F(StartupTest, AMistypedPowerLeavesTheGapAndTheSettingsAlone) {
+    ASSERT_TRUE(start());
+    messages.clear();
+    const std::string gap = Ctl<QLineEdit>(window.get(), fb::bcid::kZazor)->text().toStdString();
+    type(fb::bcid::kP2, "1e7");
+    click(fb::bcid::kCalculate);
+    EXPECT_EQ(Ctl<QLineEdit>(window.get(), fb::bcid::kZazor)->text().toStdString(), gap);
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_TRUE(messages.texts()[0].startsWith("Требуемый немагнитный зазор ")) << messages.texts()[0].toStdString();
+    window->reject();
+    EXPECT_NE(data.read("Boostcoil/Boostcoil.ini").find("zazor\t= " + gap + "\r\n"), std::string::npos);
+}
+
+TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
+    ExpectUnreadableSettingsLeftAlone("Boostcoil", "Boostcoil.ini", fb::bcid::kCalculate);
+}
+
 TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
     data.remove("Bases_Cores/FerritesCores.txt");
     ASSERT_TRUE(start());
@@ -163,8 +182,9 @@ TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
 }
 
 TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
-    // A folder in the settings file's place: reading keeps the defaults, writing fails.
-    data.write("Boostcoil/Boostcoil.ini/keep", "x");
+    // Writing fails part way at a file-size limit, which binds root too (a folder in the
+    // file's place is unreadable as well, and such a file is never written at all).
+    const fbtest::FileSizeLimit limit(64);
     ASSERT_TRUE(start());
     EXPECT_TRUE(messages.entries().empty());
     window->reject();
@@ -177,6 +197,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::PfcFormFields());
     PfcInput in;
     int n = 0;
     for (const fb::PfcField& f : fb::PfcFormFields()) {

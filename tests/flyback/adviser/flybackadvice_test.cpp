@@ -90,7 +90,7 @@ TEST_F(TinyCatalogue, CoresAsSelectedByNameAndEveryMaterial) {
 TEST_F(TinyCatalogue, RankingKnownByHand) {
     const fb::SweepResult r = Sweep(fb::FlybackInput{});
     // By volume, working candidates only: the hand-computed Ve order, A before B on equal
-    // volume; E 8/4/2 cannot hold the winding and C cannot be designed with.
+    // volume; E 8/4/2 would need a gap beyond le/3 and C cannot be designed with.
     std::vector<std::string> order;
     fb::CandidateFilter worksOnly;
     worksOnly.worksOnly = true;
@@ -103,6 +103,10 @@ TEST_F(TinyCatalogue, RankingKnownByHand) {
         const fb::Candidate& a = r.candidates[i];
         const fb::Candidate& b = r.candidates[i + 1];
         ASSERT_EQ(a.core, b.core);
+        if (a.core == "E 8/4/2") {  // its gap would pass le/3: no design, no loss with either
+            EXPECT_TRUE(std::isnan(a.coreLoss) && std::isnan(b.coreLoss));
+            continue;
+        }
         EXPECT_EQ(b.coreLoss, 2 * a.coreLoss) << a.core;
         EXPECT_EQ(a.turns, b.turns);
         EXPECT_EQ(a.gapText, b.gapText);
@@ -122,20 +126,12 @@ TEST_F(TinyCatalogue, FailingCandidatesSayWhy) {
     const fb::Candidate& tiny = r.candidates[6];  // E 8/4/2 with A
     ASSERT_EQ(tiny.core + tiny.material, "E 8/4/2A");
     EXPECT_FALSE(tiny.works);
-    // The design checks' verdict: the insulated wires need more than the whole window.
-    auto rule = [](const fb::Candidate& c, const std::string& id) {
-        for (const fb::CandidateCheck& k : c.checks)
-            if (k.rule == id) return k;
-        return fb::CandidateCheck{};
-    };
-    const fb::CandidateCheck fill = rule(tiny, "window_fill");
-    EXPECT_EQ(fill.severity, "error");
-    ASSERT_FALSE(fill.values.empty());
-    EXPECT_GT(fill.values[0].value, 1);
-    EXPECT_NE(std::find(tiny.reasons.begin(), tiny.reasons.end(), fill.text), tiny.reasons.end());
-    EXPECT_EQ(rule(tiny, "build_not_fit").severity, "error");
-    // The engine's own warning is kept, not shown.
-    EXPECT_EQ(tiny.messages.back().text.rfind("Коэффициент заполнения окна больше 0,3.", 0), 0u);
+    // The gap it needs passes a third of its 18.5 mm path: the design stops and says so.
+    ASSERT_EQ(tiny.checks.size(), 1u);
+    EXPECT_EQ(tiny.checks[0].rule, "not_computed");
+    const std::string gap = tiny.messages.back().text;
+    EXPECT_EQ(gap.rfind("Требуемый немагнитный зазор", 0), 0u) << gap;
+    EXPECT_EQ(tiny.reasons[0], "Расчёт не выполнен: " + gap.substr(0, gap.find('\n')));
 
     const fb::Candidate& noTable = r.candidates[2];  // E 25/13/7 with C
     EXPECT_FALSE(noTable.works);
