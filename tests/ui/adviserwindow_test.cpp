@@ -50,7 +50,7 @@ fb::Candidate Evaluate(const fb::CoreRecord& core, const fb::CMaterial& m) {
     c.volume = core.Ve;
     c.coreLoss = core.Ve * (m.name == "N87" ? 0.1 : 0.3);
     c.gapText = "0.5" + std::to_string(static_cast<int>(core.Ve));
-    if (core.Ve < 1.5) c.checks.push_back({"design.window", "error", "Окно мало"});
+    if (core.Ve < 1.5) c.checks.push_back({"window_fill", "error", "Окно мало", {}});
     fb::FinishCandidate(c, {});
     return c;
 }
