@@ -725,5 +725,361 @@ Choose capacitors from their documentation by the allowed ripple current.</trans
         <source>Проверка</source>
         <translation>Checks</translation>
     </message>
+    <message>
+        <source>Обмотка</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Витков</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>Провод, мм x жил</source>
+        <translation>Wire, mm x strands</translation>
+    </message>
+    <message>
+        <source>Витков в слое</source>
+        <translation>Turns per layer</translation>
+    </message>
+    <message>
+        <source>Слоев</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Высота, мм</source>
+        <translation>Height, mm</translation>
+    </message>
+    <message>
+        <source>Rdc, мОм</source>
+        <translation>Rdc, mOhm</translation>
+    </message>
+    <message>
+        <source>Rac/Rdc</source>
+        <translation>Rac/Rdc</translation>
+    </message>
+    <message>
+        <source>Ток RMS, А</source>
+        <translation>RMS current, A</translation>
+    </message>
+    <message>
+        <source>Потери, Вт</source>
+        <translation>Loss, W</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Температура окружающей среды, °C</source>
+        <translation>Ambient temperature, °C</translation>
+    </message>
+    <message>
+        <source>последовательный</source>
+        <translation>sequential</translation>
+    </message>
+    <message>
+        <source>чередование</source>
+        <translation>interleaved</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка, затем вторичные</source>
+        <translation>Primary winding, then the secondaries</translation>
+    </message>
+    <message>
+        <source>Вторичные обмотки между двумя половинами первичной</source>
+        <translation>Secondaries between two halves of the primary</translation>
+    </message>
+    <message>
+        <source>Порядок намотки</source>
+        <translation>Winding order</translation>
+    </message>
+    <message>
+        <source>слоев</source>
+        <translation>layers</translation>
+    </message>
+    <message>
+        <source>Изоляция между обмотками, мм</source>
+        <translation>Insulation between windings, mm</translation>
+    </message>
+    <message>
+        <source>Поля у краев каркаса, мм</source>
+        <translation>Bobbin end margins, mm</translation>
+    </message>
+    <message>
+        <source>Допустимый перегрев, К</source>
+        <translation>Allowed temperature rise, K</translation>
+    </message>
+    <message>
+        <source>Итоги</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Потери в сердечнике, Вт</source>
+        <translation>Core loss, W</translation>
+    </message>
+    <message>
+        <source>Потери в меди, Вт</source>
+        <translation>Copper loss, W</translation>
+    </message>
+    <message>
+        <source>Суммарные потери, Вт</source>
+        <translation>Total loss, W</translation>
+    </message>
+    <message>
+        <source>Перегрев, К</source>
+        <translation>Temperature rise, K</translation>
+    </message>
+    <message>
+        <source>Температура обмоток, °C</source>
+        <translation>Winding temperature, °C</translation>
+    </message>
+    <message>
+        <source>Высота намотки, мм</source>
+        <translation>Winding height, mm</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния, мкГн</source>
+        <translation>Leakage inductance, µH</translation>
+    </message>
+    <message>
+        <source>Окно намотки</source>
+        <translation>Winding window</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Проверено %1 из %2</source>
+        <translation>Checked %1 of %2</translation>
+    </message>
+    <message>
+        <source>Подбор прерван: проверено %1, работают %2</source>
+        <translation>Search stopped: %1 checked, %2 work</translation>
+    </message>
+    <message>
+        <source>Проверено %1, работают %2</source>
+        <translation>%1 checked, %2 work</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Материал</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Работает</source>
+        <translation>Works</translation>
+    </message>
+    <message>
+        <source>В сердечнике, Вт</source>
+        <translation>In the core, W</translation>
+    </message>
+    <message>
+        <source>В меди, Вт</source>
+        <translation>In the copper, W</translation>
+    </message>
+    <message>
+        <source>Перегрев, K</source>
+        <translation>Rise, K</translation>
+    </message>
+    <message>
+        <source>Ve, см3</source>
+        <translation>Ve, cm3</translation>
+    </message>
+    <message>
+        <source>Масса, г</source>
+        <translation>Mass, g</translation>
+    </message>
+    <message>
+        <source>Зазор, мм</source>
+        <translation>Gap, mm</translation>
+    </message>
+    <message>
+        <source>Индукция, T</source>
+        <translation>Flux density, T</translation>
+    </message>
+    <message>
+        <source>Заполнение</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Причина</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Сохранить график…</source>
+        <translation>Save plot…</translation>
+    </message>
+    <message>
+        <source>Нет графика для сохранения.</source>
+        <translation>No plot to save.</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save plot</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG (*.png);;Рисунок SVG (*.svg)</source>
+        <translation>PNG picture (*.png);;SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Сохранить отчет</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf);;Страница HTML (*.html *.htm)</source>
+        <translation>PDF document (*.pdf);;HTML page (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Неизвестный формат рисунка: укажите файл .png или .svg.</source>
+        <translation>Unknown picture format: name a .png or .svg file.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1: %2</source>
+        <translation>Could not write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Первичная</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Вторичная</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>%1: %2 вит., слоев %3</source>
+        <translation>%1: %2 turns, %3 layers</translation>
+    </message>
+    <message>
+        <source>изоляция %1 мм x %2</source>
+        <translation>insulation %1 mm x %2</translation>
+    </message>
+    <message>
+        <source>поля %1 мм</source>
+        <translation>margins %1 mm</translation>
+    </message>
+    <message>
+        <source>Намотка %1 мм из %2 мм (%3 %)</source>
+        <translation>Build %1 mm of %2 mm (%3 %)</translation>
+    </message>
+    <message>
+        <source>: не помещается</source>
+        <translation>: does not fit</translation>
+    </message>
+    <message>
+        <source>Намотка не рассчитана.</source>
+        <translation>The winding is not calculated.</translation>
+    </message>
+    <message>
+        <source>%1 (допустимо %2)</source>
+        <translation>%1 (allowed %2)</translation>
+    </message>
+    <message>
+        <source>%1 при окружающей %2</source>
+        <translation>%1 at an ambient of %2</translation>
+    </message>
+    <message>
+        <source>%1 из %2 (%3 %), </source>
+        <translation>%1 of %2 (%3 %), </translation>
+    </message>
+    <message>
+        <source>помещается</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>НЕ помещается</source>
+        <translation>does NOT fit</translation>
+    </message>
+    <message>
+        <source>%1 (оценка по намотке)</source>
+        <translation>%1 (estimate from the winding)</translation>
+    </message>
+    <message>
+        <source>. Параметры анализа применены, но не сохранены.</source>
+        <translation>. The analysis parameters are applied but not saved.</translation>
+    </message>
+    <message>
+        <source>Отраженное напряжение, берется из результатов расчета трансформатора.</source>
+        <translation>The reflected voltage, taken from the transformer design's results.</translation>
+    </message>
+    <message>
+        <source>Желаемое напряжение выброса над отраженным напряжением от энергии, запасенной в индуктивности рассеяния первичной обмотки.</source>
+        <translation>The wanted overshoot above the reflected voltage from the energy stored in the primary's leakage inductance.</translation>
+    </message>
+    <message>
+        <source>Амплитуда тока в первичной обмотке, берется из результатов расчета трансформатора.</source>
+        <translation>The peak primary current, taken from the transformer design's results.</translation>
+    </message>
+    <message>
+        <source>Индуктивность рассеяния первичной обмотки либо измеряем при закорачивании ВСЕХ вторичных обмоток, либо пользуемся предварительными расчетами по периодам свободных колебаний.</source>
+        <translation>The primary's leakage inductance: measure it with ALL secondaries shorted, or use the preliminary calculation from the ringing periods.</translation>
+    </message>
+    <message>
+        <source>Лучше сюда вводить реальную частоту преобразования, а не расчетную.</source>
+        <translation>Better enter the real switching frequency here rather than the design one.</translation>
+    </message>
+    <message>
+        <source>Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.
+Поскольку эта эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она влияет на результат расчета.</source>
+        <translation>The equivalent capacitance of the drain node, from the preliminary calculation.
+As for AC it is in parallel with the clamper capacitor, it affects the result.</translation>
+    </message>
+    <message>
+        <source>Остаток напряжения после окончания выброса, над отраженным напряжением.
+Измеряется осциллографом в реальных условиях</source>
+        <translation>The voltage left above the reflected voltage after the overshoot.
+Measured with an oscilloscope in real conditions</translation>
+    </message>
+    <message>
+        <source>Индуктивность первичной обмотки трансформатора, берется из результатов расчета трансформатора.</source>
+        <translation>The transformer's primary inductance, taken from the transformer design's results.</translation>
+    </message>
+    <message>
+        <source>Период свободных колебаний по индуктивности первичной обмотки после окончания передачи энергии.
+Эти свободные колебания можно увидеть только при режиме разрывного тока.</source>
+        <translation>The ringing period with the primary inductance after the energy transfer ends.
+This ringing shows only in discontinuous mode.</translation>
+    </message>
+    <message>
+        <source>Период свободных колебаний по индуктивности рассеяния первичной обмотки.
+Этот период следует измерять на том участке, где уже нет клампинга этих колебаний.</source>
+        <translation>The ringing period with the primary's leakage inductance.
+Measure it where the clamper no longer clamps the ringing.</translation>
+    </message>
+    <message>
+        <source>Прямой расчет емкости клампера по заданной амплитуде выброса.</source>
+        <translation>Direct calculation: the clamper capacitor from the given overshoot.</translation>
+    </message>
+    <message>
+        <source>Обратный расчет амплитуды выброса по заданной емкости клампера.</source>
+        <translation>Reverse calculation: the overshoot from the given clamper capacitor.</translation>
+    </message>
+    <message>
+        <source>Оценка по намотке трансформатора (окно «Намотка и потери»): энергия поля между обмотками. Начальное значение до измерения.</source>
+        <translation>An estimate from the transformer's winding (window "Windings and losses"): the field energy between the windings. A starting value until measured.</translation>
+    </message>
+    <message>
+        <source>Перенести оценку по намотке в индуктивность рассеяния расчета клампера и пересчитать.</source>
+        <translation>Take the winding estimate as the clamper's leakage inductance and recalculate.</translation>
+    </message>
+    <message>
+        <source>Индуктивность первичной обмотки должна быть не более</source>
+        <translation>The primary inductance must be at most</translation>
+    </message>
 </context>
 </TS>

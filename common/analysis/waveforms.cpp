@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -39,7 +40,7 @@ Plot MakePlot(std::string id, std::string title, std::string xCaption, std::stri
 
 const char* const kLineNames[3] = {"Uмин", "Uном", "Uмакс"};
 
-std::string LineLabel(int i, double U) { return std::string(kLineNames[i]) + " = " + F0(U) + " В"; }
+std::string LineLabel(int i, double U) { return Localized(kLineNames[i]) + " = " + F0(U) + Localized(" В"); }
 
 // ---- flyback ----
 
@@ -121,11 +122,11 @@ std::vector<double> Phases() {
 }
 
 Plot ChokeCurrent(const PfcWaveInput& in, const char* id, const char* line, double Urms, double Irms) {
-    Plot p = MakePlot(id, "Ток дросселя при " + std::string(line) + " = " + F0(Urms) + " В", "Фаза сети", "°", "Ток",
-                      "А");
-    PlotSeries avg{"Средний ток", PlotSeries::Style::Dashed, {}, {}};
-    PlotSeries peak{"Пиковый ток", PlotSeries::Style::Line, {}, {}};
-    PlotSeries valley{"Минимальный ток (впадина)", PlotSeries::Style::Line, {}, {}};
+    Plot p = MakePlot(id, Localized("Ток дросселя при ") + Localized(line) + " = " + F0(Urms) + Localized(" В"),
+                      Localized("Фаза сети"), "°", Localized("Ток"), Localized("А"));
+    PlotSeries avg{Localized("Средний ток"), PlotSeries::Style::Dashed, {}, {}};
+    PlotSeries peak{Localized("Пиковый ток"), PlotSeries::Style::Line, {}, {}};
+    PlotSeries valley{Localized("Минимальный ток (впадина)"), PlotSeries::Style::Line, {}, {}};
     for (double th : Phases()) {
         const PfcPoint q = PfcAt(in, Urms, Irms, th);
         Add(avg, th, q.avg);
@@ -134,23 +135,24 @@ Plot ChokeCurrent(const PfcWaveInput& in, const char* id, const char* line, doub
     }
     p.series = {peak, avg, valley};
     const PfcPoint crest = PfcAt(in, Urms, Irms, 90);
-    p.marks.push_back({"Расчетная точка: " + F3(crest.avg + crest.ripple / 2) + " А", 90,
+    p.marks.push_back({Localized("Расчетная точка: ") + F3(crest.avg + crest.ripple / 2) + Localized(" А"), 90,
                        crest.avg + crest.ripple / 2});
     const PfcRipplePoint w = PfcWorstRipple(in, Urms);
     if (w.phaseDeg < 90) {
         const PfcPoint q = PfcAt(in, Urms, Irms, w.phaseDeg);
-        p.marks.push_back({"Макс. размах при " + F1(w.phaseDeg) + "°", w.phaseDeg, q.avg + q.ripple / 2});
+        p.marks.push_back({Localized("Макс. размах при ") + F1(w.phaseDeg) + "°", w.phaseDeg, q.avg + q.ripple / 2});
     }
     return p;
 }
 
 Plot PerLine(const PfcWaveInput& in, std::string id, std::string title, std::string yCaption, std::string yUnit,
              bool ripple) {
-    Plot p = MakePlot(std::move(id), std::move(title), "Фаза сети", "°", std::move(yCaption), std::move(yUnit));
+    Plot p =
+        MakePlot(std::move(id), std::move(title), Localized("Фаза сети"), "°", std::move(yCaption), std::move(yUnit));
     const double U[2] = {in.Umin, in.Umax}, I[2] = {in.Iin_min, in.Iin_max};
     const char* names[2] = {"Uмин", "Uмакс"};
     for (int k = 0; k < 2; ++k) {
-        PlotSeries s{std::string(names[k]) + " = " + F0(U[k]) + " В", PlotSeries::Style::Line, {}, {}};
+        PlotSeries s{Localized(names[k]) + " = " + F0(U[k]) + Localized(" В"), PlotSeries::Style::Line, {}, {}};
         for (double th : Phases()) {
             const PfcPoint q = PfcAt(in, U[k], I[k], th);
             Add(s, th, ripple ? q.ripple : q.duty);
@@ -158,10 +160,12 @@ Plot PerLine(const PfcWaveInput& in, std::string id, std::string title, std::str
         p.series.push_back(s);
         const PfcPoint crest = PfcAt(in, U[k], I[k], 90);
         const double y = ripple ? crest.ripple : crest.duty;
-        p.marks.push_back({"Вершина, " + std::string(names[k]) + ": " + F3(y) + (ripple ? " А" : ""), 90, y});
+        p.marks.push_back(
+            {Localized("Вершина, ") + Localized(names[k]) + ": " + F3(y) + (ripple ? Localized(" А") : ""), 90, y});
         const PfcRipplePoint w = PfcWorstRipple(in, U[k]);
         if (ripple && w.phaseDeg < 90)
-            p.marks.push_back({"Макс., " + std::string(names[k]) + ": " + F3(w.ripple) + " А, " + F1(w.phaseDeg) + "°",
+            p.marks.push_back({Localized("Макс., ") + Localized(names[k]) + ": " + F3(w.ripple) + Localized(" А, ") +
+                                   F1(w.phaseDeg) + "°",
                                w.phaseDeg, w.ripple});
     }
     return p;
@@ -204,51 +208,59 @@ double FlybackSecondaryPeak(double I2, double D, double Kc) { return 2 * I2 / ((
 
 PlotSet FlybackWaveforms(const FlybackWaveInput& in) {
     PlotSet set;
-    set.title = "Графики: flyback-трансформатор";
+    set.title = Localized("Графики: flyback-трансформатор");
     bool usable = in.Fconv > 0 && Finite({in.Fconv, in.Ur, in.Uclamp, in.Utrmax, in.Bpk, in.Blim, in.Bmax});
     for (const FlybackLinePoint& p : in.line) usable = usable && UsablePoint(p);
     if (!usable) {
-        set.notes.push_back("Нет графиков: расчет не выполнен или дал недопустимые величины.");
+        set.notes.push_back(Localized("Нет графиков: расчет не выполнен или дал недопустимые величины."));
         return set;
     }
     set.valid = true;
     const double T = 1000 / in.Fconv;  // µs
     auto label = [&](int i) { return LineLabel(i, in.line[i].U); };
 
-    Plot primary = MakePlot("primary_current", "Ток первичной обмотки", "Время", "мкс", "Ток", "А");
+    Plot primary = MakePlot("primary_current", Localized("Ток первичной обмотки"), Localized("Время"), Localized("мкс"),
+                            Localized("Ток"), Localized("А"));
     for (int i = 0; i < 3; ++i) primary.series.push_back(PrimaryCurrent(in.line[i], T, label(i)));
-    primary.marks.push_back({"Пиковый ток Iпик = " + F3(in.line[0].Ipk) + " А", in.line[0].D * T, in.line[0].Ipk});
+    primary.marks.push_back(
+        {Localized("Пиковый ток Iпик = ") + F3(in.line[0].Ipk) + Localized(" А"), in.line[0].D * T, in.line[0].Ipk});
     set.plots.push_back(primary);
 
     for (const FlybackWaveInput::Secondary& sec : in.secondaries) {
         const std::string n = FormatInt(sec.number);
-        Plot p = MakePlot("secondary" + n + "_current", "Ток вторичной обмотки " + n, "Время", "мкс", "Ток", "А");
+        Plot p = MakePlot("secondary" + n + "_current", Localized("Ток вторичной обмотки ") + n, Localized("Время"),
+                          Localized("мкс"), Localized("Ток"), Localized("А"));
         for (int i = 0; i < 3; ++i) p.series.push_back(SecondaryCurrent(in.line[i], T, sec.I2, label(i)));
         set.plots.push_back(p);
     }
 
-    Plot voltage = MakePlot("switch_voltage", "Напряжение на ключе", "Время", "мкс", "Напряжение", "В");
+    Plot voltage = MakePlot("switch_voltage", Localized("Напряжение на ключе"), Localized("Время"), Localized("мкс"),
+                            Localized("Напряжение"), Localized("В"));
     for (int i = 0; i < 3; ++i) voltage.series.push_back(SwitchVoltage(in.line[i], T, in, label(i)));
     const double Umax = in.line[2].U;
-    voltage.series.push_back(Level("Uмакс + Uотр: " + F0(Umax + in.Ur) + " В", 0, T, Umax + in.Ur));
     voltage.series.push_back(
-        Level("Выброс: " + F0(Umax + in.Ur + in.Uclamp) + " В", 0, T, Umax + in.Ur + in.Uclamp));
-    voltage.series.push_back(Level("Предел ключа: " + F0(in.Utrmax) + " В", 0, T, in.Utrmax));
+        Level(Localized("Uмакс + Uотр: ") + F0(Umax + in.Ur) + Localized(" В"), 0, T, Umax + in.Ur));
+    voltage.series.push_back(
+        Level(Localized("Выброс: ") + F0(Umax + in.Ur + in.Uclamp) + Localized(" В"), 0, T, Umax + in.Ur + in.Uclamp));
+    voltage.series.push_back(Level(Localized("Предел ключа: ") + F0(in.Utrmax) + Localized(" В"), 0, T, in.Utrmax));
     set.plots.push_back(voltage);
 
-    Plot flux = MakePlot("flux_density", "Индукция в сердечнике", "Время", "мкс", "Индукция", "Тл");
+    Plot flux = MakePlot("flux_density", Localized("Индукция в сердечнике"), Localized("Время"), Localized("мкс"),
+                         Localized("Индукция"), Localized("Тл"));
     for (int i = 0; i < 3; ++i) {
         const double B = in.line[0].Ipk > 0 ? in.Bpk * in.line[i].Ipk / in.line[0].Ipk : 0;
         flux.series.push_back(Flux(in.line[i], T, in.Ur, B, label(i)));
     }
-    flux.series.push_back(Level("Bдоп = " + F3(in.Blim) + " Тл", 0, T, in.Blim));
-    flux.series.push_back(Level("Bmax материала = " + F3(in.Bmax) + " Тл", 0, T, in.Bmax));
+    flux.series.push_back(Level(Localized("Bдоп = ") + F3(in.Blim) + Localized(" Тл"), 0, T, in.Blim));
+    flux.series.push_back(Level(Localized("Bmax материала = ") + F3(in.Bmax) + Localized(" Тл"), 0, T, in.Bmax));
     set.plots.push_back(flux);
 
-    set.notes.push_back("Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу "
-                        "ключа и в среднем равен току нагрузки.");
-    set.notes.push_back("Выброс напряжения на ключе: отраженное напряжение плюс амплитуда выброса, заданная "
-                        "в расчете демпфера; его длительность условна.");
+    set.notes.push_back(
+        Localized("Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу ключа и в среднем "
+                  "равен току нагрузки."));
+    set.notes.push_back(
+        Localized("Выброс напряжения на ключе: отраженное напряжение плюс амплитуда выброса, заданная в расчете "
+                  "демпфера; его длительность условна."));
     return set;
 }
 
@@ -266,24 +278,29 @@ PfcRipplePoint PfcWorstRipple(const PfcWaveInput& in, double Urms) {
 
 PlotSet PfcWaveforms(const PfcWaveInput& in) {
     PlotSet set;
-    set.title = "Графики: дроссель ККМ";
+    set.title = Localized("Графики: дроссель ККМ");
     const bool usable = Finite({in.Fr, in.L, in.U2, in.Umin, in.Umax, in.Iin_min, in.Iin_max}) && in.Fr > 0 &&
                         in.L > 0 && in.U2 > 0 && in.Umin > 0 && in.Umax > 0 && in.Iin_min >= 0 && in.Iin_max >= 0;
     if (!usable) {
-        set.notes.push_back("Нет графиков: расчет не выполнен или дал недопустимые величины.");
+        set.notes.push_back(Localized("Нет графиков: расчет не выполнен или дал недопустимые величины."));
         return set;
     }
     set.valid = true;
     set.plots.push_back(ChokeCurrent(in, "choke_current_min", "Uмин", in.Umin, in.Iin_min));
     set.plots.push_back(ChokeCurrent(in, "choke_current_max", "Uмакс", in.Umax, in.Iin_max));
-    set.plots.push_back(PerLine(in, "duty", "Коэффициент заполнения импульса", "Коэффициент заполнения", "", false));
-    set.plots.push_back(PerLine(in, "ripple", "Размах пульсации тока дросселя", "Размах", "А", true));
-    set.notes.push_back("Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети.");
+    set.plots.push_back(PerLine(in, "duty", Localized("Коэффициент заполнения импульса"),
+                                Localized("Коэффициент заполнения"), "", false));
+    set.plots.push_back(
+        PerLine(in, "ripple", Localized("Размах пульсации тока дросселя"), Localized("Размах"), Localized("А"), true));
+    set.notes.push_back(
+        Localized("Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети."));
     if (std::sqrt(2.0) * std::max(in.Umin, in.Umax) >= in.U2)
-        set.notes.push_back("Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может "
-                            "работать, графики вне области применимости.");
-    set.notes.push_back("Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; "
-                        "впадина показана равной нулю.");
+        set.notes.push_back(
+            Localized("Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может работать, графики вне "
+                      "области применимости."));
+    set.notes.push_back(
+        Localized("Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; впадина показана "
+                  "равной нулю."));
     return set;
 }
 

@@ -133,6 +133,52 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Вторичные обмотки, строка 5: Диаметр", "Secondary windings, row 5: diameter"},
         {"Вторичная обмотка 5: витки", "Secondary winding 5: turns"},
         {"Вторичная обмотка 5: число жил провода", "Secondary winding 5: strands"},
+        // Plots of the waveforms.
+        {"Uмин", "Umin"},
+        {"Uном", "Unom"},
+        {"Uмакс", "Umax"},
+        {" В", " V"},
+        {" А", " A"},
+        {" А, ", " A, "},
+        {" Тл", " T"},
+        {"А", "A"},
+        {"В", "V"},
+        {"Тл", "T"},
+        {"Ток дросселя при ", "Choke current at "},
+        {"Фаза сети", "Mains phase"},
+        {"Ток", "Current"},
+        {"Средний ток", "Average current"},
+        {"Пиковый ток", "Peak current"},
+        {"Минимальный ток (впадина)", "Minimum current (valley)"},
+        {"Расчетная точка: ", "Design point: "},
+        {"Макс. размах при ", "Max. ripple at "},
+        {"Вершина, ", "Crest, "},
+        {"Макс., ", "Max., "},
+        {"Графики: flyback-трансформатор", "Plots: flyback transformer"},
+        {"Нет графиков: расчет не выполнен или дал недопустимые величины.", "No plots: the design was not calculated or gave values out of range."},
+        {"Ток первичной обмотки", "Primary winding current"},
+        {"Время", "Time"},
+        {"Пиковый ток Iпик = ", "Peak current Ipk = "},
+        {"Ток вторичной обмотки ", "Secondary winding current "},
+        {"Напряжение на ключе", "Switch voltage"},
+        {"Напряжение", "Voltage"},
+        {"Uмакс + Uотр: ", "Umax + Ur: "},
+        {"Выброс: ", "Overshoot: "},
+        {"Предел ключа: ", "Switch limit: "},
+        {"Индукция в сердечнике", "Core flux density"},
+        {"Индукция", "Flux density"},
+        {"Bдоп = ", "Ballowed = "},
+        {"Bmax материала = ", "Bmax of the material = "},
+        {"Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу ключа и в среднем равен току нагрузки.", "The secondary current is drawn as the method assumes it: it flows for the whole off-time of the switch and averages the load current."},
+        {"Выброс напряжения на ключе: отраженное напряжение плюс амплитуда выброса, заданная в расчете демпфера; его длительность условна.", "Switch voltage overshoot: the reflected voltage plus the overshoot set in the clamper calculation; its width is nominal."},
+        {"Графики: дроссель ККМ", "Plots: PFC choke"},
+        {"Коэффициент заполнения импульса", "Duty cycle"},
+        {"Коэффициент заполнения", "Duty cycle"},
+        {"Размах пульсации тока дросселя", "Choke current ripple"},
+        {"Размах", "Ripple"},
+        {"Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети.", "The method designs the choke at the crest of the sine (90°) at the minimum mains voltage."},
+        {"Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может работать, графики вне области применимости.", "The mains peak is not below the output voltage: a boost PFC cannot work, the plots are out of their range."},
+        {"Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; впадина показана равной нулю.", "Where the current valley would fall below zero the choke runs discontinuous; the valley is drawn at zero."},
     };
     return table;
 }
@@ -143,6 +189,20 @@ const char* EnglishText(const std::string& russian) {
     const auto& table = Table();
     auto it = table.find(russian);
     return it == table.end() ? nullptr : it->second;
+}
+
+namespace {
+bool g_english = false;
+}  // namespace
+
+bool EnglishTexts() { return g_english; }
+
+void SetEnglishTexts(bool english) { g_english = english; }
+
+std::string Localized(const std::string& russian) {
+    if (!g_english) return russian;
+    const char* english = EnglishText(russian);
+    return english ? english : russian;
 }
 
 }  // namespace fb

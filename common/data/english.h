@@ -10,4 +10,12 @@ namespace fb {
 // The English text of `russian`, or nullptr when there is none (yet).
 const char* EnglishText(const std::string& russian);
 
+// The language of the texts Qt-free code writes for people (plots, messages, CLI reports):
+// Russian until a program chooses English (the interface language, a CLI's --lang).
+bool EnglishTexts();
+void SetEnglishTexts(bool english);
+
+// `russian` as it is, or its English when English is chosen and known.
+std::string Localized(const std::string& russian);
+
 }  // namespace fb

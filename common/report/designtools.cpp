@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "common/ui/formbinding.h"
+#include "common/ui/language.h"
 #include "common/ui/messageseam.h"
 #include "common/report/plotswindow.h"
 #include "common/report/reportdocument.h"
@@ -76,8 +77,8 @@ void CDesignTools::OpenPlots() {
 void CDesignTools::SaveReport() {
     QString name = QString::fromStdString(m_hooks.fileName());
     if (name.endsWith(".sav", Qt::CaseInsensitive)) name.chop(4);
-    QFileDialog dialog(m_window, QString::fromUtf8("Сохранить отчет"), name + ".pdf",
-                       QString::fromUtf8("Документ PDF (*.pdf);;Страница HTML (*.html *.htm)"));
+    QFileDialog dialog(m_window, ui::Translated(QString::fromUtf8("Сохранить отчет")), name + ".pdf",
+                       ui::Translated(QString::fromUtf8("Документ PDF (*.pdf);;Страница HTML (*.html *.htm)")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pdf");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

@@ -1,5 +1,7 @@
 #include "common/report/plotchart.h"
 
+#include "common/ui/language.h"
+
 #include <QBuffer>
 #include <QChart>
 #include <QFileInfo>
@@ -182,12 +184,12 @@ bool ExportPlot(const Plot& plot, const QString& path, QString* error, QSize siz
         buffer.open(QIODevice::WriteOnly);
         RenderPlotImage(plot, size, 2).save(&buffer, "PNG");
     } else {
-        if (error) *error = "Неизвестный формат рисунка: укажите файл .png или .svg.";
+        if (error) *error = ui::Translated("Неизвестный формат рисунка: укажите файл .png или .svg.");
         return false;
     }
     QSaveFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = "Не удалось записать файл " + path + ": " + file.errorString();
+        if (error) *error = ui::Translated("Не удалось записать файл %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/report/plotchart.h"
+#include "common/ui/language.h"
 #include "common/ui/messageseam.h"
 
 namespace fb::report {
@@ -59,7 +60,7 @@ void CPlotsWindow::SetPlots(const PlotSet& set) {
     for (const std::string& n : m_set.notes) notes << QString::fromStdString(n);
     m_notes->setText(notes.join('\n'));
     m_export->setEnabled(m_set.valid && !m_set.plots.empty());
-    setWindowTitle(m_set.title.empty() ? QString("Графики") : QString::fromStdString(m_set.title));
+    setWindowTitle(m_set.title.empty() ? ui::Translated("Графики") : QString::fromStdString(m_set.title));
 }
 
 int CPlotsWindow::CurrentPlot() const {
@@ -69,7 +70,7 @@ int CPlotsWindow::CurrentPlot() const {
 
 bool CPlotsWindow::ExportPlotTo(int index, const QString& path, QString* error) const {
     if (index < 0 || index >= int(m_set.plots.size())) {
-        if (error) *error = "Нет графика для сохранения.";
+        if (error) *error = ui::Translated("Нет графика для сохранения.");
         return false;
     }
     return ExportPlot(m_set.plots[index], path, error);
@@ -79,13 +80,14 @@ void CPlotsWindow::OnExport() {
     const int i = CurrentPlot();
     if (i < 0) return;
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, "Сохранить график", QString::fromStdString(m_set.plots[i].id),
-                                                      "Рисунок PNG (*.png);;Рисунок SVG (*.svg)", &filter);
+    const QString path = QFileDialog::getSaveFileName(
+        this, ui::Translated("Сохранить график"), QString::fromStdString(m_set.plots[i].id),
+        ui::Translated("Рисунок PNG (*.png);;Рисунок SVG (*.svg)"), &filter);
     if (path.isEmpty()) return;
     QString file = path;
     if (QFileInfo(file).suffix().isEmpty()) file += filter.contains("svg") ? ".svg" : ".png";
     QString error;
-    if (!ExportPlotTo(i, file, &error)) ui::MessageSeam::current().warn(this, "Внимание!", error);
+    if (!ExportPlotTo(i, file, &error)) ui::MessageSeam::current().warn(this, ui::Translated("Внимание!"), error);
 }
 
 }  // namespace fb::report

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/data/numbers.h"
+#include "common/ui/language.h"
 
 namespace fb {
 namespace {
@@ -38,8 +39,8 @@ QString CandidateModel::Text(const Candidate& c, int column) const {
     switch (column) {
     case Core: return Q(c.core);
     case Material: return Q(c.material);
-    case Shape: return QString::fromUtf8(ShapeCaption(c.shape));
-    case Works: return c.works ? QStringLiteral("да") : QStringLiteral("нет");
+    case Shape: return ui::Translated(QString::fromUtf8(ShapeCaption(c.shape)));
+    case Works: return ui::Translated(c.works ? QStringLiteral("да") : QStringLiteral("нет"));
     case TotalLoss: return Fixed(c.totalLoss, 3);
     case CoreLoss: return Fixed(c.coreLoss, 3);
     case CopperLoss: return Fixed(c.copperLoss, 3);
@@ -101,9 +102,9 @@ QVariant CandidateModel::data(const QModelIndex& index, int role) const {
 QVariant CandidateModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* const captions[ColumnCount] = {
-        "Сердечник", "Материал", "Форма", "Работает", "Потери, Вт", "В сердечнике, Вт", "В меди, Вт", "Перегрев, K",
-        "Ve, см3", "Масса, г", "Витки", "Зазор, мм", "Индукция, T", "Заполнение", "Причина"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section]) : QVariant();
+        "Сердечник", "Материал", "Форма", "Работает",  "Потери, Вт",  "В сердечнике, Вт", "В меди, Вт", "Перегрев, K",
+        "Ve, см3",   "Масса, г", "Витки", "Зазор, мм", "Индукция, T", "Заполнение",       "Причина"};
+    return section >= 0 && section < ColumnCount ? ui::Translated(QString::fromUtf8(captions[section])) : QVariant();
 }
 
 CandidateProxy::CandidateProxy(QObject* parent) : QSortFilterProxyModel(parent) {

@@ -14,6 +14,7 @@
 
 #include "common/data/numbers.h"
 #include "common/ui/advisermodel.h"
+#include "common/ui/language.h"
 
 namespace fb {
 
@@ -45,10 +46,10 @@ W* Named(W* w, const char* name) {
 
 QLayout* CAdviserWindow::BuildFilters() {
     m_shape = Named(new QComboBox(this), "shapeFilter");
-    m_shape->addItem(QStringLiteral("Все"), -1);
-    for (int s = 0; s < kShapeCount; ++s) m_shape->addItem(QString::fromUtf8(ShapeCaption(s)), s);
+    m_shape->addItem(ui::Translated(QStringLiteral("Все")), -1);
+    for (int s = 0; s < kShapeCount; ++s) m_shape->addItem(ui::Translated(QString::fromUtf8(ShapeCaption(s))), s);
     m_material = Named(new QComboBox(this), "materialFilter");
-    m_material->addItem(QStringLiteral("Все"));
+    m_material->addItem(ui::Translated(QStringLiteral("Все")));
     m_worksOnly = Named(new QCheckBox(QStringLiteral("Только работающие"), this), "worksOnly");
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(QStringLiteral("Форма:"), this));
@@ -114,7 +115,7 @@ void CAdviserWindow::Start(SweepJob job) {
     m_finished = false;
     const int run = ++m_run;
     m_progress->setValue(0);
-    m_status->setText(QStringLiteral("Подбор…"));
+    m_status->setText(ui::Translated(QStringLiteral("Подбор…")));
     UpdateButtons();
     m_worker = std::thread([this, run, job = std::move(job)] {
         SweepOptions options;
@@ -144,7 +145,7 @@ void CAdviserWindow::done(int result) {
 void CAdviserWindow::OnProgress(int run, int done, int total) {
     if (run != m_run || m_finished) return;
     m_progress->setValue(total ? done * 100 / total : 100);
-    m_status->setText(QStringLiteral("Проверено %1 из %2").arg(done).arg(total));
+    m_status->setText(ui::Translated(QStringLiteral("Проверено %1 из %2")).arg(done).arg(total));
 }
 
 void CAdviserWindow::OnFinished(int run, SweepResult result) {
@@ -168,15 +169,15 @@ void CAdviserWindow::ShowCandidates(std::vector<Candidate> candidates, bool canc
     {
         const QSignalBlocker block(m_material);
         m_material->clear();
-        m_material->addItem(QStringLiteral("Все"));
+        m_material->addItem(ui::Translated(QStringLiteral("Все")));
         for (const std::string& m : materials) m_material->addItem(QString::fromStdString(m));
         m_material->setCurrentIndex(std::max(0, m_material->findText(keep)));
     }
     const int n = static_cast<int>(candidates.size());
     m_model->SetCandidates(std::move(candidates));
     ApplyFilter();
-    m_status->setText((cancelled ? QStringLiteral("Подбор прерван: проверено %1, работают %2")
-                                 : QStringLiteral("Проверено %1, работают %2"))
+    m_status->setText(ui::Translated(cancelled ? QStringLiteral("Подбор прерван: проверено %1, работают %2")
+                                               : QStringLiteral("Проверено %1, работают %2"))
                           .arg(n)
                           .arg(works));
     UpdateButtons();

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "common/ui/language.h"
+
 namespace fb::ui {
 namespace {
 
@@ -43,26 +45,26 @@ CChecksPanel::CChecksPanel(QWidget* parent, int rows) : QTreeWidget(parent) {
 
 QColor CChecksPanel::SeverityColor(Severity s) {
     switch (s) {
-        case Severity::Error: return QColor(0xd3, 0x2f, 0x2f);
-        case Severity::Warning: return QColor(0xf0, 0xa0, 0x00);
-        case Severity::Note: break;
+    case Severity::Error: return QColor(0xd3, 0x2f, 0x2f);
+    case Severity::Warning: return QColor(0xf0, 0xa0, 0x00);
+    case Severity::Note: break;
     }
     return QColor(0x6a, 0x86, 0xa8);
 }
 
 QString CChecksPanel::SeverityCaption(Severity s) {
     switch (s) {
-        case Severity::Error: return QStringLiteral("Ошибка");
-        case Severity::Warning: return QStringLiteral("Предупреждение");
-        case Severity::Note: break;
+    case Severity::Error: return Translated(QStringLiteral("Ошибка"));
+    case Severity::Warning: return Translated(QStringLiteral("Предупреждение"));
+    case Severity::Note: break;
     }
-    return QStringLiteral("Примечание");
+    return Translated(QStringLiteral("Примечание"));
 }
 
 void CChecksPanel::SetChecks(const Checks& checks) {
     clear();
     if (checks.empty()) {
-        auto* item = new QTreeWidgetItem(this, {QString::fromUtf8(kNoFindings)});
+        auto* item = new QTreeWidgetItem(this, {Translated(QString::fromUtf8(kNoFindings))});
         item->setForeground(0, palette().color(QPalette::Disabled, QPalette::Text));
         return;
     }
@@ -75,7 +77,8 @@ void CChecksPanel::SetChecks(const Checks& checks) {
         auto* item = new QTreeWidgetItem(this, {text});
         item->setIcon(0, Mark(SeverityColor(c->severity)));
         // As rich text the tip wraps instead of running across the screen.
-        item->setToolTip(0, QStringLiteral("<p><b>%1.</b> %2</p>").arg(SeverityCaption(c->severity), text.toHtmlEscaped()));
+        item->setToolTip(
+            0, QStringLiteral("<p><b>%1.</b> %2</p>").arg(SeverityCaption(c->severity), text.toHtmlEscaped()));
         item->setData(0, Qt::UserRole, QString::fromStdString(c->rule));
     }
 }

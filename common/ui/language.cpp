@@ -56,7 +56,10 @@ public:
 
 Language InterfaceLanguage() { return g_language; }
 
-void SetInterfaceLanguage(Language language) { g_language = language; }
+void SetInterfaceLanguage(Language language) {
+    g_language = language;
+    SetEnglishTexts(language == Language::English);  // the Qt-free texts (plots, notes) follow
+}
 
 const char* LanguageCode(Language language) { return language == Language::English ? "en" : "ru"; }
 
@@ -100,7 +103,9 @@ QString Translated(const QString& russian) {
     if (g_language == Language::Russian || russian.isEmpty()) return russian;
     const QString whole = WholeText(russian);
     if (!whole.isNull()) return whole;
-    static const QRegularExpression words(QStringLiteral("[\\x{0400}-\\x{04FF}]+(?:[ ,]+[\\x{0400}-\\x{04FF}]+)*"));
+    // A word may hold hyphens ("скин-эффекту"); a run is words apart by spaces and commas.
+    static const QRegularExpression words(QStringLiteral(
+        "[\\x{0400}-\\x{04FF}]+(?:-[\\x{0400}-\\x{04FF}]+)*(?:[ ,]+[\\x{0400}-\\x{04FF}]+(?:-[\\x{0400}-\\x{04FF}]+)*)*"));
     QString out;
     qsizetype done = 0;
     for (auto it = words.globalMatch(russian); it.hasNext();) {

@@ -15,6 +15,7 @@
 
 #include "common/data/numbers.h"
 #include "common/ui/designwindow.h"
+#include "common/ui/language.h"
 #include "common/ui/windingdrawing.h"
 
 namespace fb::ui {
@@ -41,8 +42,8 @@ QLabel* Figure(QWidget* parent, const char* name) {
     return l;
 }
 
-const char* const kHeads[] = {"Обмотка", "Витков", "Провод, мм x жил", "Витков в слое", "Слоев", "Высота, мм",
-                              "Rdc, мОм", "Rac/Rdc", "Ток RMS, А", "Потери, Вт"};
+const char* const kHeads[] = {"Обмотка",    "Витков",   "Провод, мм x жил", "Витков в слое", "Слоев",
+                              "Высота, мм", "Rdc, мОм", "Rac/Rdc",          "Ток RMS, А",    "Потери, Вт"};
 
 }  // namespace
 
@@ -64,7 +65,7 @@ CLossWindow::CLossWindow(DesignWindow* owner, bool windingOrder) : QDialog(owner
     m_table = new QTableWidget(0, int(std::size(kHeads)), this);
     m_table->setObjectName(QStringLiteral("lossTable"));
     QStringList heads;
-    for (const char* h : kHeads) heads << QString::fromUtf8(h);
+    for (const char* h : kHeads) heads << Translated(QString::fromUtf8(h));
     m_table->setHorizontalHeaderLabels(heads);
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,9 +94,10 @@ QWidget* CLossWindow::BuildOptions(bool windingOrder) {
     if (windingOrder) {
         m_order = new QComboBox(box);
         m_order->setObjectName(QStringLiteral("optOrder"));
-        m_order->addItems({QStringLiteral("последовательный"), QStringLiteral("чередование")});
-        m_order->setItemData(0, QStringLiteral("Первичная обмотка, затем вторичные"), Qt::ToolTipRole);
-        m_order->setItemData(1, QStringLiteral("Вторичные обмотки между двумя половинами первичной"), Qt::ToolTipRole);
+        m_order->addItems({Translated(QStringLiteral("последовательный")), Translated(QStringLiteral("чередование"))});
+        m_order->setItemData(0, Translated(QStringLiteral("Первичная обмотка, затем вторичные")), Qt::ToolTipRole);
+        m_order->setItemData(1, Translated(QStringLiteral("Вторичные обмотки между двумя половинами первичной")),
+                             Qt::ToolTipRole);
         form->addRow(QStringLiteral("Порядок намотки"), m_order);
         connect(m_order, &QComboBox::currentIndexChanged, this, &CLossWindow::OnOptionChanged);
     }
@@ -123,9 +125,12 @@ QWidget* CLossWindow::BuildFigures() {
     auto* box = new QGroupBox(QStringLiteral("Итоги"), this);
     auto* grid = new QFormLayout(box);
     const std::pair<const char*, const char*> rows[] = {
-        {"lossCore", "Потери в сердечнике, Вт"},       {"lossCopper", "Потери в меди, Вт"},
-        {"lossTotal", "Суммарные потери, Вт"},          {"lossRise", "Перегрев, К"},
-        {"lossHotSpot", "Температура обмоток, °C"},     {"lossBuild", "Высота намотки, мм"},
+        {"lossCore", "Потери в сердечнике, Вт"},
+        {"lossCopper", "Потери в меди, Вт"},
+        {"lossTotal", "Суммарные потери, Вт"},
+        {"lossRise", "Перегрев, К"},
+        {"lossHotSpot", "Температура обмоток, °C"},
+        {"lossBuild", "Высота намотки, мм"},
         {"lossLeakage", "Индуктивность рассеяния, мкГн"},
     };
     for (const auto& [name, caption] : rows) grid->addRow(QString::fromUtf8(caption), Figure(box, name));
@@ -160,11 +165,18 @@ void CLossWindow::ShowTable() {
     if (!a.valid) return;
     for (int r = 0; r < int(a.windings.size()); ++r) {
         const WindingResult& w = a.windings[r];
-        const std::string cells[] = {w.name, F0(w.turns), TidyNumber(w.wire_mm) + " x " + F0(w.strands),
-                                     FormatInt(w.build.turnsPerLayer), FormatInt(w.build.layers), F2(w.build.build_mm),
-                                     F2(w.Rdc * 1000), F2(w.acFactor), F3(w.Irms), F3(w.loss)};
+        const std::string cells[] = {w.name,
+                                     F0(w.turns),
+                                     TidyNumber(w.wire_mm) + " x " + F0(w.strands),
+                                     FormatInt(w.build.turnsPerLayer),
+                                     FormatInt(w.build.layers),
+                                     F2(w.build.build_mm),
+                                     F2(w.Rdc * 1000),
+                                     F2(w.acFactor),
+                                     F3(w.Irms),
+                                     F3(w.loss)};
         for (int c = 0; c < int(std::size(cells)); ++c) {
-            auto* item = new QTableWidgetItem(Q(cells[c]));
+            auto* item = new QTableWidgetItem(c == 0 ? WindingName(cells[c]) : Q(cells[c]));
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(r, c, item);
         }
@@ -173,19 +185,26 @@ void CLossWindow::ShowTable() {
 
 void CLossWindow::ShowFigures() {
     const LossAnalysis& a = m_owner->LastAnalysis().losses;
-    auto set = [this](const char* name, const std::string& text) {
-        findChild<QLabel*>(QString::fromLatin1(name))->setText(Q(text));
+    auto set = [this](const char* name, const QString& text) {
+        findChild<QLabel*>(QString::fromLatin1(name))->setText(text);
     };
+    // Templates with every value in one pass, so the Russian reads as before and English follows.
+    auto text = [](const char* russian, const std::string& a, const std::string& b, const std::string* c = nullptr) {
+        const QString t = Translated(QString::fromUtf8(russian));
+        return c ? t.arg(Q(a), Q(b), Q(*c)) : t.arg(Q(a), Q(b));
+    };
+    const std::string fill = F0(a.buildFill * 100);
     const bool v = a.valid;
-    set("lossCore", v ? F3(a.coreLoss) : "");
-    set("lossCopper", v ? F3(a.copperLoss) : "");
-    set("lossTotal", v ? F3(a.totalLoss) : "");
-    set("lossRise", v ? F1(a.rise) + " (допустимо " + F0(a.riseLimit) + ")" : "");
-    set("lossHotSpot", v ? F1(a.hotSpot) + " при окружающей " + F0(a.ambient) : "");
-    set("lossBuild", v ? F2(a.build) + " из " + F2(a.formerHeight) + " (" + F0(a.buildFill * 100) + " %), " +
-                             (a.fits ? "помещается" : "НЕ помещается")
-                       : "");
-    set("lossLeakage", a.hasLeakage ? F2(a.leakage_uH) + " (оценка по намотке)" : "—");
+    set("lossCore", v ? Q(F3(a.coreLoss)) : QString());
+    set("lossCopper", v ? Q(F3(a.copperLoss)) : QString());
+    set("lossTotal", v ? Q(F3(a.totalLoss)) : QString());
+    set("lossRise", v ? text("%1 (допустимо %2)", F1(a.rise), F0(a.riseLimit)) : QString());
+    set("lossHotSpot", v ? text("%1 при окружающей %2", F1(a.hotSpot), F0(a.ambient)) : QString());
+    set("lossBuild", v ? text("%1 из %2 (%3 %), ", F2(a.build), F2(a.formerHeight), &fill) +
+                             Translated(a.fits ? QStringLiteral("помещается") : QStringLiteral("НЕ помещается"))
+                       : QString());
+    set("lossLeakage", a.hasLeakage ? Translated(QStringLiteral("%1 (оценка по намотке)")).arg(Q(F2(a.leakage_uH)))
+                                    : QStringLiteral("—"));
     QStringList notes;
     for (const std::string& n : a.notes) notes << Q(n);
     m_notes->setText(notes.join(QLatin1Char('\n')));
@@ -202,7 +221,8 @@ void CLossWindow::OnOptionChanged() {
     o.riseLimit_K = m_riseLimit->value();
     const WriteResult written = m_owner->SetLossOptions(o);
     m_status->setText(written.ok ? QString()
-                                 : Q(written.error + ". Параметры анализа применены, но не сохранены."));
+                                 : Q(written.error) +
+                                       Translated(QStringLiteral(". Параметры анализа применены, но не сохранены.")));
 }
 
 }  // namespace fb::ui

@@ -7,11 +7,12 @@
 #include <cmath>
 
 #include "common/data/numbers.h"
+#include "common/ui/language.h"
 
 namespace fb::ui {
 namespace {
 
-constexpr double kLegWidth = 10;      // px, the core's leg, not to scale
+constexpr double kLegWidth = 10;  // px, the core's leg, not to scale
 constexpr double kPad = 8;
 
 QColor WindingColor(const std::string& name, int index) {
@@ -23,6 +24,12 @@ QColor WindingColor(const std::string& name, int index) {
 }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Several values in one pass, so a value holding "%1" is never taken for a placeholder.
+QString Text(const char* russian, const QString& a, const QString& b, const QString& c = QString()) {
+    const QString t = Translated(QString::fromUtf8(russian));
+    return c.isNull() ? t.arg(a, b) : t.arg(a, b, c);
+}
 
 // The bands of one winding: full layers of turnsPerLayer turns, the last one what is left.
 void PaintWinding(QPainter& p, const WindingResult& w, QColor color, double x0, double yTop, double scale) {
@@ -49,7 +56,8 @@ void PaintLegend(QPainter& p, const LossAnalysis& a, const QRectF& area) {
         p.setBrush(c);
         p.drawRect(QRectF(area.left(), y - fm.ascent() + 1, 12, fm.ascent() - 2));
         p.setPen(Qt::black);
-        const QString text = Q(w.name + ": " + F0(w.turns) + " вит., слоев " + FormatInt(w.build.layers));
+        const QString text =
+            Text("%1: %2 вит., слоев %3", WindingName(w.name), Q(F0(w.turns)), Q(FormatInt(w.build.layers)));
         p.drawText(QPointF(area.left() + 18, y), fm.elidedText(text, Qt::ElideRight, area.width() - 18));
         y += fm.height() + 2;
     }
@@ -59,8 +67,8 @@ void PaintLegend(QPainter& p, const LossAnalysis& a, const QRectF& area) {
         p.setPen(Qt::NoPen);
         p.drawRect(QRectF(area.left(), y - fm.ascent() + 1, 12, fm.ascent() - 2));
         p.setPen(Qt::black);
-        p.drawText(QPointF(area.left() + 18, y), Q("изоляция " + TidyNumber(a.options.tape_mm) + " мм x " +
-                                                 FormatInt(a.options.tapeLayers)));
+        p.drawText(QPointF(area.left() + 18, y),
+                   Text("изоляция %1 мм x %2", Q(TidyNumber(a.options.tape_mm)), Q(FormatInt(a.options.tapeLayers))));
         y += fm.height() + 2;
     }
     if (a.options.margin_mm > 0) {
@@ -68,19 +76,26 @@ void PaintLegend(QPainter& p, const LossAnalysis& a, const QRectF& area) {
         p.setPen(QPen(Qt::gray, 0));
         p.drawRect(QRectF(area.left(), y - fm.ascent() + 1, 12, fm.ascent() - 2));
         p.setPen(Qt::black);
-        p.drawText(QPointF(area.left() + 18, y), Q("поля " + TidyNumber(a.options.margin_mm) + " мм"));
+        p.drawText(QPointF(area.left() + 18, y),
+                   Translated(QStringLiteral("поля %1 мм")).arg(Q(TidyNumber(a.options.margin_mm))));
         y += fm.height() + 2;
     }
     p.setPen(a.fits ? Qt::black : QColor(0xd3, 0x2f, 0x2f));
     p.drawText(QRectF(area.left(), y, area.width(), area.bottom() - y), Qt::TextWordWrap,
-               Q("Намотка " + F2(a.build) + " мм из " + F2(a.formerHeight) + " мм (" + F0(a.buildFill * 100) + " %)" +
-                 (a.fits ? "" : ": не помещается")));
+               Text("Намотка %1 мм из %2 мм (%3 %)", Q(F2(a.build)), Q(F2(a.formerHeight)), Q(F0(a.buildFill * 100))) +
+                   (a.fits ? QString() : Translated(QStringLiteral(": не помещается"))));
 }
 
 // Width at the right for the legend: half the area, at most 300 px.
 double LegendWidth(const QRectF& area) { return std::min(300.0, area.width() / 2); }
 
 }  // namespace
+
+QString WindingName(const std::string& name) {
+    const std::size_t space = name.find(' ');
+    const std::string word = name.substr(0, space);
+    return Translated(Q(word)) + (space == std::string::npos ? QString() : Q(name.substr(space)));
+}
 
 void PaintWindingWindow(QPainter& p, const QRectF& area, const LossAnalysis& a, const CoreGeometry& g) {
     const double legendWidth = LegendWidth(area);
@@ -89,8 +104,8 @@ void PaintWindingWindow(QPainter& p, const QRectF& area, const LossAnalysis& a, 
     p.setRenderHint(QPainter::Antialiasing, false);
     if (!a.valid || !g.HasBobbin()) {
         p.setPen(Qt::black);
-        const std::string why = a.notes.empty() ? "Намотка не рассчитана." : a.notes.front();
-        p.drawText(area.adjusted(kPad, kPad, -kPad, -kPad), Qt::AlignCenter | Qt::TextWordWrap, Q(why));
+        const QString why = a.notes.empty() ? Translated(QStringLiteral("Намотка не рассчитана.")) : Q(a.notes.front());
+        p.drawText(area.adjusted(kPad, kPad, -kPad, -kPad), Qt::AlignCenter | Qt::TextWordWrap, why);
         p.restore();
         return;
     }
@@ -130,7 +145,8 @@ void PaintWindingWindow(QPainter& p, const QRectF& area, const LossAnalysis& a, 
         p.setPen(QPen(QColor(0xd3, 0x2f, 0x2f), 1.5, Qt::DashLine));
         p.drawRect(QRectF(former.right(), former.top(), (a.build - g.bobbinHeight) * scale, former.height()));
     }
-    PaintLegend(p, a, QRectF(area.right() - legendWidth, area.top() + kPad, legendWidth - kPad, area.height() - 2 * kPad));
+    PaintLegend(p, a,
+                QRectF(area.right() - legendWidth, area.top() + kPad, legendWidth - kPad, area.height() - 2 * kPad));
     p.restore();
 }
 
@@ -142,7 +158,7 @@ QByteArray WindingWindowSvg(const LossAnalysis& a, const CoreGeometry& g, QSize 
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Окно намотки"));
+    svg.setTitle(Translated(QStringLiteral("Окно намотки")));
     QPainter p(&svg);
     PaintWindingWindow(p, QRectF(QPointF(0, 0), size), a, g);
     p.end();

@@ -25,6 +25,9 @@ void PaintWindingWindow(QPainter& painter, const QRectF& area, const LossAnalysi
 QByteArray WindingWindowSvg(const LossAnalysis& analysis, const CoreGeometry& geometry, QSize size = QSize(560, 320));
 QImage WindingWindowImage(const LossAnalysis& analysis, const CoreGeometry& geometry, QSize size = QSize(560, 320));
 
+// A winding's name ("Первичная", "Вторичная 2") in the interface language.
+QString WindingName(const std::string& name);
+
 class CWindingDrawing : public QWidget {
     Q_OBJECT
 public:
