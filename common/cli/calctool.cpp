@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 
@@ -119,10 +120,11 @@ std::string Printed(const Tool& tool, const Options& options, Result& r) {
         // Texts decoded from Windows-1251 are valid UTF-8; a file name may not be, so replace.
         return JsonTerminalSafe(r.json.dump(tool.jsonIndent, ' ', false, Json::error_handler_t::replace)) + "\n";
     }
-    std::string out = r.report;
-    for (const auto& [heading, body] : r.reportSections) out += "\n" + heading + "\n" + body;
+    std::string out = LocalizedReport(r.report);
+    for (const auto& [heading, body] : r.reportSections)
+        out += "\n" + LocalizedRuns(heading) + "\n" + LocalizedReport(body);
     if (!r.warnings.empty()) {
-        out += "\nПредупреждения\n";
+        out += "\n" + Localized("Предупреждения") + "\n";
         for (const std::string& w : r.warnings) out += "  " + w + "\n";
     }
     return TerminalSafe(out);
@@ -138,15 +140,18 @@ int RunTool(const Tool& tool, int argc, char** argv, const std::function<Result(
         Say(tool, options.error + " (" + ShortUsage(tool) + ")");
         return kCannotStart;
     }
+    SetEnglishTexts(options.english);
     Result r = run(options);
     if (r.status != kCalculated) {
-        for (const std::string& n : r.notes) Say(tool, n);
-        Say(tool, r.error);
+        for (const std::string& n : r.notes) Say(tool, LocalizedRuns(n));
+        Say(tool, LocalizedRuns(r.error));
         return r.status;
     }
-    for (const std::string& w : r.warnings) Say(tool, "предупреждение: " + w);
+    // The warnings follow the language in the report, on stderr and inside "warnings".
+    for (std::string& w : r.warnings) w = LocalizedRuns(w);
+    for (const std::string& w : r.warnings) Say(tool, Localized("предупреждение") + ": " + w);
     if (!WriteAndClose(Printed(tool, options, r), stdout)) {
-        Say(tool, "не удалось вывести результат");
+        Say(tool, Localized("не удалось вывести результат"));
         return kCannotStart;
     }
     return options.strict && (!r.warnings.empty() || r.checkError) ? kWarnings : kCalculated;
@@ -167,11 +172,15 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
     for (int i = 1; i < argc && a.error.empty(); ++i) {
         const std::string arg = argv[i];
         const ValueOption* option = Find(tool, arg);
-        if ((arg == "--data-root" || option) && i + 1 >= argc) {
+        if ((arg == "--data-root" || arg == "--lang" || option) && i + 1 >= argc) {
             a.error = "после " + arg + " нужно значение";
         } else if (arg == "--data-root") {
             a.dataRoot = argv[++i];
             rootGiven = true;
+        } else if (arg == "--lang") {
+            const std::string lang = argv[++i];
+            if (lang != "en" && lang != "ru") a.error = "неизвестный язык " + lang + " (en или ru)";
+            a.english = lang == "en";
         } else if (option) {
             a.values[arg] = argv[++i];
         } else if (IsFlag(tool, arg)) {
@@ -202,6 +211,7 @@ std::string Usage(const Tool& tool) {
     std::string s = ShortUsage(tool) + "\n\n" + tool.purpose + "\n\n";
     s += "  --data-root DIR  папка данных (Wire.txt, Bases_Cores, Ferrites_Materials); по умолчанию\n"
          "                   папка над папкой программы\n";
+    s += UsageLine("  --lang en|ru", "язык отчета и сообщений (по умолчанию ru); ключи JSON те же");
     for (const ValueOption& o : tool.options) s += UsageLine("  " + o.name + " " + o.value, o.help);
     for (const FlagOption& f : tool.flags) s += UsageLine("  " + f.name, f.help);
     if (tool.sweep) {

@@ -53,6 +53,7 @@ struct Options {
     bool json = false;
     bool strict = false;
     bool help = false;
+    bool english = false;  // --lang en: the report's and the messages' texts in English
     std::map<std::string, std::string> values;  // every ValueOption, given or by default
     std::map<std::string, bool> flags;          // every FlagOption, true when given
     SweepArgs sweep;

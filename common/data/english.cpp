@@ -1,5 +1,6 @@
 #include "common/data/english.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace fb {
@@ -179,6 +180,121 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети.", "The method designs the choke at the crest of the sine (90°) at the minimum mains voltage."},
         {"Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может работать, графики вне области применимости.", "The mains peak is not below the output voltage: a boost PFC cannot work, the plots are out of their range."},
         {"Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; впадина показана равной нулю.", "Where the current valley would fall below zero the choke runs discontinuous; the valley is drawn at zero."},
+        // The command-line reports: headings, captions and units.
+        {"расчет трансформатора обратноходового преобразователя", "flyback converter transformer design"},
+        {"Файл", "File"},
+        {"Входные данные", "Input data"},
+        {"используется", "used"},
+        {"нет", "no"},
+        {"да", "yes"},
+        {"Вторичные обмотки", "Secondary windings"},
+        {"ном", "nom"},
+        {"Диаметр", "Diameter"},
+        {"Обмотка", "Winding"},
+        {"Форма", "Shape"},
+        {"Эффективная проницаемость", "Effective permeability"},
+        {"Длина средней линии сердечника", "Core mean path length"},
+        {"Площадь сечения сердечника", "Core cross-section area"},
+        {"Площадь окна сердечника", "Core window area"},
+        {"Результаты расчета", "Design results"},
+        {"мм", "mm"},
+        {"не более", "at most"},
+        {"Вт", "W"},
+        {"Первичная обмотка", "Primary winding"},
+        {"мкГн", "µH"},
+        {"мГн", "mH"},
+        {"нГн", "nH"},
+        {"Витки, провод", "Turns, wire"},
+        {"витков, провод", "turns, wire"},
+        {"Плотность тока", "Current density"},
+        {"Ом", "Ohm"},
+        {"мОм", "mOhm"},
+        {"кОм", "kOhm"},
+        {"мкФ", "µF"},
+        {"пФ", "pF"},
+        {"нФ", "nF"},
+        {"Напряжение питания", "Supply voltage"},
+        {"мин", "min"},
+        {"макс", "max"},
+        {"Мин", "Min"},
+        {"Макс", "Max"},
+        {"Ток потребления", "Input current"},
+        {"по шине", "on the bus"},
+        {"Витки", "Turns"},
+        {"Провод", "Wire"},
+        {"вых", "out"},
+        {"обрат", "rev"},
+        {"Плот", "Dens"},
+        {"тока", "current"},
+        {"Расчет", "Calculation of the"},
+        {"клампера", "clamper"},
+        {"Эквивалентная емкость", "Equivalent capacitance"},
+        {"Сопротивление резистора", "Resistor"},
+        {"Мощность на резисторе", "Resistor power"},
+        {"Медленный", "Slow"},
+        {"диод", "diode"},
+        {"Параметры резистора с быстрым диодом", "Resistor with a fast diode"},
+        {"Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи", "Leakage inductance and equivalent drain capacitance"},
+        {"Индуктивность рассеяния", "Leakage inductance"},
+        {"Сообщения", "Messages"},
+        {"Проверка", "Checks"},
+        {"предупреждение", "warning"},
+        {"замечание", "note"},
+        {"Предупреждения", "Warnings"},
+        {"Первичная", "Primary"},
+        {"Вторичная", "Secondary"},
+        {"Дополнительные величины", "Additional figures"},
+        {"не из методики расчета", "not from the design method"},
+        {"принята", "assumed"},
+        {"Т", "T"},
+        {"К", "K"},
+        {"вит", "turns"},
+        {"слоев", "layers"},
+        {"высота", "height"},
+        {"потери", "loss"},
+        {"Намотка и потери", "Windings and losses"},
+        {"Потери в сердечнике", "Core loss"},
+        {"Перегрев", "Temperature rise"},
+        {"допустимо", "allowed"},
+        {"температура", "temperature"},
+        {"при окружающей", "at an ambient of"},
+        {"Высота намотки", "Winding height"},
+        {"мм из", "mm of"},
+        {"помещается", "fits"},
+        {"оценка по намотке", "estimate from the winding"},
+        {"замечаний нет", "no findings"},
+        {"Расчет дросселя для корректора коэффициента мощности", "PFC choke design"},
+        {"Исходные данные", "Input data"},
+        {"Размах пульсации тока в дросселе", "Choke current ripple"},
+        {"Выходное напряжение", "Output voltage"},
+        {"Номинальная мощность", "Rated power"},
+        {"желаемый", "wanted"},
+        {"не используется", "not used"},
+        {"Величина немагнитного зазора", "Non-magnetic gap"},
+        {"материал", "material"},
+        {"Объем сердечника", "Core volume"},
+        {"см", "cm"},
+        {"Дроссель", "Choke"},
+        {"Амплитуда тока дросселя", "Choke peak current"},
+        {"транзистора", "of the transistor"},
+        {"Эффективная магнитная проницаемость", "Effective permeability"},
+        {"Действующий ток в обмотке, максимальный", "RMS winding current, maximum"},
+        {"Действующий ток в ключе, максимальный", "RMS switch current, maximum"},
+        {"Индуктивность сердечника", "Core inductance factor"},
+        {"виток", "turn"},
+        {"Требуемая величина", "Required value"},
+        {"Действующий ток дросселя за период сети", "RMS choke current over a mains period"},
+        {"Действующий ток ключа за период сети", "RMS switch current over a mains period"},
+        {"Действующий ток выходного конденсатора за период сети", "RMS output capacitor current over a mains period"},
+        {"Напряжение сети наибольшей пульсации", "Mains voltage of the largest ripple"},
+        {"Заполнение окна с изоляцией провода", "Window fill with wire insulation"},
+        {"Заполнение окна с изоляцией проводов", "Window fill with wire insulation"},
+        {"Ёмкость входного конденсатора", "Input capacitor"},
+        {"Индукция при срабатывании защиты", "Flux density at the current limit"},
+        {"Запас тока срабатывания над пиковым", "Current limit margin over the peak"},
+        {"Ток срабатывания защиты", "Current limit"},
+        {"в меди", "in the copper"},
+        {"всего", "total"},
     };
     return table;
 }
@@ -203,6 +319,88 @@ std::string Localized(const std::string& russian) {
     if (!g_english) return russian;
     const char* english = EnglishText(russian);
     return english ? english : russian;
+}
+
+namespace {
+
+// A Cyrillic letter in UTF-8: U+0400..U+04FF, lead bytes D0..D3.
+bool CyrillicAt(const std::string& s, std::size_t i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    return c >= 0xD0 && c <= 0xD3 && i + 1 < s.size() && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80;
+}
+
+// The end of the word at `i` (Cyrillic letters, a hyphen between them), or `i` when none starts there.
+std::size_t WordEnd(const std::string& s, std::size_t i) {
+    std::size_t end = i;
+    while (end < s.size()) {
+        if (CyrillicAt(s, end)) end += 2;
+        else if (s[end] == '-' && end > i && end + 1 < s.size() && CyrillicAt(s, end + 1)) ++end;
+        else break;
+    }
+    return end;
+}
+
+}  // namespace
+
+std::string LocalizedRuns(const std::string& russian) {
+    if (!g_english) return russian;
+    if (const char* whole = EnglishText(russian)) return whole;
+    std::string out;
+    std::size_t i = 0;
+    while (i < russian.size()) {
+        std::size_t end = WordEnd(russian, i);
+        if (end == i) {
+            out += russian[i++];
+            continue;
+        }
+        // Further words apart by spaces and commas belong to the same run.
+        for (std::size_t next = end; next < russian.size() && (russian[next] == ' ' || russian[next] == ',');) {
+            std::size_t gap = next;
+            while (gap < russian.size() && (russian[gap] == ' ' || russian[gap] == ',')) ++gap;
+            const std::size_t wordEnd = WordEnd(russian, gap);
+            if (wordEnd == gap) break;
+            end = next = wordEnd;
+        }
+        const std::string run = russian.substr(i, end - i);
+        const char* english = EnglishText(run);
+        const std::size_t comma = run.find(", ");
+        // A run without an entry of its own may be a list: its parts then go one by one.
+        if (!english && comma != std::string::npos)
+            out += LocalizedRuns(run.substr(0, comma)) + ", " + LocalizedRuns(run.substr(comma + 2));
+        else
+            out += english ? english : run;
+        i = end;
+    }
+    return out;
+}
+
+std::string LocalizedReport(const std::string& report) {
+    if (!g_english) return report;
+    std::string out;
+    std::size_t start = 0;
+    while (start < report.size()) {
+        std::size_t stop = report.find('\n', start);
+        if (stop == std::string::npos) stop = report.size();
+        const std::string line = report.substr(start, stop - start);
+        const std::size_t colon = line.find(": ");
+        const std::size_t value = colon == std::string::npos ? colon : line.find_first_not_of(' ', colon + 1);
+        if (value == std::string::npos || value < colon + 3) {
+            out += LocalizedRuns(line);
+        } else {
+            // The value keeps its column, or follows one space after a longer caption.
+            std::size_t indent = line.find_first_not_of(' ');
+            std::string caption = line.substr(0, indent) + LocalizedRuns(line.substr(indent, colon - indent)) + ":";
+            std::size_t width = 0;  // the column in characters, not bytes
+            for (std::size_t k = 0; k < value; ++k) width += (static_cast<unsigned char>(line[k]) & 0xC0) != 0x80;
+            std::size_t shown = 0;
+            for (char c : caption) shown += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            caption += std::string(shown < width ? width - shown : 1, ' ');
+            out += caption + LocalizedRuns(line.substr(value));
+        }
+        if (stop < report.size()) out += '\n';
+        start = stop + 1;
+    }
+    return out;
 }
 
 }  // namespace fb

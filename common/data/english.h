@@ -18,4 +18,12 @@ void SetEnglishTexts(bool english);
 // `russian` as it is, or its English when English is chosen and known.
 std::string Localized(const std::string& russian);
 
+// A text composed at run time ("69 витков, провод 0.375 x 1") in the chosen language: whole
+// when it has an English text, else each run of Russian words that has one.
+std::string LocalizedRuns(const std::string& russian);
+
+// A report of "  Caption:   value" lines: each caption and value through LocalizedRuns, the
+// values kept in their column.
+std::string LocalizedReport(const std::string& report);
+
 }  // namespace fb

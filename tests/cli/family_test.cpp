@@ -1,5 +1,6 @@
 // What both command-line tools share: options, usage, exit statuses, the checked output and
 // the "fields" array, run on the shipped examples of the build's data root.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -103,6 +104,28 @@ TEST_P(CalcFamily, FieldsNameEveryInputAndResult) {
     EXPECT_GE(inputs, j["inputs"].size());
     EXPECT_EQ(results, j["results"].size());
     EXPECT_TRUE(j.at("warnings").is_array());
+}
+
+// --lang en: the captions and units in English, the numbers and the JSON keys as in Russian;
+// an unknown language stops like any bad option.
+TEST_P(CalcFamily, EnglishReportKeepsNumbersAndKeys) {
+    const auto ru = Run({"--data-root", FB_ROOT_DIR, Example()});
+    const auto en = Run({"--data-root", FB_ROOT_DIR, "--lang", "en", Example()});
+    ASSERT_EQ(en.exitCode, 0) << en.err;
+    EXPECT_EQ(Run({"--data-root", FB_ROOT_DIR, "--lang", "ru", Example()}).out, ru.out);
+    EXPECT_NE(en.out.find("Switching frequency"), std::string::npos) << en.out;
+    EXPECT_EQ(en.out.find("мкГн"), std::string::npos);
+    EXPECT_EQ(en.out.find("Вт"), std::string::npos);
+    // The same lines with the same numbers in them.
+    EXPECT_EQ(std::count(en.out.begin(), en.out.end(), '\n'), std::count(ru.out.begin(), ru.out.end(), '\n'));
+    const Json ruJson = Json::parse(Run({"--data-root", FB_ROOT_DIR, "--json", Example()}).out);
+    const Json enJson = Json::parse(Run({"--data-root", FB_ROOT_DIR, "--json", "--lang", "en", Example()}).out);
+    std::vector<std::string> ruKeys, enKeys;
+    for (const auto& [k, v] : ruJson.items()) ruKeys.push_back(k);
+    for (const auto& [k, v] : enJson.items()) enKeys.push_back(k);
+    EXPECT_EQ(enKeys, ruKeys);
+    EXPECT_EQ(Run({"--lang", "de", Example()}).exitCode, 2);
+    EXPECT_EQ(Run({Example(), "--lang"}).exitCode, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTools, CalcFamily, ::testing::ValuesIn(kTools),
