@@ -1081,5 +1081,23 @@ Measure it where the clamper no longer clamps the ringing.</translation>
         <source>Индуктивность первичной обмотки должна быть не более</source>
         <translation>The primary inductance must be at most</translation>
     </message>
+    <message>
+        <source>При этих данных часть величин получается бесконечной или неопределенной (inf, nan).
+Проверьте исходные данные, данные сердечника и материала.</source>
+        <translation>With these data some values come out infinite or undefined (inf, nan).
+Check the input data and the data of the core and the material.</translation>
+    </message>
+    <message>
+        <source>Исходные данные не сохранены</source>
+        <translation>The input data are not saved</translation>
+    </message>
+    <message>
+        <source>Исходные данные не сохранены, программа продолжает работу</source>
+        <translation>The input data are not saved; the program goes on</translation>
+    </message>
+    <message>
+        <source>Сердечник не добавлен в базу</source>
+        <translation>The core is not added to the base</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "common/ui/language.h"
+
 namespace fb::ui {
 namespace {
 
@@ -10,12 +12,14 @@ MessageSeam* g_installed = nullptr;
 
 }  // namespace
 
+// The boxes show every message in the interface language: a whole text or template from the
+// translation, else each run of Russian words that has one (values stay as they are).
 void MessageSeam::warn(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+    QMessageBox::warning(parent, Translated(caption), Translated(text), QMessageBox::Ok);
 }
 
 bool MessageSeam::question(QWidget* parent, const QString& caption, const QString& text) {
-    return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+    return QMessageBox::question(parent, Translated(caption), Translated(text), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
            QMessageBox::Ok;
 }
 
