@@ -295,6 +295,45 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Ток срабатывания защиты", "Current limit"},
         {"в меди", "in the copper"},
         {"всего", "total"},
+        // Phrases of the design checks, run by run.
+        {"превышает пиковый ток при полной нагрузке", "exceeds the full-load peak current"},
+        {"лишь на", "by only"},
+        {"с разбросом порога источник уйдёт в ограничение тока при полной нагрузке", "with the threshold's spread the supply will go into current limit at full load"},
+        {"Нужен запас не менее", "Needed margin: at least"},
+        {"увеличьте зазор или выберите сердечник большего размера", "enlarge the gap or choose a larger core"},
+        {"слоёв", "layers"},
+        {"потери от близости проводников преобладают", "proximity losses dominate"},
+        {"Уменьшите число слоев, возьмите более тонкие жилы или чередуйте обмотки", "Use fewer layers, thinner strands or interleave the windings"},
+        {"выше допустимого", "above the allowed"},
+        {"Выберите сердечник большего размера или снизьте потери в меди и сердечнике", "Choose a larger core or lower the copper and core losses"},
+        {"Наибольший размах пульсации тока", "Largest current ripple"},
+        {"при сети", "at mains"},
+        {"выше расчётного", "above the design"},
+        {"на", "by"},
+        {"Учтите его в пиковом токе и потерях или увеличьте индуктивность", "Allow for it in the peak current and losses or raise the inductance"},
+        {"Обмотки с изоляцией занимают", "The insulated windings take"},
+        {"площади окна, больше", "of the window area, more than"},
+        {"проверьте размещение с каркасом и изоляцией или выберите сердечник большего размера", "check the fit with the former and insulation or choose a larger core"},
+        {"При срабатывании защиты", "At the current limit"},
+        {"индукция", "the flux density is"},
+        {"с разбросом порога", "with the threshold's spread"},
+        {"а насыщение при", "and saturation at"},
+        {"около", "is about"},
+        {"Снизьте порог ограничения тока или увеличьте зазор", "Lower the current limit or enlarge the gap"},
+        {"Переменная индукция", "The AC flux density"},
+        {"ниже первой точки таблицы потерь", "is below the first point of the loss table"},
+        {"потери экстраполированы, но малы", "the losses are extrapolated but small"},
+        {"напряжение шины при", "bus voltage at"},
+        {"в выходной емкости", "in the output capacitor"},
+        {"слой заполнен на", "the layer is filled to"},
+        {"ширины", "of the width"},
+        {"модель Доуэлла для неполных слоев приближенная", "Dowell's model is approximate for partial layers"},
+        {"Коэф", "Coeff"},
+        {"заполнения импульса", "duty cycle"},
+        {"Настройка ограничения тока не более", "Current limit setting, at most"},
+        {"Температура обмоток не устанавливается", "The winding temperature does not settle"},
+        {"тепловой разгон", "thermal runaway"},
+        {"потери и нагрев ориентировочные", "the losses and heating are rough"},
     };
     return table;
 }
@@ -340,6 +379,25 @@ std::size_t WordEnd(const std::string& s, std::size_t i) {
     return end;
 }
 
+// A run of words: whole when it has an entry, else its longest leading words that have one
+// and the rest the same way (a unit before a phrase, a list apart by commas).
+std::string RunInEnglish(const std::string& run) {
+    if (const char* whole = EnglishText(run)) return whole;
+    for (std::size_t cut = run.find_last_of(" ,"); cut != std::string::npos && cut > 0;
+         cut = run.find_last_of(" ,", cut - 1)) {
+        const std::size_t head = run.find_last_not_of(" ,", cut);
+        if (head == std::string::npos) break;
+        if (const char* english = EnglishText(run.substr(0, head + 1))) {
+            const std::size_t rest = run.find_first_not_of(" ,", cut);
+            return english + run.substr(head + 1, rest - head - 1) + RunInEnglish(run.substr(rest));
+        }
+    }
+    const std::size_t gap = run.find_first_of(" ,");
+    if (gap == std::string::npos) return run;
+    const std::size_t rest = run.find_first_not_of(" ,", gap);
+    return run.substr(0, rest) + RunInEnglish(run.substr(rest));
+}
+
 }  // namespace
 
 std::string LocalizedRuns(const std::string& russian) {
@@ -361,14 +419,7 @@ std::string LocalizedRuns(const std::string& russian) {
             if (wordEnd == gap) break;
             end = next = wordEnd;
         }
-        const std::string run = russian.substr(i, end - i);
-        const char* english = EnglishText(run);
-        const std::size_t comma = run.find(", ");
-        // A run without an entry of its own may be a list: its parts then go one by one.
-        if (!english && comma != std::string::npos)
-            out += LocalizedRuns(run.substr(0, comma)) + ", " + LocalizedRuns(run.substr(comma + 2));
-        else
-            out += english ? english : run;
+        out += RunInEnglish(russian.substr(i, end - i));
         i = end;
     }
     return out;
