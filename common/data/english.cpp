@@ -334,6 +334,14 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Температура обмоток не устанавливается", "The winding temperature does not settle"},
         {"тепловой разгон", "thermal runaway"},
         {"потери и нагрев ориентировочные", "the losses and heating are rough"},
+        {"Питание постоянным напряжением", "DC supply"},
+        {"рассчитанная ёмкость входного конденсатора", "the calculated input capacitor"},
+        {"смысла не имеет", "means nothing"},
+        {"её задаёт источник питания", "the supply sets it"},
+        {"Размеры каркаса, длина витка и поверхность сердечника оценены по", "The former's size, the turn length and the core's surface are estimated from"},
+        {"и", "and"},
+        {"намотка и нагрев ориентировочные", "the winding and the heating are rough"},
+        {"Добавьте размеры сердечника в файл геометрии", "Add the core's dimensions to the geometry file"},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/ui/language.h"
 
@@ -17,7 +18,7 @@ QString Fixed(double v, int decimals) { return std::isfinite(v) ? Q(FormatFixed(
 
 QString Joined(const std::vector<std::string>& lines, const char* separator) {
     QStringList out;
-    for (const std::string& l : lines) out << Q(l);
+    for (const std::string& l : lines) out << Q(LocalizedRuns(l));
     return out.join(QString::fromUtf8(separator));
 }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "common/data/english.h"
 #include "common/ui/language.h"
 
 namespace fb::ui {
@@ -73,7 +74,7 @@ void CChecksPanel::SetChecks(const Checks& checks) {
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const Check* a, const Check* b) { return Rank(a->severity) < Rank(b->severity); });
     for (const Check* c : ordered) {
-        const QString text = QString::fromStdString(c->text);
+        const QString text = QString::fromStdString(LocalizedRuns(c->text));  // as composed in Russian
         auto* item = new QTreeWidgetItem(this, {text});
         item->setIcon(0, Mark(SeverityColor(c->severity)));
         // As rich text the tip wraps instead of running across the screen.

@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/ui/designwindow.h"
 #include "common/ui/language.h"
@@ -206,7 +207,7 @@ void CLossWindow::ShowFigures() {
     set("lossLeakage", a.hasLeakage ? Translated(QStringLiteral("%1 (оценка по намотке)")).arg(Q(F2(a.leakage_uH)))
                                     : QStringLiteral("—"));
     QStringList notes;
-    for (const std::string& n : a.notes) notes << Q(n);
+    for (const std::string& n : a.notes) notes << Q(LocalizedRuns(n));
     m_notes->setText(notes.join(QLatin1Char('\n')));
 }
 

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -44,6 +45,9 @@ inline QStringList WalkedTexts(const QWidget& window) {
         for (int c = 0; c < view->model()->columnCount(); ++c)
             texts << view->model()->headerData(c, Qt::Horizontal).toString();
     }
+    // The "Проверка" list: the checks' texts are composed, but follow the language too.
+    for (auto* list : window.findChildren<QTreeWidget*>())
+        for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(0);
     for (auto* tabs : window.findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
     texts.removeAll(QString());
