@@ -69,7 +69,8 @@ QString TooltipControl::Layout(const QString& text, int maxWidth, const QFont& f
 }
 
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) tips.setTip(FindControl(window, first[i].id), QString::fromUtf8(first[i].text));
+    for (std::size_t i = 0; i < count; ++i)
+        tips.setTip(FindControl(window, first[i].id), QString::fromUtf8(first[i].text));
 }
 
 }  // namespace fb::ui
