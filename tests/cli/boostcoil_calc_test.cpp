@@ -12,6 +12,7 @@
 #include "tests/cli/clitest.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/designdata.h"
 
 #ifdef BOOSTCOIL_CALC_EXE
 
@@ -45,12 +46,8 @@ protected:
         CWireTable wires;
         EXPECT_TRUE(wires.Load(dir.path(), kPfcSmallBuffer));
         CMaterial mat;
-        EXPECT_TRUE(mat.Load(dir.path(), "N87 Epcos", kPfcSmallBuffer));
-        CCoreBase base;
-        base.Load(dir.path(), kPfcCoreBuffer, false);
-        base.SelectByName(in.core);
         CoreRecord core;
-        EXPECT_TRUE(base.OnSelect(core));
+        EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), "N87 Epcos", in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
         return CalculateChoke(in, core, mat, wires);
     }
     // Exit status 2 or 3: one line on stderr, nothing on stdout.
@@ -70,8 +67,8 @@ TEST_F(BoostcoilCalc, JsonMatchesTheDesignRunDirectly) {
     const std::set<std::string> before = Files();
     const Json j = Parse(RunJson("Boostcoil/design.sav"));
     ASSERT_TRUE(j.is_object());
-    EXPECT_EQ(clitest::Keys(j), (std::vector<std::string>{"inputs", "core", "material", "results", "labels",
-                                                          "tooltips", "messages", "fields", "checks", "analysis", "warnings"}));
+    EXPECT_EQ(clitest::Keys(j), (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
+                                                          "messages", "fields", "checks", "analysis", "warnings"}));
     const PfcResult direct = DesignDirectly(PfcInput{});
     const std::vector<std::string> keys = clitest::Keys(j["inputs"]);
     std::vector<std::string> table;

@@ -15,6 +15,7 @@
 #include "tests/cli/clitest.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/designdata.h"
 
 #ifdef FLYBACK_CALC_EXE
 
@@ -73,12 +74,8 @@ protected:
         CWireTable wires;
         EXPECT_TRUE(wires.Load(dir.path(), kBigBuffer));
         CMaterial mat;
-        EXPECT_TRUE(mat.Load(dir.path(), material, kBigBuffer));
-        CCoreBase base;
-        base.Load(dir.path(), kBigBuffer, false);
-        base.SelectByName(in.core);
         CoreRecord core;
-        EXPECT_TRUE(base.OnSelect(core));
+        EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), material, in.core, kBigBuffer, kBigBuffer, mat, core));
         return DesignFlyback(in, core, mat, wires);
     }
 
@@ -105,9 +102,9 @@ TEST_F(FlybackCalc, JsonMatchesTheDesignRunDirectly) {
     ASSERT_TRUE(j.is_object());
 
     // Keys in the contract's order; inputs in key-table order.
-    EXPECT_EQ(clitest::Keys(j), (std::vector<std::string>{"inputs", "core", "material", "results", "labels",
-                                                          "tooltips", "messages", "clamper", "fields", "checks",
-                                                          "analysis", "warnings"}));
+    EXPECT_EQ(clitest::Keys(j),
+              (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips", "messages",
+                                        "clamper", "fields", "checks", "analysis", "warnings"}));
     const std::vector<std::string> keys = clitest::Keys(j["inputs"]);
     ASSERT_EQ(keys.size(), FlybackKeyTable().size());
     for (size_t k = 0; k < keys.size(); ++k) EXPECT_EQ(keys[k], FlybackKeyTable()[k].key);

@@ -168,7 +168,8 @@ std::string Check(const Case& c, const PfcResult& r, const fb::CWireTable& wires
 TEST(PfcSweep, EveryInputSetEndsWithNumbersOrAMessage) {
     SweepData data;
     const SweepTally t = RunSweep(
-        SweepCases(6000), SweepSeed(19700101), "the PFC sweep", [&](Rng& rng, long k) { return MakeCase(rng, k, data); },
+        SweepCases(6000), SweepSeed(19700101), "the PFC sweep",
+        [&](Rng& rng, long k) { return MakeCase(rng, k, data); },
         [&](const Case& c) {
             return fb::CalculateChoke(c.in, c.core, data.materials[c.material], data.wireTables[c.wires]);
         },

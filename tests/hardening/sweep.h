@@ -101,8 +101,8 @@ private:
 struct SweepTally {
     int cases = 0;
     int failures = 0;
-    int good = 0;       // sets that gave a design with finite results
-    int corrected = 0;  // sets whose inputs the engine corrected
+    int good = 0;        // sets that gave a design with finite results
+    int corrected = 0;   // sets whose inputs the engine corrected
     double slowest = 0;  // seconds of the slowest design
     long slowestCase = -1;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <regex>
 
+#include "boostcoil/design/pfcfixture.h"
 #include "boostcoil/design/pfctestdata.h"
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
@@ -13,26 +14,9 @@
 namespace fb {
 namespace {
 
-class PfcDesign : public ::testing::Test {
+class PfcDesign : public pfctest::LoadedDataRoot {
 protected:
-    void SetUp() override {
-        pfctest::WriteDataRoot(m_dir);
-        ASSERT_TRUE(wires.Load(m_dir.path(), kPfcSmallBuffer));
-        ASSERT_TRUE(material.Load(m_dir.path(), "N87 Epcos", kPfcSmallBuffer));
-        cores.Load(m_dir.path(), kPfcCoreBuffer, false);
-    }
-    CoreRecord Core(const std::string& name) {
-        cores.SelectByName(name);
-        CoreRecord rec;
-        EXPECT_TRUE(cores.OnSelect(rec)) << name;
-        return rec;
-    }
     PfcResult Run(const PfcInput& in) { return CalculateChoke(in, Core(in.core), material, wires); }
-
-    fbtest::TempDir m_dir;
-    CWireTable wires;
-    CMaterial material;
-    CCoreBase cores;
 };
 
 TEST_F(PfcDesign, WorkedExampleOfTheDefaults) {
