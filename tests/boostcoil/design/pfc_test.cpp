@@ -78,9 +78,7 @@ TEST_F(PfcDesign, InformationTextByteForByte) {
 
 TEST_F(PfcDesign, RippleIsClampedTo1And200) {
     // Typed ripple, the text it becomes, and the limit it then designs like.
-    const struct {
-        const char *typed, *shown, *limit;
-    } kCases[] = {{"0,5", "1.0", "1"}, {"250", "200.0", "200"}};
+    const struct { const char *typed, *shown, *limit; } kCases[] = {{"0,5", "1.0", "1"}, {"250", "200.0", "200"}};
     for (const auto& c : kCases) {
         PfcInput in;
         in.Irip = c.typed;
