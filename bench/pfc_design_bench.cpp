@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "boostcoil/design/pfc.h"
+#include "tests/flyback/design/fixture.h"
 
 namespace {
 
@@ -39,20 +40,10 @@ fb::CWireTable Wires() {
     return w;
 }
 
-fb::CoreRecord Core() {
-    fb::CoreRecord c;
-    c.name = "E 36/18/11";
-    c.AeText = "131";
-    c.AnText = "152";
-    c.leText = "78";
-    c.muText = "1800";
-    return c;
-}
-
 void BM_CalculateChokeDefault(benchmark::State& state) {
     const fb::CMaterial material = Material();
     const fb::CWireTable wires = Wires();
-    const fb::CoreRecord core = Core();
+    const fb::CoreRecord core = fbtest::ChokeCore();
     const fb::PfcInput input;
     for (auto _ : state) benchmark::DoNotOptimize(fb::CalculateChoke(input, core, material, wires));
 }

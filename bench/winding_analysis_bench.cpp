@@ -17,79 +17,69 @@ const std::string kRoot = std::string(FB_SOURCE_DIR) + "/data/";
 
 // Former of an E 25/13/7 as the tests take it.
 const fb::CoreGeometry kE25{15.6, 4.4, 52, 20.4, 0, false};
+const fb::CoreGeometry kEtd39{25.7, 7.4, 69, 40, 0, false};
 
+// A shipped example design with its data, loaded the way the tools load it.
 template <class Input>
-bool Prepare(const std::string& file, fb::CDesignFile<Input> reader, Input& in, fb::CWireTable& wires,
-             fb::CMaterial& material, fb::CoreRecord& core) {
-    if (!wires.Load(kRoot, fb::kBigBuffer) || !reader.Read(kRoot + file, in)) return false;
-    if (!material.Load(kRoot, in.mater, fb::kBigBuffer)) return false;
-    fb::CCoreBase base;
-    base.Load(kRoot, fb::kBigBuffer, false);
-    base.SelectByName(in.core);
-    return base.OnSelect(core);
-}
-
-void BM_FlybackAnalysis(benchmark::State& state) {
-    fb::FlybackInput in;
+struct Example {
+    Input in;
     fb::CWireTable wires;
     fb::CMaterial material;
     fb::CoreRecord core;
-    if (!Prepare("Flyback/Example 24V 60W auxiliary winding.sav", fb::FlybackDesignFile(), in, wires, material, core)) {
-        state.SkipWithError("example design not found");
-        return;
+    bool ok = false;
+};
+
+// The example in `file`; a benchmark whose example is missing is skipped.
+template <class Input>
+Example<Input> LoadExample(const std::string& file, fb::CDesignFile<Input> reader, benchmark::State& state) {
+    Example<Input> e;
+    e.ok = e.wires.Load(kRoot, fb::kBigBuffer) && reader.Read(kRoot + file, e.in) &&
+           e.material.Load(kRoot, e.in.mater, fb::kBigBuffer);
+    if (e.ok) {
+        fb::CCoreBase base;
+        base.Load(kRoot, fb::kBigBuffer, false);
+        base.SelectByName(e.in.core);
+        e.ok = base.OnSelect(e.core);
     }
-    const fb::FlybackOutcome out = fb::DesignFlyback(in, core, material, wires);
+    if (!e.ok) state.SkipWithError("example design not found");
+    return e;
+}
+
+void BM_FlybackAnalysis(benchmark::State& state) {
+    auto e = LoadExample("Flyback/Example 24V 60W auxiliary winding.sav", fb::FlybackDesignFile(), state);
+    if (!e.ok) return;
+    const fb::FlybackOutcome out = fb::DesignFlyback(e.in, e.core, e.material, e.wires);
     fb::LossOptions options;
     options.interleave = state.range(0) != 0;
-    for (auto _ : state) benchmark::DoNotOptimize(fb::AnalyseFlyback(out, wires, kE25, options));
+    for (auto _ : state) benchmark::DoNotOptimize(fb::AnalyseFlyback(out, e.wires, kE25, options));
 }
 BENCHMARK(BM_FlybackAnalysis)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The whole analysis the CLI, the window and the adviser run: design checks, figures, losses,
 // loss checks.
 void BM_FlybackWholeAnalysis(benchmark::State& state) {
-    fb::FlybackInput in;
-    fb::CWireTable wires;
-    fb::CMaterial material;
-    fb::CoreRecord core;
-    if (!Prepare("Flyback/Example 24V 60W auxiliary winding.sav", fb::FlybackDesignFile(), in, wires, material, core)) {
-        state.SkipWithError("example design not found");
-        return;
-    }
-    const fb::FlybackOutcome out = fb::DesignFlyback(in, core, material, wires);
+    auto e = LoadExample("Flyback/Example 24V 60W auxiliary winding.sav", fb::FlybackDesignFile(), state);
+    if (!e.ok) return;
+    const fb::FlybackOutcome out = fb::DesignFlyback(e.in, e.core, e.material, e.wires);
     for (auto _ : state)
-        benchmark::DoNotOptimize(fb::AnalyseFlybackDesign(out, core, material, wires, kE25, fb::LossOptions{}));
+        benchmark::DoNotOptimize(fb::AnalyseFlybackDesign(out, e.core, e.material, e.wires, kE25, fb::LossOptions{}));
 }
 BENCHMARK(BM_FlybackWholeAnalysis)->Unit(benchmark::kMicrosecond);
 
 void BM_ChokeAnalysis(benchmark::State& state) {
-    fb::PfcInput in;
-    fb::CWireTable wires;
-    fb::CMaterial material;
-    fb::CoreRecord core;
-    if (!Prepare("Boostcoil/Example 150W universal input.sav", fb::PfcDesignFile(), in, wires, material, core)) {
-        state.SkipWithError("example design not found");
-        return;
-    }
-    const fb::PfcResult r = fb::CalculateChoke(in, core, material, wires);
-    const fb::CoreGeometry etd39{25.7, 7.4, 69, 40, 0, false};
-    for (auto _ : state) benchmark::DoNotOptimize(fb::AnalyseChoke(r, wires, etd39, fb::LossOptions{}));
+    auto e = LoadExample("Boostcoil/Example 150W universal input.sav", fb::PfcDesignFile(), state);
+    if (!e.ok) return;
+    const fb::PfcResult r = fb::CalculateChoke(e.in, e.core, e.material, e.wires);
+    for (auto _ : state) benchmark::DoNotOptimize(fb::AnalyseChoke(r, e.wires, kEtd39, fb::LossOptions{}));
 }
 BENCHMARK(BM_ChokeAnalysis)->Unit(benchmark::kMicrosecond);
 
 void BM_ChokeWholeAnalysis(benchmark::State& state) {
-    fb::PfcInput in;
-    fb::CWireTable wires;
-    fb::CMaterial material;
-    fb::CoreRecord core;
-    if (!Prepare("Boostcoil/Example 150W universal input.sav", fb::PfcDesignFile(), in, wires, material, core)) {
-        state.SkipWithError("example design not found");
-        return;
-    }
-    const fb::PfcResult r = fb::CalculateChoke(in, core, material, wires);
-    const fb::CoreGeometry etd39{25.7, 7.4, 69, 40, 0, false};
+    auto e = LoadExample("Boostcoil/Example 150W universal input.sav", fb::PfcDesignFile(), state);
+    if (!e.ok) return;
+    const fb::PfcResult r = fb::CalculateChoke(e.in, e.core, e.material, e.wires);
     for (auto _ : state)
-        benchmark::DoNotOptimize(fb::AnalyseChokeDesign(r, material, wires, etd39, fb::LossOptions{}));
+        benchmark::DoNotOptimize(fb::AnalyseChokeDesign(r, e.material, e.wires, kEtd39, fb::LossOptions{}));
 }
 BENCHMARK(BM_ChokeWholeAnalysis)->Unit(benchmark::kMicrosecond);
 

@@ -68,3 +68,18 @@ function(fb_screen_tests target)
       "QT_QPA_PLATFORM=offscreen:configfile=${screens}/screen${size}.json;QT_SCALE_FACTOR=${scale}")
   endforeach()
 endfunction()
+
+# A window test program: GoogleTest with one QApplication on the offscreen platform, its
+# sources the arguments after the library it tests, run again on the screens above.
+function(fb_window_tests target library)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+  add_executable(${target} ${ARGN})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE ${library} Qt6::Test GTest::gtest)
+  target_compile_definitions(${target} PRIVATE FB_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    FB_QM_FOLDER="${CMAKE_BINARY_DIR}/common/ui/qm")
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES TIMEOUT 600 ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  fb_screen_tests(${target})
+endfunction()

@@ -39,13 +39,7 @@ Result Run(const fb::cli::Options& options) {
     }
     r.json = fb::JsonReport(run);
     r.report = fb::TextReport(run);
-    fb::cli::AddAnalysis(run.analysis, r);
-    r.warnings = run.warnings;
-    fb::cli::ApplyInputCheck(input, r);
-    // --report FILE: the design report beside the printed results; a file not written stops the run.
-    if (const std::string& file = options.values.at("--report"); !file.empty()) {
-        if (!fb::WriteCalcReportFile(run, file, &r.error)) r.status = fb::cli::kCannotStart;
-    }
+    fb::cli::AddCalculated(run, input, options.values.at("--report"), r);
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/analysis/corechecks.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -99,13 +100,8 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const PfcExtra& x
     gap.toroid = IsToroidName(r.core.name);
     CheckGap(gap, checks);
 
-    CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
-    CheckTrip({r.Ipk_min, r.Ilim, r.Bpk, material.Bmax}, checks);
-    CheckFill({x.insulatedFill, 0.3}, checks);
-    if (material.Usable())
-        CheckLossRange({TextToDouble(r.input.Fr), r.Bac, material.Fv(1), material.LastFrequency(), material.Bv(1),
-                        material.Bv(material.nB), material.name},
-                       checks);
+    CheckCoreUse({r.Bpk, r.Blim, r.Ipk_min, r.Ilim, x.insulatedFill, TextToDouble(r.input.Fr), r.Bac}, material,
+                 checks);
     CheckRipple(x, checks);
     return checks;
 }

@@ -25,19 +25,11 @@ void AddInfoRows(const std::string& info, std::vector<ReportRow>& rows) {
 }  // namespace
 
 ReportData PfcReport(const PfcReportSource& s) {
-    ReportData d;
-    d.title = "Отчет о расчете дросселя корректора коэффициента мощности";
-    d.program = "Boostcoil";
-    d.version = "2.0";
-    d.date = s.date;
+    ReportData d = DesignReport("Отчет о расчете дросселя корректора коэффициента мощности", "Boostcoil", "2.0", s);
     d.inputs = InputRows(PfcFields(), s.result.input);
-    d.core = CoreRows(s.core);
-    d.material = MaterialRows(s.material);
     d.results = ResultRows(PfcResultFields(), s.result.texts, s.result.labels, {{pfcid::kRequired, pfcid::kRequiredLabel}});
     const auto info = s.result.texts.find(pfcid::kInfo);
     if (info != s.result.texts.end()) AddInfoRows(info->second, d.results);
-    d.messages = MessageTexts(s.messages);
-    FillAnalysis(d, s.analysis, s.geometry);
     if (s.result.calculated) d.plots = PfcPlots(s.result);
     return d;
 }

@@ -8,10 +8,7 @@
 namespace fb {
 namespace {
 
-struct ControlTip {
-    int id;
-    const char* text;
-};
+using ui::ControlTip;
 
 const ControlTip kControlTips[] = {
     {bcid::kJ, "Плотность тока зависит от условий охлаждения и от размеров сердечника."},
@@ -42,7 +39,7 @@ void CBoostcoilDlg::RegisterTips() {
     ui::TooltipSettings settings;
     settings.maxWidth = 300;
     m_tips = new ui::TooltipControl(this, settings);
-    for (const ControlTip& t : kControlTips) m_tips->setTip(ui::FindControl(this, t.id), QString::fromUtf8(t.text));
+    ui::SetControlTips(*m_tips, this, kControlTips);
     for (const AreaTip& a : kAreaTips) SetTool(a.tool, a.text);
 }
 

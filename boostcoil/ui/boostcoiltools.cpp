@@ -12,6 +12,7 @@
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
 #include "common/report/reportsections.h"
+#include "common/ui/candidate.h"
 #include "common/ui/coregroup.h"
 
 namespace fb {
@@ -34,10 +35,7 @@ void CBoostcoilDlg::AddDesignTools() {
 
 void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material, const QString& gapText) {
     FormToFields();
-    m_in.yes_al = 0;
-    m_in.zazor = gapText.toStdString();
-    m_in.core = core.toStdString();
-    m_in.mater = material.toStdString();
+    ui::TakeCandidate(m_in, core, material, gapText);
     FieldsToForm();
     ShowModeLabels(0);
     SelectMaterial(m_in.mater);

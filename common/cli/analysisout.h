@@ -7,6 +7,7 @@
 #include "common/adviser/sweepfile.h"
 #include "common/analysis/designanalysis.h"
 #include "common/cli/calctool.h"
+#include "common/cli/designinput.h"
 
 namespace fb::cli {
 
@@ -31,5 +32,17 @@ void AddAnalysis(const DesignAnalysis& analysis, Result& r);
 // The ranking of --sweep as the options ask (JSON object or table); status 2 when the sweep
 // could not run.
 void TakeSweep(const SweepRun& run, const Options& options, Result& r);
+
+// After the tool's own JSON and report of a calculated design: the analysis, the warnings,
+// the input check, and the design report into `reportFile` when one is named (a file not
+// written stops the run). Run is either tool's CalcRun, whose WriteCalcReportFile is found
+// beside it.
+template <class Run>
+void AddCalculated(const Run& run, const InputCheck& input, const std::string& reportFile, Result& r) {
+    AddAnalysis(run.analysis, r);
+    r.warnings = run.warnings;
+    ApplyInputCheck(input, r);
+    if (!reportFile.empty() && !WriteCalcReportFile(run, reportFile, &r.error)) r.status = kCannotStart;
+}
 
 }  // namespace fb::cli

@@ -39,25 +39,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 character at i; returns false on malformed input.
-bool NextCodePoint(std::string_view s, size_t& i, char32_t& c) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    int len = 0;
-    if (b0 < 0x80) { c = b0; len = 1; }
-    else if ((b0 & 0xE0) == 0xC0) { c = b0 & 0x1F; len = 2; }
-    else if ((b0 & 0xF0) == 0xE0) { c = b0 & 0x0F; len = 3; }
-    else if ((b0 & 0xF8) == 0xF0) { c = b0 & 0x07; len = 4; }
-    else return false;
-    if (i + len > s.size()) return false;
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) return false;
-        c = (c << 6) | (b & 0x3F);
-    }
-    i += len;
-    return true;
-}
-
 int EncodeCp1251(char32_t c) {
     if (c < 0x80) return static_cast<int>(c);
     for (size_t k = 0; k < kHigh.size(); ++k)
@@ -75,6 +56,24 @@ char32_t FoldCase(char32_t c) {
 }
 
 }  // namespace
+
+bool NextCodePoint(std::string_view s, size_t& i, char32_t& c) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int len = 0;
+    if (b0 < 0x80) { c = b0; len = 1; }
+    else if ((b0 & 0xE0) == 0xC0) { c = b0 & 0x1F; len = 2; }
+    else if ((b0 & 0xF0) == 0xE0) { c = b0 & 0x0F; len = 3; }
+    else if ((b0 & 0xF8) == 0xF0) { c = b0 & 0x07; len = 4; }
+    else return false;
+    if (i + len > s.size()) return false;
+    for (int k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) return false;
+        c = (c << 6) | (b & 0x3F);
+    }
+    i += len;
+    return true;
+}
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
     std::string out;

@@ -26,6 +26,10 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 // alphabet; other characters by code point. Negative, zero or positive like strcmp.
 int CompareIgnoreCase(std::string_view a, std::string_view b);
 
+// Decodes one UTF-8 character at i and steps i past it; false on malformed input. It accepts
+// overlong forms and surrogates: callers that need strict UTF-8 check the code point.
+bool NextCodePoint(std::string_view s, size_t& i, char32_t& c);
+
 // "," -> "." everywhere: the one rewrite the programs apply to typed numbers.
 std::string CommaToPoint(std::string_view text);
 

@@ -22,23 +22,13 @@ bool EndsWithIgnoreAsciiCase(const std::string& name, const std::string& ext) {
 
 // Strict UTF-8: the dialogs hand names through Qt and back, which only keeps valid text.
 bool IsUtf8(const std::string& s) {
+    // The least code point each sequence length may carry: anything below is an overlong form.
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
     for (size_t i = 0; i < s.size();) {
-        const auto b0 = static_cast<unsigned char>(s[i]);
-        int len = 0;
-        char32_t c = 0, min = 0;
-        if (b0 < 0x80) len = 1, c = b0;
-        else if ((b0 & 0xE0) == 0xC0) len = 2, c = b0 & 0x1F, min = 0x80;
-        else if ((b0 & 0xF0) == 0xE0) len = 3, c = b0 & 0x0F, min = 0x800;
-        else if ((b0 & 0xF8) == 0xF0) len = 4, c = b0 & 0x07, min = 0x10000;
-        else return false;
-        if (i + len > s.size()) return false;
-        for (int k = 1; k < len; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) return false;
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-        i += len;
+        const size_t start = i;
+        char32_t c = 0;
+        if (!NextCodePoint(s, i, c)) return false;
+        if (c < kLeast[i - start] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
     }
     return true;
 }

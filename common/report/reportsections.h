@@ -9,6 +9,7 @@
 #include "common/analysis/designanalysis.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/reportdata.h"
+#include "common/report/reportrows.h"
 
 namespace fb {
 
@@ -33,6 +34,23 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
 
 // Checks, figures and losses, the windings table and the winding steps.
 void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGeometry& geometry);
+
+// A design report with what both programs fill alike: heading, date, the core and material
+// tables, the messages and the analysis. The program adds its inputs, results and plots.
+// Source is either program's report source.
+template <class Source>
+ReportData DesignReport(const char* title, const char* program, const char* version, const Source& s) {
+    ReportData d;
+    d.title = title;
+    d.program = program;
+    d.version = version;
+    d.date = s.date;
+    d.core = CoreRows(s.core);
+    d.material = MaterialRows(s.material);
+    d.messages = MessageTexts(s.messages);
+    FillAnalysis(d, s.analysis, s.geometry);
+    return d;
+}
 
 // The winding-window drawing goes into ReportData::images under this caption.
 inline const char* const kWindingDrawingCaption = "Окно намотки";

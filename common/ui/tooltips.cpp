@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "common/ui/formbinding.h"
 #include "common/ui/language.h"
 
 namespace fb::ui {
@@ -65,6 +66,11 @@ QString TooltipControl::Layout(const QString& text, int maxWidth, const QFont& f
     return QStringLiteral("<table width=%1 cellspacing=0 cellpadding=0><tr><td>%2</td></tr></table>")
         .arg(width)
         .arg(html);
+}
+
+void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        tips.setTip(FindControl(window, first[i].id), QString::fromUtf8(first[i].text));
 }
 
 }  // namespace fb::ui

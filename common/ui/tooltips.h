@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <cstddef>
 
 class QFont;
 class QWidget;
@@ -39,5 +40,18 @@ private:
     TooltipSettings m_settings;
     QHash<const QWidget*, QString> m_texts;
 };
+
+// A window's fixed tip on one of its controls, by the control's ID.
+struct ControlTip {
+    int id;
+    const char* text;  // UTF-8
+};
+
+// Registers each tip on the control of `window` with its ID; a missing control throws.
+void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count);
+template <std::size_t N>
+void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip (&list)[N]) {
+    SetControlTips(tips, window, list, N);
+}
 
 }  // namespace fb::ui

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/analysis/corechecks.h"
 #include "common/data/numbers.h"
 #include "flyback/design/run.h"
 
@@ -137,13 +138,8 @@ Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMa
     gap.toroid = IsToroidName(core.name);
     CheckGap(gap, checks);
 
-    CheckFlux({r.Bpk, r.Blim, material.Bmax}, checks);
-    CheckTrip({r.Ipk, x.Itrip, r.Bpk, material.Bmax}, checks);
-    CheckFill({x.insulatedFill, 0.3}, checks);
-    if (material.Usable())
-        CheckLossRange({TextToDouble(out.input.Fconv), r.dB, material.Fv(1), material.LastFrequency(), material.Bv(1),
-                        material.Bv(material.nB), material.name},
-                       checks);
+    CheckCoreUse({r.Bpk, r.Blim, r.Ipk, x.Itrip, x.insulatedFill, TextToDouble(out.input.Fconv), r.dB}, material,
+                 checks);
     CheckBus(out, x, checks);
     return checks;
 }

@@ -25,18 +25,10 @@ std::vector<ReportRow> ClamperRows(const ClamperInput& in, const ClamperResult& 
 }  // namespace
 
 ReportData FlybackReport(const FlybackReportSource& s) {
-    ReportData d;
-    d.title = "Отчет о расчете трансформатора обратноходового преобразователя";
-    d.program = "Flyback";
-    d.version = "7.1";
-    d.date = s.date;
+    ReportData d = DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", "Flyback", "7.1", s);
     d.inputs = InputRows(FlybackFields(), s.outcome.input);
-    d.core = CoreRows(s.core);
-    d.material = MaterialRows(s.material);
     d.results = ResultRows(FlybackResultFields(), s.outcome.results, s.outcome.labels,
                            {{ctl::kRequired, ctl::kRequiredCaption}});
-    d.messages = MessageTexts(s.messages);
-    FillAnalysis(d, s.analysis, s.geometry);
     d.clamper = ClamperRows(s.clamperIn, s.clamperOut);
     if (s.outcome.computed) d.plots = FlybackPlots(s.outcome, s.material);
     return d;

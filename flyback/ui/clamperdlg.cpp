@@ -30,10 +30,7 @@ using ui::Named;
 
 constexpr int kCalculateTop = 1, kExit = 2, kCalculateLeakage = 4;
 
-struct ControlTip {
-    int id;
-    const char* text;
-};
+using ui::ControlTip;
 
 const ControlTip kTips[] = {
     {id::Urefl, "Отраженное напряжение, берется из результатов расчета трансформатора."},
@@ -256,7 +253,7 @@ void CClamperDlg::OfferBuildUpLeakage(double uH) {
 
 void CClamperDlg::RegisterTips() {
     m_tips = new ui::TooltipControl(this);
-    for (const ControlTip& t : kTips) m_tips->setTip(ui::FindControl(this, t.id), QString::fromUtf8(t.text));
+    ui::SetControlTips(*m_tips, this, kTips);
 }
 
 void CClamperDlg::ApplyMode(bool reverse) {

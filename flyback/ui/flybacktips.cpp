@@ -9,10 +9,7 @@
 namespace fb {
 namespace {
 
-struct ControlTip {
-    int id;
-    const char* text;
-};
+using ui::ControlTip;
 
 // In registration order; only the first diode-drop edit (1039) has a tip.
 const ControlTip kControlTips[] = {
@@ -98,7 +95,7 @@ const std::vector<AreaTip>& AreaTips() {
 void CFlybackDlg::RegisterTips() {
     if (m_tips) return;
     m_tips = new ui::TooltipControl(this);
-    for (const ControlTip& t : kControlTips) m_tips->setTip(ui::FindControl(this, t.id), QString::fromUtf8(t.text));
+    ui::SetControlTips(*m_tips, this, kControlTips);
     for (const AreaTip& a : AreaTips()) {
         std::vector<QWidget*>& widgets = m_tools[a.tool];
         for (int id : a.controls) widgets.push_back(ui::FindControl(this, id));

@@ -6,6 +6,7 @@
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
 #include "common/report/reportsections.h"
+#include "common/ui/candidate.h"
 #include "common/ui/coregroup.h"
 #include "flyback/adviser/flybackadvice.h"
 #include "flyback/design/flybackanalysis.h"
@@ -34,10 +35,7 @@ void CFlybackDlg::AddDesignTools() {
 
 void CFlybackDlg::ApplyCandidate(const QString& core, const QString& material, const QString& gapText) {
     FormToFields();
-    m_in.yes_al = 0;
-    m_in.zazor = gapText.toStdString();
-    m_in.core = core.toStdString();
-    m_in.mater = material.toStdString();
+    ui::TakeCandidate(m_in, core, material, gapText);
     FieldsToForm();
     SelectMaterial(m_in.mater);
     RefreshDependentStates();

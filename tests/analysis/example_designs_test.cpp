@@ -8,6 +8,7 @@
 #include "common/data/corebase.h"
 #include "common/data/textfile.h"
 #include "flyback/design/flybacklosses.h"
+#include "tests/support/designdata.h"
 
 namespace {
 
@@ -27,11 +28,7 @@ FlybackExample RunFlyback(const std::string& file) {
     FlybackInput in;
     EXPECT_TRUE(FlybackDesignFile().Read(kRoot + "Flyback/" + file, in));
     CMaterial material;
-    EXPECT_TRUE(material.Load(kRoot, in.mater, kBigBuffer));
-    CCoreBase base;
-    base.Load(kRoot, kBigBuffer, false);
-    base.SelectByName(in.core);
-    EXPECT_TRUE(base.OnSelect(e.core));
+    EXPECT_TRUE(fbtest::LoadMaterialAndCore(kRoot, in.mater, in.core, kBigBuffer, kBigBuffer, material, e.core));
     e.outcome = DesignFlyback(in, e.core, material, e.wires);
     return e;
 }
@@ -115,12 +112,8 @@ TEST(ExampleDesigns, ChokeAgainstHandCalculation) {
     PfcInput in;
     ASSERT_TRUE(PfcDesignFile().Read(kRoot + "Boostcoil/Example 150W universal input.sav", in));
     CMaterial material;
-    ASSERT_TRUE(material.Load(kRoot, in.mater, kBigBuffer));
-    CCoreBase base;
-    base.Load(kRoot, kBigBuffer, false);
-    base.SelectByName(in.core);
     CoreRecord core;
-    ASSERT_TRUE(base.OnSelect(core));
+    ASSERT_TRUE(fbtest::LoadMaterialAndCore(kRoot, in.mater, in.core, kBigBuffer, kBigBuffer, material, core));
     const PfcResult r = CalculateChoke(in, core, material, wires);
     ASSERT_TRUE(r.calculated);
     const LossAnalysis a = AnalyseChoke(r, wires, CoreGeometry{25.7, 7.4, 69, 40, 0, false}, LossOptions{});

@@ -9,13 +9,15 @@
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "tests/boostcoil/design/pfctestdata.h"
+#include "tests/cli/clitest.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/designdata.h"
 
 #ifdef BOOSTCOIL_CALC_EXE
 
 using namespace fb;
-using Json = nlohmann::ordered_json;
+using clitest::Json;
 namespace fs = std::filesystem;
 
 namespace {
@@ -37,28 +39,15 @@ protected:
     fbtest::ProcessResult RunJson(const std::string& rel) {
         return Run({"--data-root", dir.path(), "--json", dir.file(rel)});
     }
-    static Json Parse(const fbtest::ProcessResult& r) {
-        EXPECT_EQ(r.exitCode, 0) << r.err;
-        Json j = Json::parse(r.out, nullptr, false);
-        EXPECT_FALSE(j.is_discarded()) << r.out;
-        return j;
-    }
-    std::set<std::string> Files() const {
-        std::set<std::string> s;
-        for (const auto& e : fs::recursive_directory_iterator(dir.path())) s.insert(e.path().string());
-        return s;
-    }
+    static Json Parse(const fbtest::ProcessResult& r) { return clitest::ParseOutput(r); }
+    std::set<std::string> Files() const { return clitest::FilesBelow(dir.path()); }
     // The window's road without the tool.
     PfcResult DesignDirectly(const PfcInput& in) {
         CWireTable wires;
         EXPECT_TRUE(wires.Load(dir.path(), kPfcSmallBuffer));
         CMaterial mat;
-        EXPECT_TRUE(mat.Load(dir.path(), "N87 Epcos", kPfcSmallBuffer));
-        CCoreBase base;
-        base.Load(dir.path(), kPfcCoreBuffer, false);
-        base.SelectByName(in.core);
         CoreRecord core;
-        EXPECT_TRUE(base.OnSelect(core));
+        EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), "N87 Epcos", in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
         return CalculateChoke(in, core, mat, wires);
     }
     // Exit status 2 or 3: one line on stderr, nothing on stdout.
@@ -78,13 +67,10 @@ TEST_F(BoostcoilCalc, JsonMatchesTheDesignRunDirectly) {
     const std::set<std::string> before = Files();
     const Json j = Parse(RunJson("Boostcoil/design.sav"));
     ASSERT_TRUE(j.is_object());
-    std::vector<std::string> top;
-    for (const auto& item : j.items()) top.push_back(item.key());
-    EXPECT_EQ(top, (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
-                                              "messages", "fields", "checks", "analysis", "warnings"}));
+    EXPECT_EQ(clitest::Keys(j), (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
+                                                          "messages", "fields", "checks", "analysis", "warnings"}));
     const PfcResult direct = DesignDirectly(PfcInput{});
-    std::vector<std::string> keys;
-    for (const auto& item : j["inputs"].items()) keys.push_back(item.key());
+    const std::vector<std::string> keys = clitest::Keys(j["inputs"]);
     std::vector<std::string> table;
     for (const KeyField<PfcInput>& f : PfcKeyTable()) {
         table.push_back(f.key);

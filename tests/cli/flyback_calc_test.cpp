@@ -12,13 +12,15 @@
 #include "common/data/wiretable.h"
 #include "flyback/clamper/clamper.h"
 #include "flyback/design/flyback.h"
+#include "tests/cli/clitest.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/designdata.h"
 
 #ifdef FLYBACK_CALC_EXE
 
 using namespace fb;
-using Json = nlohmann::ordered_json;
+using clitest::Json;
 namespace fs = std::filesystem;
 
 namespace {
@@ -63,32 +65,17 @@ protected:
         args.push_back(dir.file(rel));
         return Run(args);
     }
-    // Parses the tool's whole output as one JSON value; fails the test when it is not one.
-    static Json Parse(const fbtest::ProcessResult& r) {
-        EXPECT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_FALSE(r.timedOut);
-        Json j = Json::parse(r.out, nullptr, false);
-        EXPECT_FALSE(j.is_discarded()) << r.out;
-        return j;
-    }
+    static Json Parse(const fbtest::ProcessResult& r) { return clitest::ParseOutput(r); }
 
-    std::set<std::string> Files() const {
-        std::set<std::string> s;
-        for (const auto& e : fs::recursive_directory_iterator(dir.path())) s.insert(e.path().string());
-        return s;
-    }
+    std::set<std::string> Files() const { return clitest::FilesBelow(dir.path()); }
 
     // The window's road without the tool: load everything and run the design once.
     FlybackOutcome DesignDirectly(FlybackInput in, const std::string& material = "N87 Epcos") {
         CWireTable wires;
         EXPECT_TRUE(wires.Load(dir.path(), kBigBuffer));
         CMaterial mat;
-        EXPECT_TRUE(mat.Load(dir.path(), material, kBigBuffer));
-        CCoreBase base;
-        base.Load(dir.path(), kBigBuffer, false);
-        base.SelectByName(in.core);
         CoreRecord core;
-        EXPECT_TRUE(base.OnSelect(core));
+        EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), material, in.core, kBigBuffer, kBigBuffer, mat, core));
         return DesignFlyback(in, core, mat, wires);
     }
 
@@ -115,12 +102,10 @@ TEST_F(FlybackCalc, JsonMatchesTheDesignRunDirectly) {
     ASSERT_TRUE(j.is_object());
 
     // Keys in the contract's order; inputs in key-table order.
-    std::vector<std::string> top;
-    for (const auto& item : j.items()) top.push_back(item.key());
-    EXPECT_EQ(top, (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips",
-                                             "messages", "clamper", "fields", "checks", "analysis", "warnings"}));
-    std::vector<std::string> keys;
-    for (const auto& item : j["inputs"].items()) keys.push_back(item.key());
+    EXPECT_EQ(clitest::Keys(j),
+              (std::vector<std::string>{"inputs", "core", "material", "results", "labels", "tooltips", "messages",
+                                        "clamper", "fields", "checks", "analysis", "warnings"}));
+    const std::vector<std::string> keys = clitest::Keys(j["inputs"]);
     ASSERT_EQ(keys.size(), FlybackKeyTable().size());
     for (size_t k = 0; k < keys.size(); ++k) EXPECT_EQ(keys[k], FlybackKeyTable()[k].key);
 

@@ -238,45 +238,31 @@ TEST(SweepChecksDeathTest, WatchdogEndsAHangingSweep) {
 TEST(FlybackSweep, EveryInputSetEndsWithNumbersOrAGuardMessage) {
     SweepData data;
     ASSERT_GE(data.coreNames.size(), 10u);
-    const int cases = SweepCases(6000);
-    Rng rng(SweepSeed(20240611));
-#ifdef FB_HARDENING_SANITIZED
-    Watchdog watchdog(500, "the flyback sweep");
-#else
-    Watchdog watchdog(120, "the flyback sweep");
-#endif
-    int failures = 0, computed = 0, corrected = 0;
-    double slowest = 0;
-    long slowestCase = -1;
-    for (long k = 0; k < cases; ++k) {
-        const Case c = MakeCase(rng, k, data);
-        const fb::CoreRecord core =
-            data.cores.RecordFor(data.coreNames[c.core], fb::CCoreBase::ShapeFromName(c.in.core));
-        fb::CWireTable wires = data.wireTables[c.wires];
-        Watchdog::SetCase(k);
-        const auto start = std::chrono::steady_clock::now();
-        const FlybackOutcome o = fb::DesignFlyback(c.in, core, data.materials[c.material], wires);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (seconds > slowest) slowest = seconds, slowestCase = k;
-        computed += o.computed;
-        corrected += o.result.corrected;
-        const std::string bad = Check(c, o, data.wireTables[c.wires]);
-        if (!bad.empty() && ++failures <= 10) ADD_FAILURE() << Describe(k, c, data) << "\n  problems:" << bad;
-    }
-    EXPECT_EQ(failures, 0);
-    // Without enough designs that get through, the checks of the shown numbers prove little.
-    EXPECT_GT(computed, cases / 5);
-    EXPECT_GT(corrected, 0);
-    // One run is a click in the window: it must not keep the user waiting.
-#ifdef FB_HARDENING_SANITIZED
-    EXPECT_LT(slowest, 10.0) << "case " << slowestCase;
-#else
-    EXPECT_LT(slowest, 1.0) << "case " << slowestCase;
-#endif
-    RecordProperty("computed", computed);
-    RecordProperty("slowest_ms", static_cast<int>(slowest * 1000));
-    std::printf("flyback sweep: %d cases, %d computed, %d corrected, slowest %.1f ms (case %ld)\n", cases, computed,
-                corrected, slowest * 1000, slowestCase);
+    // The core record and the wire table are looked up before the timed design.
+    struct Prepared {
+        Case c;
+        fb::CoreRecord core;
+        fb::CWireTable wires;
+    };
+    const SweepTally t = RunSweep(
+        SweepCases(6000), SweepSeed(20240611), "the flyback sweep",
+        [&](Rng& rng, long k) {
+            Case c = MakeCase(rng, k, data);
+            fb::CoreRecord core = data.cores.RecordFor(data.coreNames[c.core], fb::CCoreBase::ShapeFromName(c.in.core));
+            return Prepared{c, core, data.wireTables[c.wires]};
+        },
+        [&](Prepared& p) { return fb::DesignFlyback(p.c.in, p.core, data.materials[p.c.material], p.wires); },
+        [&](long k, const Prepared& p, const FlybackOutcome& o, SweepTally& tally) {
+            tally.good += o.computed;
+            tally.corrected += o.result.corrected;
+            const std::string bad = Check(p.c, o, data.wireTables[p.c.wires]);
+            return bad.empty() ? bad : Describe(k, p.c, data) + "\n  problems:" + bad;
+        });
+    ExpectSoundSweep(t);
+    RecordProperty("computed", t.good);
+    RecordProperty("slowest_ms", static_cast<int>(t.slowest * 1000));
+    std::printf("flyback sweep: %d cases, %d computed, %d corrected, slowest %.1f ms (case %ld)\n", t.cases, t.good,
+                t.corrected, t.slowest * 1000, t.slowestCase);
 }
 
 }  // namespace

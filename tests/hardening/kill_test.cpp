@@ -122,34 +122,34 @@ KillStats KillTwoVersionWriter(const std::string& kind, const std::string& folde
     return stats;
 }
 
-TEST(KilledWriter, SettingsFileIsAlwaysOneWholeVersion) {
+// Kills the helper while it rewrites `name` in the data root's `subfolder` with the two
+// versions in turn; the file must always be one of them whole.
+template <class Input>
+void ExpectEveryKillLeavesOneVersion(const char* what, const char* shown, const std::string& subfolder,
+                                     const std::string& name, const fb::CDesignFile<Input>& file, const Input& first,
+                                     const Input& second) {
     TempDir dir;
-    const std::string folder = dir.file("Flyback");
+    const std::string folder = dir.file(subfolder);
     fs::create_directories(folder);
-    const fb::CDesignFile<fb::FlybackInput> file = fb::FlybackDesignFile();
-    const std::string v0 = Cp1251(file.Compose(SettingsVersion(0))), v1 = Cp1251(file.Compose(SettingsVersion(1)));
+    const std::string v0 = Cp1251(file.Compose(first)), v1 = Cp1251(file.Compose(second));
     ASSERT_NE(v0.size(), v1.size());
-    ASSERT_TRUE(file.Write(folder + "/Flyback.ini", SettingsVersion(0)).ok);
-    const KillStats s = KillTwoVersionWriter("settings", folder, "Flyback.ini", v0, v1);
+    ASSERT_TRUE(file.Write(folder + "/" + name, first).ok);
+    const KillStats s = KillTwoVersionWriter(what, folder, name, v0, v1);
     // The kills must land while the helper writes, or the test would prove nothing.
     EXPECT_GT(s.changed, kKills / 10);
-    std::printf("settings: %d kills, %d ended on the second version, %d temporary files left behind\n", kKills, s.changed,
-                s.leftovers);
+    std::printf("%s: %d kills, %d ended on the second version, %d temporary files left behind\n", shown, kKills,
+                s.changed, s.leftovers);
+}
+
+TEST(KilledWriter, SettingsFileIsAlwaysOneWholeVersion) {
+    ExpectEveryKillLeavesOneVersion("settings", "settings", "Flyback", "Flyback.ini", fb::FlybackDesignFile(),
+                                    SettingsVersion(0), SettingsVersion(1));
 }
 
 TEST(KilledWriter, SavedDesignIsAlwaysOneWholeVersion) {
-    TempDir dir;
-    const std::string folder = dir.file("Boostcoil");
-    fs::create_directories(folder);
     const std::string name = fb::PfcSaveName(DesignVersion(0));  // Cyrillic in the name
-    const fb::CDesignFile<fb::PfcInput> file = fb::PfcDesignFile();
-    const std::string v0 = Cp1251(file.Compose(DesignVersion(0))), v1 = Cp1251(file.Compose(DesignVersion(1)));
-    ASSERT_NE(v0.size(), v1.size());
-    ASSERT_TRUE(file.Write(folder + "/" + name, DesignVersion(0)).ok);
-    const KillStats s = KillTwoVersionWriter("design", folder, name, v0, v1);
-    EXPECT_GT(s.changed, kKills / 10);
-    std::printf("saved design: %d kills, %d ended on the second version, %d temporary files left behind\n", kKills, s.changed,
-                s.leftovers);
+    ExpectEveryKillLeavesOneVersion("design", "saved design", "Boostcoil", name, fb::PfcDesignFile(),
+                                    DesignVersion(0), DesignVersion(1));
 }
 
 // The user file only grows by whole records: the old text, then the helper's records in the

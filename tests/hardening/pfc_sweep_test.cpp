@@ -167,38 +167,21 @@ std::string Check(const Case& c, const PfcResult& r, const fb::CWireTable& wires
 
 TEST(PfcSweep, EveryInputSetEndsWithNumbersOrAMessage) {
     SweepData data;
-    const int cases = SweepCases(6000);
-    Rng rng(SweepSeed(19700101));
-#ifdef FB_HARDENING_SANITIZED
-    Watchdog watchdog(500, "the PFC sweep");
-#else
-    Watchdog watchdog(120, "the PFC sweep");
-#endif
-    int failures = 0, finite = 0, corrected = 0;
-    double slowest = 0;
-    long slowestCase = -1;
-    for (long k = 0; k < cases; ++k) {
-        const Case c = MakeCase(rng, k, data);
-        Watchdog::SetCase(k);
-        const auto start = std::chrono::steady_clock::now();
-        const PfcResult r = fb::CalculateChoke(c.in, c.core, data.materials[c.material], data.wireTables[c.wires]);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (seconds > slowest) slowest = seconds, slowestCase = k;
-        finite += r.calculated && !HasNonFiniteNotice(r);
-        corrected += r.passes > 1;
-        const std::string bad = Check(c, r, data.wireTables[c.wires]);
-        if (!bad.empty() && ++failures <= 10) ADD_FAILURE() << Describe(k, c) << "\n  problems:" << bad;
-    }
-    EXPECT_EQ(failures, 0);
-    EXPECT_GT(finite, cases / 5);
-    EXPECT_GT(corrected, 0);
-#ifdef FB_HARDENING_SANITIZED
-    EXPECT_LT(slowest, 10.0) << "case " << slowestCase;
-#else
-    EXPECT_LT(slowest, 1.0) << "case " << slowestCase;
-#endif
-    std::printf("PFC sweep: %d cases, %d with finite results, %d corrected, slowest %.1f ms (case %ld)\n", cases,
-                finite, corrected, slowest * 1000, slowestCase);
+    const SweepTally t = RunSweep(
+        SweepCases(6000), SweepSeed(19700101), "the PFC sweep",
+        [&](Rng& rng, long k) { return MakeCase(rng, k, data); },
+        [&](const Case& c) {
+            return fb::CalculateChoke(c.in, c.core, data.materials[c.material], data.wireTables[c.wires]);
+        },
+        [&](long k, const Case& c, const PfcResult& r, SweepTally& tally) {
+            tally.good += r.calculated && !HasNonFiniteNotice(r);
+            tally.corrected += r.passes > 1;
+            const std::string bad = Check(c, r, data.wireTables[c.wires]);
+            return bad.empty() ? bad : Describe(k, c) + "\n  problems:" + bad;
+        });
+    ExpectSoundSweep(t);
+    std::printf("PFC sweep: %d cases, %d with finite results, %d corrected, slowest %.1f ms (case %ld)\n", t.cases,
+                t.good, t.corrected, t.slowest * 1000, t.slowestCase);
 }
 
 }  // namespace

@@ -15,17 +15,6 @@ size_t Count(const fb::Messages& messages, const std::string& start) {
     return n;
 }
 
-// E 36/18/11 as the choke form shows it.
-fb::CoreRecord ChokeCore() {
-    fb::CoreRecord c;
-    c.name = "E 36/18/11";
-    c.AeText = "131";
-    c.AnText = "152";
-    c.leText = "78";
-    c.muText = "1800";
-    return c;
-}
-
 const char* const kReplaced = "Указанный желаемый диаметр";
 
 // A wire file out of ascending order (a hand-edited Wire.txt) replaced the same diameter on

@@ -273,4 +273,15 @@ std::string Shown(const std::string& s) {
     return out;
 }
 
+void ExpectSoundSweep(const SweepTally& t) {
+    EXPECT_EQ(t.failures, 0);
+    EXPECT_GT(t.good, t.cases / 5);
+    EXPECT_GT(t.corrected, 0);
+#ifdef FB_HARDENING_SANITIZED
+    EXPECT_LT(t.slowest, 10.0) << "case " << t.slowestCase;
+#else
+    EXPECT_LT(t.slowest, 1.0) << "case " << t.slowestCase;
+#endif
+}
+
 }  // namespace fbtest

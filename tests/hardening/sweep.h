@@ -6,6 +6,9 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -93,5 +96,46 @@ private:
     static const char* s_what;
     struct sigaction m_old {};
 };
+
+// What a sweep counted over its input sets.
+struct SweepTally {
+    int cases = 0;
+    int failures = 0;
+    int good = 0;        // sets that gave a design with finite results
+    int corrected = 0;   // sets whose inputs the engine corrected
+    double slowest = 0;  // seconds of the slowest design
+    long slowestCase = -1;
+};
+
+// Runs `cases` input sets from `seed` under a watchdog named `what`: make(rng, k) builds a
+// set, design(set) is the timed run, and check(k, set, outcome, tally) counts it and returns
+// "" or the failure's description. The first ten failures are reported.
+template <class Make, class Design, class Check>
+SweepTally RunSweep(int cases, std::uint64_t seed, const char* what, Make make, Design design, Check check) {
+    Rng rng(seed);
+#ifdef FB_HARDENING_SANITIZED
+    Watchdog watchdog(500, what);
+#else
+    Watchdog watchdog(120, what);
+#endif
+    SweepTally t;
+    t.cases = cases;
+    for (long k = 0; k < cases; ++k) {
+        auto set = make(rng, k);
+        Watchdog::SetCase(k);
+        const auto start = std::chrono::steady_clock::now();
+        const auto outcome = design(set);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (seconds > t.slowest) t.slowest = seconds, t.slowestCase = k;
+        const std::string bad = check(k, set, outcome, t);
+        if (!bad.empty() && ++t.failures <= 10) ADD_FAILURE() << bad;
+    }
+    return t;
+}
+
+// No failures, enough designs that get through for the checks of the shown numbers to prove
+// something, some corrected inputs, and no run that keeps the user waiting (one run is a click
+// in the window).
+void ExpectSoundSweep(const SweepTally& t);
 
 }  // namespace fbtest

@@ -12,10 +12,12 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTest>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "common/ui/language.h"
+#include "modal.h"
 
 namespace fbtest {
 
@@ -100,5 +102,19 @@ public:
 private:
     QList<QTranslator*> m_added;
 };
+
+// F1 on the shown and active main window opens the help ("Помощь"), which fits its screen.
+inline void ExpectF1OpensTheHelp(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QString title;
+    WhenModal(&window, [&](QDialog& help) {
+        title = help.windowTitle();
+        ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
+    });
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(title, "Помощь");
+}
 
 }  // namespace fbtest

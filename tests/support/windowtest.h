@@ -37,6 +37,13 @@ inline std::string Crlf(const std::string& text) {
     return out;
 }
 
+// The four E cores both window tests' data roots list first.
+inline const char* const kTestECores =
+    "[E 20/10/6]\nAe = 32.04\nAn = 62.64\nle = 46.37\nmu = 1578\n\n"
+    "[E 25/13/7]\nAe = 51.84\nAn = 95.32\nle = 57.76\nmu = 1616\n\n"
+    "[E 30/15/7]\nAe = 60.05\nAn = 129\nle = 65.57\nmu = 1637\n\n"
+    "[E 32/16/9]\nAe = 83.16\nAn = 161\nle = 74.32\nmu = 1657\n\n";
+
 // N87-like losses, mW/cm³, with `loss` at 100 kHz and 50 mT: the test materials differ there.
 inline std::string TestMaterial(const std::string& loss) {
     return "Bmax = 0.31\nBmmax = 0.19\nmu = 2200\n\n"

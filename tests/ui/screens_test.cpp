@@ -83,16 +83,7 @@ TEST_F(ScreensTest, TabFollowsTheSupplyRow) {
 
 TEST_F(ScreensTest, F1OpensTheHelp) {
     ASSERT_TRUE(start());
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QString title;
-    WhenModal(window.get(), [&](QDialog& help) {
-        title = help.windowTitle();
-        ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
-    });
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_EQ(title, "Помощь");
+    fbtest::ExpectF1OpensTheHelp(*window);
 }
 
 // The language and the position go into "Flyback.prefs"; the settings file stays as it was.

@@ -3,11 +3,7 @@
 namespace fbtest {
 namespace {
 
-const char* const kCores =
-    "[E 20/10/6]\nAe = 32.04\nAn = 62.64\nle = 46.37\nmu = 1578\n\n"
-    "[E 25/13/7]\nAe = 51.84\nAn = 95.32\nle = 57.76\nmu = 1616\n\n"
-    "[E 30/15/7]\nAe = 60.05\nAn = 129\nle = 65.57\nmu = 1637\n\n"
-    "[E 32/16/9]\nAe = 83.16\nAn = 161\nle = 74.32\nmu = 1657\n\n"
+const std::string kCores = std::string(kTestECores) +
     "[EI 25]\nAe = 40.99\nAn = 79.04\nle = 46.85\nmu = 1580\n\n"
     "[EI 30]\nAe = 111\nAn = 75.56\nle = 58.1\nmu = 1617\n\n"
     "[ER 28]\nAe = 81.01\nAn = 113.3\nle = 62.63\nmu = 1629\n\n";
@@ -19,6 +15,24 @@ DataRoot::DataRoot() : WindowDataRoot("Flyback", kCores) {}
 QString WindowTest::text(int id) const {
     if (std::optional<QString> shown = ShownText(window.get(), id)) return *shown;
     throw std::runtime_error("control " + std::to_string(id) + " shows no text");
+}
+
+fb::ui::CoreGroupConfig FirstLoweringCoreGroup() {
+    fb::ui::CoreGroupConfig config;
+    config.coreCombo = 1000;
+    config.materialCombo = 1001;
+    config.shapes = {1011, 1012, 1013, 1014, 1015};
+    config.dims = {1021, 1022, 1023, 1024, 1026, 1025, 1027};
+    config.mu = 1028;
+    config.Ae = 1029;
+    config.An = 1030;
+    config.le = 1031;
+    config.Ve = 1032;
+    config.addByDims = 1002;
+    config.addByData = 1003;
+    config.addButton = 8;
+    config.lowering = fb::ShapeLowering::ToFirst;
+    return config;
 }
 
 }  // namespace fbtest

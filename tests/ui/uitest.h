@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+#include "common/ui/coregroup.h"
 #include "flyback/ui/flybackdlg.h"
 #include "support/windowtest.h"
 
@@ -20,5 +21,8 @@ class WindowTest : public WindowTestOf<fb::CFlybackDlg, DataRoot> {
 protected:
     QString text(int id) const;  // an edit's or result's text
 };
+
+// A core group alone, with the Boostcoil control IDs and its lowering to the first entry.
+fb::ui::CoreGroupConfig FirstLoweringCoreGroup();
 
 }  // namespace fbtest

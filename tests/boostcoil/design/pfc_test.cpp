@@ -5,6 +5,7 @@
 #include <cmath>
 #include <regex>
 
+#include "boostcoil/design/pfcfixture.h"
 #include "boostcoil/design/pfctestdata.h"
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
@@ -13,26 +14,9 @@
 namespace fb {
 namespace {
 
-class PfcDesign : public ::testing::Test {
+class PfcDesign : public pfctest::LoadedDataRoot {
 protected:
-    void SetUp() override {
-        pfctest::WriteDataRoot(m_dir);
-        ASSERT_TRUE(wires.Load(m_dir.path(), kPfcSmallBuffer));
-        ASSERT_TRUE(material.Load(m_dir.path(), "N87 Epcos", kPfcSmallBuffer));
-        cores.Load(m_dir.path(), kPfcCoreBuffer, false);
-    }
-    CoreRecord Core(const std::string& name) {
-        cores.SelectByName(name);
-        CoreRecord rec;
-        EXPECT_TRUE(cores.OnSelect(rec)) << name;
-        return rec;
-    }
     PfcResult Run(const PfcInput& in) { return CalculateChoke(in, Core(in.core), material, wires); }
-
-    fbtest::TempDir m_dir;
-    CWireTable wires;
-    CMaterial material;
-    CCoreBase cores;
 };
 
 TEST_F(PfcDesign, WorkedExampleOfTheDefaults) {
@@ -93,21 +77,18 @@ TEST_F(PfcDesign, InformationTextByteForByte) {
 }
 
 TEST_F(PfcDesign, RippleIsClampedTo1And200) {
-    PfcInput in;
-    in.Irip = "0,5";
-    PfcResult low = Run(in);
-    EXPECT_EQ(low.input.Irip, "1.0");
-    in.Irip = "1";
-    PfcResult one = Run(in);
-    EXPECT_EQ(one.input.Irip, "1");
-    EXPECT_EQ(low.Lreq, one.Lreq);
-    in.Irip = "250";
-    PfcResult high = Run(in);
-    EXPECT_EQ(high.input.Irip, "200.0");
-    in.Irip = "200";
-    PfcResult top = Run(in);
-    EXPECT_EQ(top.input.Irip, "200");
-    EXPECT_EQ(high.Lreq, top.Lreq);
+    // Typed ripple, the text it becomes, and the limit it then designs like.
+    const struct { const char *typed, *shown, *limit; } kCases[] = {{"0,5", "1.0", "1"}, {"250", "200.0", "200"}};
+    for (const auto& c : kCases) {
+        PfcInput in;
+        in.Irip = c.typed;
+        const PfcResult clamped = Run(in);
+        EXPECT_EQ(clamped.input.Irip, c.shown);
+        in.Irip = c.limit;
+        const PfcResult limit = Run(in);
+        EXPECT_EQ(limit.input.Irip, c.limit);
+        EXPECT_EQ(clamped.Lreq, limit.Lreq) << c.typed;
+    }
 }
 
 TEST_F(PfcDesign, CommasBecomePointsInEveryNumericInput) {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "boostcoil/design/pfc.h"
+#include "boostcoil/design/pfcfixture.h"
 #include "boostcoil/design/pfctestdata.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
@@ -263,20 +264,8 @@ Reference Choke(PfcInput in, CoreRecord core, const CMaterial& m, CWireTable w) 
     return out;
 }
 
-class PfcReview : public ::testing::Test {
+class PfcReview : public pfctest::LoadedDataRoot {
 protected:
-    void SetUp() override {
-        pfctest::WriteDataRoot(m_dir);
-        ASSERT_TRUE(wires.Load(m_dir.path(), kPfcSmallBuffer));
-        ASSERT_TRUE(material.Load(m_dir.path(), "N87 Epcos", kPfcSmallBuffer));
-        cores.Load(m_dir.path(), kPfcCoreBuffer, false);
-    }
-    CoreRecord Core(const std::string& name) {
-        cores.SelectByName(name);
-        CoreRecord rec;
-        EXPECT_TRUE(cores.OnSelect(rec)) << name;
-        return rec;
-    }
     // Engine and second reading agree on every text, label, rewritten input and message.
     void Compare(const PfcInput& in, const CoreRecord& core, const std::string& what) {
         const PfcResult e = CalculateChoke(in, core, material, wires);
@@ -312,10 +301,6 @@ protected:
         ++compared;
     }
 
-    fbtest::TempDir m_dir;
-    CWireTable wires;
-    CMaterial material;
-    CCoreBase cores;
     int compared = 0;
     int refused = 0;
 };

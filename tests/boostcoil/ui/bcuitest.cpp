@@ -7,11 +7,7 @@
 namespace bctest {
 namespace {
 
-const char* const kCores =
-    "[E 20/10/6]\nAe = 32.04\nAn = 62.64\nle = 46.37\nmu = 1578\n\n"
-    "[E 25/13/7]\nAe = 51.84\nAn = 95.32\nle = 57.76\nmu = 1616\n\n"
-    "[E 30/15/7]\nAe = 60.05\nAn = 129\nle = 65.57\nmu = 1637\n\n"
-    "[E 32/16/9]\nAe = 83.16\nAn = 161\nle = 74.32\nmu = 1657\n\n"
+const std::string kCores = std::string(fbtest::kTestECores) +
     "[E 36/18/11]\nAe = 116.9\nAn = 192,5\nle = 81.38\nmu = 1671\n\n"
     "[EI 25]\nAe = 40.99\nAn = 79.04\nle = 46.85\nmu = 1580\n\n"
     "[EI 30]\nAe = 111\nAn = 75.56\nle = 58.1\nmu = 1617\nk1 = 160\nk2 = -0.7\n\n"

@@ -40,16 +40,7 @@ TEST_F(ScreensTest, EnglishCaptionsHaveNoCyrillic) {
 
 TEST_F(ScreensTest, F1OpensTheHelp) {
     ASSERT_TRUE(start());
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QString title;
-    fbtest::WhenModal(window.get(), [&](QDialog& help) {
-        title = help.windowTitle();
-        fbtest::ExpectFitsItsScreen(help, 1);  // hiding it ends its exec()
-    });
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_EQ(title, "Помощь");
+    fbtest::ExpectF1OpensTheHelp(*window);
 }
 
 }  // namespace

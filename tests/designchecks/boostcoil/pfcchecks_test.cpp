@@ -9,6 +9,7 @@
 #include "boostcoil/design/pfcchecks.h"
 #include "common/data/textfile.h"
 #include "support/checkstesting.h"
+#include "tests/support/designdata.h"
 
 namespace fb {
 namespace {
@@ -29,12 +30,8 @@ struct Designed {
 Designed Design(const PfcInput& in) {
     const CWireTable wires = Wires();
     CMaterial mat;
-    EXPECT_TRUE(mat.Load(kRoot, in.mater, kPfcSmallBuffer));
-    CCoreBase base;
-    base.Load(kRoot, kPfcCoreBuffer, false);
-    base.SelectByName(in.core);
     CoreRecord core;
-    EXPECT_TRUE(base.OnSelect(core)) << in.core;
+    EXPECT_TRUE(fbtest::LoadMaterialAndCore(kRoot, in.mater, in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
     Designed d;
     d.r = CalculateChoke(in, core, mat, wires);
     d.checks = CheckPfc(d.r, mat, wires);

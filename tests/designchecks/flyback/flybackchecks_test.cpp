@@ -8,6 +8,7 @@
 #include "support/checkstesting.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/design/flybackchecks.h"
+#include "tests/support/designdata.h"
 
 namespace fb {
 namespace {
@@ -26,12 +27,8 @@ Designed Design(FlybackInput in, double capacitance = 0) {
     CWireTable wires;
     EXPECT_TRUE(wires.Load(kRoot, kBigBuffer));
     CMaterial mat;
-    EXPECT_TRUE(mat.Load(kRoot, in.mater, kBigBuffer));
-    CCoreBase base;
-    base.Load(kRoot, kBigBuffer, false);
-    base.SelectByName(in.core);
     CoreRecord core;
-    EXPECT_TRUE(base.OnSelect(core)) << in.core;
+    EXPECT_TRUE(fbtest::LoadMaterialAndCore(kRoot, in.mater, in.core, kBigBuffer, kBigBuffer, mat, core));
     Designed r;
     r.core = core;
     r.out = DesignFlyback(in, core, mat, wires);

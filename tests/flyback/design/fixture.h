@@ -1,6 +1,6 @@
 #pragma once
 // Small data objects built in code: a ferrite material with the two-frequency loss table
-// used throughout the material tests, a standard wire table and an E 25 core.
+// used throughout the material tests, a standard wire table, an E 25 core and the choke form's E 36.
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -48,6 +48,17 @@ inline fb::CoreRecord E25Core() {
     c.le = 57.5;
     c.mu = 1500;
     c.Ve = c.le * c.Ae / 1000;
+    return c;
+}
+
+// E 36/18/11 as the choke form shows it.
+inline fb::CoreRecord ChokeCore() {
+    fb::CoreRecord c;
+    c.name = "E 36/18/11";
+    c.AeText = "131";
+    c.AnText = "152";
+    c.leText = "78";
+    c.muText = "1800";
     return c;
 }
 
