@@ -12,7 +12,7 @@ LossAnalysis AnalyseChoke(const PfcResult& r, const CWireTable& wires, const Cor
         a.notes.push_back("Расчет дросселя не выполнен: намотка и потери не рассчитаны.");
         return a;
     }
-    WindingSpec w;
+    WindingInput w;
     w.name = "Дроссель";
     w.turns = r.N;
     w.strands = r.strands;

@@ -57,7 +57,7 @@ double SettleTemperature(double T, double coreLoss, double surface, double ambie
 }
 
 // Builds one winding on the former and splits its current by harmonics.
-WindingResult LayOut(const WindingSpec& s, double fSwitch, double formerWidth, double width, int harmonics,
+WindingResult LayOut(const WindingInput& s, double fSwitch, double formerWidth, double width, int harmonics,
                      Prepared& prep, LossAnalysis& a) {
     WindingResult w;
     w.name = s.name;
@@ -85,10 +85,10 @@ WindingResult LayOut(const WindingSpec& s, double fSwitch, double formerWidth, d
     return w;
 }
 
-void Leakage(LossAnalysis& a, const std::vector<WindingSpec>& specs, double mlt, double width, double gap) {
+void Leakage(LossAnalysis& a, const std::vector<WindingInput>& specs, double mlt, double width, double gap) {
     double Np = 0;
     int primaries = 0;
-    for (const WindingSpec& s : specs)
+    for (const WindingInput& s : specs)
         if (s.primary) Np += s.turns, ++primaries;
     if (primaries == 0 || primaries == static_cast<int>(specs.size())) return;
     std::vector<double> heights;
@@ -117,7 +117,7 @@ std::vector<std::string> CheckLossOptions(const LossOptions& o) {
     return out;
 }
 
-LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& specs, double fSwitch, double coreLoss,
+LossAnalysis AnalyseWindings(const std::vector<WindingInput>& specs, double fSwitch, double coreLoss,
                              const CoreGeometry& g, const LossOptions& o) {
     LossAnalysis a;
     a.options = o;

@@ -1,6 +1,6 @@
 #pragma once
 // The winding build-up, copper and total loss, temperature rise and leakage of a finished
-// design, shared by both programs: the engines' adapters fill WindingSpec from their results.
+// design, shared by both programs: the engines' adapters fill WindingInput from their results.
 #include <string>
 #include <vector>
 
@@ -28,7 +28,7 @@ struct LossOptions {
 std::vector<std::string> CheckLossOptions(const LossOptions& options);
 
 // One winding in the order wound.
-struct WindingSpec {
+struct WindingInput {
     std::string name;
     double turns = 0;
     double strands = 1;
@@ -73,7 +73,7 @@ struct LossAnalysis {
 // Builds the windings in order on the former, sums copper loss over the harmonics of each
 // current at fSwitch (Hz), adds the core loss and finds the temperature rise, recomputing the
 // copper at the winding temperature until it settles.
-LossAnalysis AnalyseWindings(const std::vector<WindingSpec>& windings, double fSwitch_Hz, double coreLoss_W,
+LossAnalysis AnalyseWindings(const std::vector<WindingInput>& windings, double fSwitch_Hz, double coreLoss_W,
                              const CoreGeometry& geometry, const LossOptions& options);
 
 

@@ -21,8 +21,8 @@ double WireOf(const std::string& text) {
     return TextToDouble(at == std::string::npos ? text : text.substr(at + marker.size()));
 }
 
-WindingSpec Winding(std::string name, double turns, double strands, double d, const CWireTable& wires) {
-    WindingSpec s;
+WindingInput Winding(std::string name, double turns, double strands, double d, const CWireTable& wires) {
+    WindingInput s;
     s.name = std::move(name);
     s.turns = turns;
     s.strands = strands;
@@ -42,17 +42,17 @@ LossAnalysis AnalyseFlyback(const FlybackOutcome& out, const CWireTable& wires, 
     }
     const FlybackResult& r = out.result;
     const double D = r.D[0], Kc = r.Kc[0];
-    WindingSpec primary = Winding("Первичная", r.Np, r.primaryStrands, WireOf(TextOf(out.results, ctl::kPrimaryWire)),
+    WindingInput primary = Winding("Первичная", r.Np, r.primaryStrands, WireOf(TextOf(out.results, ctl::kPrimaryWire)),
                                   wires);
     primary.current = SwitchOnShape(Kc * r.Ipk, r.Ipk, D);
     primary.primary = true;
 
-    std::vector<WindingSpec> secondaries;
+    std::vector<WindingInput> secondaries;
     // RMS of the falling trapezoid over 1 − D: Ipk2·√((1 + Kc + Kc²)/3)·√(1 − D).
     const double shape = std::sqrt((1 + Kc + Kc * Kc) / 3) * std::sqrt(1 - D);
     for (int i = 0; i < 5; ++i) {
         if (!r.present[i]) continue;
-        WindingSpec s = Winding("Вторичная " + FormatInt(i + 1), r.Ns[i], r.strands[i],
+        WindingInput s = Winding("Вторичная " + FormatInt(i + 1), r.Ns[i], r.strands[i],
                                 TextToDouble(TextOf(out.results, ctl::kWireBase + i)), wires);
         const double Ipk2 = shape > 0 ? r.IrmsSec[i] / shape : 0;
         s.current = SwitchOffShape(Kc * Ipk2, Ipk2, D);
@@ -60,9 +60,9 @@ LossAnalysis AnalyseFlyback(const FlybackOutcome& out, const CWireTable& wires, 
         secondaries.push_back(s);
     }
 
-    std::vector<WindingSpec> order;
+    std::vector<WindingInput> order;
     if (o.interleave && r.Np >= 2) {
-        WindingSpec first = primary, second = primary;
+        WindingInput first = primary, second = primary;
         first.name = "Первичная 1/2";
         second.name = "Первичная 2/2";
         first.turns = std::ceil(r.Np / 2);

@@ -36,7 +36,7 @@ double Read(std::string& text) {
     return TextToDouble(text);
 }
 
-double CeilSpec(double x) {
+double CeilWhole(double x) {
     const double k = std::trunc(x);
     return k < x ? k + 1 : k;
 }
@@ -138,7 +138,7 @@ Reference Choke(PfcInput in, CoreRecord core, const CMaterial& m, CWireTable w) 
         Cin = Iin_min * r * 0.5 / M_PI / Fr / Umin / 0.06 * 1e6;
         Cout = 2 * P2 * 0.02 / (U2nom * U2nom - U2min * U2min) / 0.8 * 1e6;
         // 13.-15.
-        N = CeilSpec(std::sqrt(Lreq / (AL / 1000)));
+        N = CeilWhole(std::sqrt(Lreq / (AL / 1000)));
         L = (AL / 1000) * (N * N);
         dI_min = VT_min / L;
         dI_max = VT_max / L;
@@ -155,7 +155,7 @@ Reference Choke(PfcInput in, CoreRecord core, const CMaterial& m, CWireTable w) 
         const double i1 = Icap(Ipk_min, dI_min, D_min, I2), i2 = Icap(Ipk_max, dI_max, D_max, I2);
         Icout = i1 > i2 ? i1 : i2;
         // 22.
-        const double N_B = CeilSpec(Lreq * Ipk_min / (Blim * Ae));
+        const double N_B = CeilWhole(Lreq * Ipk_min / (Blim * Ae));
         const double L_B = N_B * Blim * Ae / Ipk_min;
         out.AL_req = 1000 * L_B / (N_B * N_B);
         // 23.
@@ -205,7 +205,7 @@ Reference Choke(PfcInput in, CoreRecord core, const CMaterial& m, CWireTable w) 
         out.strands = n / k <= 1.1 ? k : k + 1;
     } else {
         const double n = w.S[K] < Sreq ? Sreq / w.S[K] : 1;
-        out.strands = CeilSpec(n);
+        out.strands = CeilWhole(n);
         int mm = 1;
         while (mm < K && !(w.S[mm] >= Sreq / out.strands)) ++mm;
         dw = w.d[mm];

@@ -119,7 +119,7 @@ TEST(WindingBuild, LeakageFromBuild) {
 // T = 40 + ((0.5 + 4·Rdc(T))·1000/20)^0.833; iterated by hand from 40 °C: T = 78.05 °C,
 // Rdc = 0.26959 Ω, copper 1.0784 W, total 1.5784 W = 78.92 mW/cm², ΔT = 78.92^0.833 = 38.05 K.
 TEST(LossAnalysis, DcWindingSettlesAndReportsFit) {
-    WindingSpec w;
+    WindingInput w;
     w.name = "L";
     w.turns = 50;
     w.wire_mm = 0.5;
@@ -151,7 +151,7 @@ TEST(LossAnalysis, DcWindingSettlesAndReportsFit) {
     EXPECT_EQ(AnalyseWindings({w}, 1e5, 0.5, g, reinforced).windings[0].build.layers, 8);
     // 30 A through 0.5 mm wire: the copper heats faster than it sheds heat; the loop stops, says so
     // and the JSON still reads.
-    WindingSpec hot = w;
+    WindingInput hot = w;
     hot.current = SwitchOnShape(30, 30, 1);
     const LossAnalysis runaway = AnalyseWindings({hot}, 1e5, 0.5, g, LossOptions{});
     EXPECT_FALSE(runaway.notes.empty());
@@ -171,7 +171,7 @@ TEST(LossAnalysis, DcWindingSettlesAndReportsFit) {
 }
 
 TEST(LossAnalysis, JsonHasTheKeys) {
-    WindingSpec w;
+    WindingInput w;
     w.name = "L";
     w.turns = 50;
     w.wire_mm = 0.5;
