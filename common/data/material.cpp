@@ -121,7 +121,7 @@ std::vector<std::string> ListMaterials(const std::string& dataRoot) {
     while (const dirent* e = ::readdir(dir)) {
         const std::string file = e->d_name;
         if (file.size() <= 4 || file.compare(file.size() - 4, 4, ".txt") != 0) continue;
-        if (file[0] == '.') continue;  // hidden files stay out, as on the original platform
+        if (file[0] == '.') continue;  // hidden files are not materials
         struct stat st {};
         if (::stat(JoinPath(folder, file).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         names.push_back(file.substr(0, file.size() - 4));

@@ -49,7 +49,7 @@ std::vector<std::string> ListSavedFiles(const std::string& folder, const std::ve
         std::error_code typeError;
         if (matches && it->is_regular_file(typeError)) names.push_back(name);
     }
-    // Names that differ only in letter case (possible here, not on the original platform)
+    // Names that differ only in letter case (Linux folders can hold both)
     // keep a fixed order by their bytes.
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const int c = CompareIgnoreCase(a, b);
