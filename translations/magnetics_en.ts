@@ -1099,5 +1099,17 @@ Check the input data and the data of the core and the material.</translation>
         <source>Сердечник не добавлен в базу</source>
         <translation>The core is not added to the base</translation>
     </message>
+    <message>
+        <source>Индуктивность сердечника, нГн/виток^2</source>
+        <translation>Core inductance factor (AL), nH/turn^2</translation>
+    </message>
+    <message>
+        <source>Заменить файл "%1"?</source>
+        <translation>Replace the file "%1"?</translation>
+    </message>
+    <message>
+        <source>Заменить файл %1 ?</source>
+        <translation>Replace the file %1?</translation>
+    </message>
 </context>
 </TS>

@@ -40,6 +40,20 @@ QString DisplayLines(const std::string& text) {
     return shown;
 }
 
+// The same lines in the interface language: each caption before its tab, the values as they are.
+QString ShownLines(const QString& lines) {
+    QStringList out;
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        out << (tab < 0 ? ui::Translated(line) : ui::Translated(line.left(tab)) + line.mid(tab));
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+// The information field keeps its Russian text here, so what the window reads back never
+// depends on the language.
+const char* const kInfoSource = "fbSourceText";
+
 }  // namespace
 
 CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
@@ -145,13 +159,17 @@ void CBoostcoilDlg::ShowResult(const PfcResult& result) {
     m_coreGroup->ShowRecord(result.core);  // the core texts with points and the volume
     ShowTexts(result.texts);  // all but the information field, which is no label
     auto info = result.texts.find(pfcid::kInfo);
-    if (info != result.texts.end()) m_info->setPlainText(DisplayLines(info->second));
+    if (info != result.texts.end()) {
+        const QString lines = DisplayLines(info->second);
+        m_info->setProperty(kInfoSource, lines);
+        m_info->setPlainText(ShownLines(lines));
+    }
     ShowTexts(result.labels);
     for (const auto& [id, text] : result.tooltips) SetTool(id, text);
 }
 
 QString CBoostcoilDlg::controlText(int id) const {
-    return id == pfcid::kInfo ? m_info->toPlainText() : DesignWindow::controlText(id);
+    return id == pfcid::kInfo ? m_info->property(kInfoSource).toString() : DesignWindow::controlText(id);
 }
 
 void CBoostcoilDlg::OnGapRadio() {

@@ -13,6 +13,7 @@
 
 #include "common/ui/designwindow.h"
 #include "common/ui/language.h"
+#include "common/ui/screenfit.h"
 
 namespace fb::ui {
 namespace {
@@ -46,6 +47,7 @@ bool ScreenshotStage::Prepare(const char* dataRoot, const char* program) {
     const Language language = ChosenLanguage(qgetenv("MAGNETICS_LANG").toStdString(), QLocale::c());
     if (!InstallTranslations(*QCoreApplication::instance(), language, QDir::currentPath()))
         std::fprintf(stderr, "cannot load the translations for \"%s\"\n", LanguageCode(language));
+    FitEveryWindow(QCoreApplication::instance());
     return true;
 }
 

@@ -20,11 +20,14 @@ public:
     ScreenshotStage();
     // Copies the data root `dataRoot` (as given on the command line) and enters its folder
     // `program`; false, after saying so, when that fails. With MAGNETICS_LANG=en in the
-    // environment the window is drawn in English (the translation from that folder).
+    // environment the window is drawn in English (the translation from that folder). Every
+    // window is then bounded by its screen, as in the program.
     bool Prepare(const char* dataRoot, const char* program);
     // Runs the window's start-up, prints its messages to stderr, then shows the window and
     // lets it draw; false when the start-up stopped.
     bool Show(DesignWindow& window);
+    // What the window's message boxes said so far.
+    MessageRecorder& messages() { return m_messages; }
 
 private:
     QTemporaryDir m_temp;

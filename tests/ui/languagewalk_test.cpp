@@ -4,6 +4,8 @@
 #include <QDialog>
 
 #include "common/ui/helpwindow.h"
+#include "flyback/ui/formfields.h"
+#include "flyback/ui/pictures.h"
 #include "support/languagewalk.h"
 #include "support/modal.h"
 #include "tests/ui/uitest.h"
@@ -24,9 +26,17 @@ void ExpectDialogsIn(QWidget& window, bool english) {
         window.findChild<QAction*>(command)->trigger();
         EXPECT_EQ(left.toStdString(), "") << command;
     }
-    fb::ui::CHelpDlg help(fb::ui::HelpConfig::Flyback());
-    help.show();
-    EXPECT_EQ(Foreign(help, english).toStdString(), "") << "help";
+    ExpectCommonDialogsIn(window, english, fb::ui::SavedFilesConfig::Flyback(), fb::ui::HelpConfig::Flyback(),
+                          fb::ui::AboutConfig::Flyback(fb::FlybackIcon()));
+}
+
+// A session's message boxes, a design stopped by a zero frequency among them.
+void ExpectMessagesIn(const DataRoot& data, const fb::ui::MessageRecorder& messages, fb::CFlybackDlg& window,
+                      bool english) {
+    data.write("Flyback/walk.sav", "[INI_DATA]\r\n");
+    Ctl<QLineEdit>(&window, fb::ctl::kFconv)->setText("0");
+    window.Calculate();
+    ExpectSessionMessagesIn(window, english, messages, fb::ui::SavedFilesConfig::Flyback(), "walk.sav");
 }
 
 TEST_F(LanguageWalkTest, EnglishLeavesNoCyrillic) {
@@ -35,12 +45,14 @@ TEST_F(LanguageWalkTest, EnglishLeavesNoCyrillic) {
     ASSERT_TRUE(start());
     ExpectDesignWindowsIn(*window, true);
     ExpectDialogsIn(*window, true);
+    ExpectMessagesIn(data, messages, *window, true);
 }
 
 TEST_F(LanguageWalkTest, RussianShowsNoEnglishCaption) {
     ASSERT_TRUE(start());
     ExpectDesignWindowsIn(*window, false);
     ExpectDialogsIn(*window, false);
+    ExpectMessagesIn(data, messages, *window, false);
 }
 
 }  // namespace

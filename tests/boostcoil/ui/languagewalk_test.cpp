@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QDialog>
 
+#include "boostcoil/ui/pictures.h"
+#include "boostcoil/ui/pfcfields.h"
 #include "support/languagewalk.h"
 #include "support/modal.h"
 #include "tests/boostcoil/ui/bcuitest.h"
@@ -19,6 +21,17 @@ void ExpectSchematicIn(QWidget& window, bool english) {
     });
     window.findChild<QAction*>("id32772")->trigger();
     EXPECT_EQ(left.toStdString(), "");
+    fbtest::ExpectCommonDialogsIn(window, english, fb::ui::SavedFilesConfig::Boostcoil(),
+                                  fb::ui::HelpConfig::Boostcoil(), fb::ui::AboutConfig::Boostcoil(fb::BoostcoilIcon()));
+}
+
+// A session's message boxes, a design stopped by a zero frequency among them.
+void ExpectMessagesIn(const DataRoot& data, const fb::ui::MessageRecorder& messages, fb::CBoostcoilDlg& window,
+                      bool english) {
+    data.write("Boostcoil/walk.sav", "[INI_DATA]\r\n");
+    Ctl<QLineEdit>(&window, fb::bcid::kFr)->setText("0");
+    window.Calculate();
+    fbtest::ExpectSessionMessagesIn(window, english, messages, fb::ui::SavedFilesConfig::Boostcoil(), "walk.sav");
 }
 
 TEST_F(LanguageWalkTest, EnglishLeavesNoCyrillic) {
@@ -27,12 +40,14 @@ TEST_F(LanguageWalkTest, EnglishLeavesNoCyrillic) {
     ASSERT_TRUE(start());
     fbtest::ExpectDesignWindowsIn(*window, true);
     ExpectSchematicIn(*window, true);
+    ExpectMessagesIn(data, messages, *window, true);
 }
 
 TEST_F(LanguageWalkTest, RussianShowsNoEnglishCaption) {
     ASSERT_TRUE(start());
     fbtest::ExpectDesignWindowsIn(*window, false);
     ExpectSchematicIn(*window, false);
+    ExpectMessagesIn(data, messages, *window, false);
 }
 
 }  // namespace
