@@ -22,6 +22,8 @@ function(fb_window_program program folder library engine resource)
 
   add_executable(${resource}-screenshot ${dir}/screenshot.cpp)
   target_link_libraries(${resource}-screenshot PRIVATE ${library})
+  # It draws from the data root with the translations as the program finds them.
+  add_dependencies(${resource}-screenshot fb-data-root ${program}-translations)
 
   # The desktop file starts the program in its own folder, where its help file fixes the data root.
   set(FB_DESKTOP_FOLDER ${FB_ROOT}/${folder})

@@ -887,11 +887,11 @@ Choose capacitors from their documentation by the allowed ripple current.</trans
     </message>
     <message>
         <source>В сердечнике, Вт</source>
-        <translation>In the core, W</translation>
+        <translation>Core, W</translation>
     </message>
     <message>
         <source>В меди, Вт</source>
-        <translation>In the copper, W</translation>
+        <translation>Copper, W</translation>
     </message>
     <message>
         <source>Перегрев, K</source>
@@ -963,7 +963,7 @@ Choose capacitors from their documentation by the allowed ripple current.</trans
     </message>
     <message>
         <source>%1: %2 вит., слоев %3</source>
-        <translation>%1: %2 turns, %3 layers</translation>
+        <translation>%1: %2 turns, layers: %3</translation>
     </message>
     <message>
         <source>изоляция %1 мм x %2</source>
@@ -1110,6 +1110,10 @@ Check the input data and the data of the core and the material.</translation>
     <message>
         <source>Заменить файл %1 ?</source>
         <translation>Replace the file %1?</translation>
+    </message>
+    <message>
+        <source>Контроллер</source>
+        <translation>Controller</translation>
     </message>
 </context>
 </TS>

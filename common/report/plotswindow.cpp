@@ -26,9 +26,11 @@ CPlotsWindow::CPlotsWindow(QWidget* parent) : QDialog(parent) {
     m_notes->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText("Закрыть");
+    buttons->button(QDialogButtonBox::Close)->setObjectName("closePlots");
     m_export = buttons->addButton("Сохранить график…", QDialogButtonBox::ActionRole);
     m_export->setObjectName("exportPlot");
     connect(m_export, &QPushButton::clicked, this, &CPlotsWindow::OnExport);
+    setTabOrder(m_export, buttons->button(QDialogButtonBox::Close));  // as drawn: export, then close
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);

@@ -73,14 +73,16 @@ void CAdviserWindow::BuildLayout() {
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().lineSpacing() + 8);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);  // a material name ("3C95 Ferroxcube") stays on one line
 
     m_progress = Named(new QProgressBar(this), "progress");
     m_progress->setRange(0, 100);
     m_status = Named(new QLabel(this), "status");
     m_cancel = Named(new QPushButton(QStringLiteral("Отмена"), this), "cancel");
     m_apply = Named(new QPushButton(QStringLiteral("Применить"), this), "apply");
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto* close = Named(new QPushButton(QStringLiteral("Закрыть"), this), "close");
     m_apply->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
 
@@ -176,6 +178,8 @@ void CAdviserWindow::ShowCandidates(std::vector<Candidate> candidates, bool canc
     const int n = static_cast<int>(candidates.size());
     m_model->SetCandidates(std::move(candidates));
     ApplyFilter();
+    // Each column as wide as its texts in this language; the reasons take what is left.
+    for (int c = 0; c + 1 < m_model->columnCount(); ++c) m_table->resizeColumnToContents(c);
     m_status->setText(ui::Translated(cancelled ? QStringLiteral("Подбор прерван: проверено %1, работают %2")
                                                : QStringLiteral("Проверено %1, работают %2"))
                           .arg(n)

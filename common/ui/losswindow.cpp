@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
 #include <QLabel>
 #include <QSpinBox>
 #include <QStringList>
@@ -17,6 +18,7 @@
 #include "common/data/numbers.h"
 #include "common/ui/designwindow.h"
 #include "common/ui/language.h"
+#include "common/ui/screenfit.h"
 #include "common/ui/windingdrawing.h"
 
 namespace fb::ui {
@@ -52,7 +54,12 @@ CLossWindow::CLossWindow(DesignWindow* owner, bool windingOrder) : QDialog(owner
     setWindowTitle(QStringLiteral("Намотка и потери"));
     setObjectName(QStringLiteral("lossWindow"));
     setModal(false);
-    auto* layout = new QVBoxLayout(this);
+    // The content scrolls in a window bounded by a small screen or a high scale factor.
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(NewFormScroll(content, this));
     auto* top = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(BuildOptions(windingOrder));

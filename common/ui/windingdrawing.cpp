@@ -81,9 +81,11 @@ void PaintLegend(QPainter& p, const LossAnalysis& a, const QRectF& area) {
         y += fm.height() + 2;
     }
     p.setPen(a.fits ? Qt::black : QColor(0xd3, 0x2f, 0x2f));
-    p.drawText(QRectF(area.left(), y, area.width(), area.bottom() - y), Qt::TextWordWrap,
-               Text("Намотка %1 мм из %2 мм (%3 %)", Q(F2(a.build)), Q(F2(a.formerHeight)), Q(F0(a.buildFill * 100))) +
-                   (a.fits ? QString() : Translated(QStringLiteral(": не помещается"))));
+    QString build =
+        Text("Намотка %1 мм из %2 мм (%3 %)", Q(F2(a.build)), Q(F2(a.formerHeight)), Q(F0(a.buildFill * 100))) +
+        (a.fits ? QString() : Translated(QStringLiteral(": не помещается")));
+    build.replace(QStringLiteral(" %"), QStringLiteral("\u00a0%"));  // a wrapped line never starts with "%"
+    p.drawText(QRectF(area.left(), y, area.width(), area.bottom() - y), Qt::TextWordWrap, build);
 }
 
 // Width at the right for the legend: half the area, at most 300 px.

@@ -32,6 +32,8 @@ int main(int argc, char* argv[]) {
                                        fb::ui::AboutConfig::Flyback(fb::FlybackIcon()), {}};
     windows.own = [&window](const auto& shoot) {
         fb::CClamperDlg clamper(window.ClamperHandOver(), &window);
+        const fb::LossAnalysis& losses = window.LastAnalysis().losses;
+        if (losses.hasLeakage) clamper.OfferBuildUpLeakage(losses.leakage_uH);
         shoot(clamper, "clamper");
     };
     return fb::report::ShootSession(window, *window.designTools(), stage.messages(), windows, output) ? 0 : 1;

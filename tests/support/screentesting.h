@@ -103,6 +103,21 @@ private:
     QList<QTranslator*> m_added;
 };
 
+// The named controls Tab reaches from `from` on, `count` of them (disabled and hidden ones and
+// the inner parts of compound widgets left out).
+inline std::string TabChain(QWidget* from, int count) {
+    QStringList order;
+    QWidget* w = from;
+    for (int guard = 0; w && order.size() < count && guard < 1000; ++guard, w = w->nextInFocusChain()) {
+        const QString name = w->objectName();
+        const bool part = w->parentWidget() && (w->parentWidget()->focusPolicy() & Qt::TabFocus);
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible() && !name.isEmpty() && !part &&
+            (order.isEmpty() || order.last() != name))
+            order << name;
+    }
+    return order.join(QLatin1Char(' ')).toStdString();
+}
+
 // F1 on the shown and active main window opens the help ("Помощь"), which fits its screen.
 inline void ExpectF1OpensTheHelp(QWidget& window) {
     window.show();

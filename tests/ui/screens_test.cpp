@@ -7,7 +7,11 @@
 #include <QTest>
 
 #include "common/files/preferences.h"
+#include "common/report/designtools.h"
+#include "common/report/plotswindow.h"
+#include "common/ui/adviserwindow.h"
 #include "common/ui/helpwindow.h"
+#include "common/ui/losswindow.h"
 #include "common/ui/windowmain.h"
 #include "support/modal.h"
 #include "support/screentesting.h"
@@ -79,6 +83,24 @@ TEST_F(ScreensTest, TabFollowsTheSupplyRow) {
         order << w->objectName();
     }
     EXPECT_EQ(order.join(" ").toStdString(), "id1045 id1048 id1044 id1072 id1073 id1016 id1046 id1241 id1052 id1030 id1077 id1076");
+}
+
+// The loss, adviser and plots windows: Tab reads each as it is drawn.
+TEST_F(ScreensTest, TabFollowsReadingOrderInTheAnalysisWindows) {
+    ASSERT_TRUE(start());
+    window->show();
+    window->ShowLossWindow();
+    QWidget* loss = window->lossWindow();
+    EXPECT_EQ(TabChain(loss->findChild<QWidget*>("optAmbient"), 7),
+              "optAmbient optOrder optTape optTapeLayers optMargin optRiseLimit lossTable");
+    fb::CAdviserWindow adviser;
+    adviser.ShowCandidates({});
+    adviser.show();
+    EXPECT_EQ(TabChain(adviser.findChild<QWidget*>("shapeFilter"), 5),
+              "shapeFilter materialFilter worksOnly candidates close");
+    window->designTools()->OpenPlots();
+    QWidget* plots = window->designTools()->plots();
+    EXPECT_EQ(TabChain(plots->findChild<QWidget*>("plotTabs"), 3), "plotTabs exportPlot closePlots");
 }
 
 TEST_F(ScreensTest, F1OpensTheHelp) {
