@@ -237,6 +237,7 @@ void CBoostcoilDlg::Load() {
 
 void CBoostcoilDlg::ShowSchematic() {
     CHints hints(this);
+    AddHelpKey(&hints);
     hints.exec();
 }
 

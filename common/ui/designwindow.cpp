@@ -81,11 +81,9 @@ void DesignWindow::setVisible(bool visible) {
     if (visible && !m_polished) {
         m_polished = true;
         AddLanguageMenu();
-        // F1, as in every desktop program, does what the help command does.
-        auto* help = new QShortcut(QKeySequence::HelpContents, this);
-        connect(help, &QShortcut::activated, this, [this] {
-            if (QAction* a = findChild<QAction*>(ControlName(kHelpCommand))) a->trigger();
-        });
+        // F1, as in every desktop program, does what the help command does, here and in the
+        // windows this one opens beside it (loss, adviser, plots).
+        AddHelpKey(this)->setContext(Qt::ApplicationShortcut);
         TranslateWidgets(this);
         FitToScreen(*this);
         QDialog::setVisible(visible);
@@ -93,6 +91,14 @@ void DesignWindow::setVisible(bool visible) {
         return;
     }
     QDialog::setVisible(visible);
+}
+
+QShortcut* DesignWindow::AddHelpKey(QWidget* window) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    connect(key, &QShortcut::activated, this, [this] {
+        if (QAction* a = findChild<QAction*>(ControlName(kHelpCommand))) a->trigger();
+    });
+    return key;
 }
 
 void DesignWindow::AddLanguageMenu() {

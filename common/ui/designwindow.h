@@ -22,6 +22,7 @@
 class QHBoxLayout;
 class QLabel;
 class QMenuBar;
+class QShortcut;
 class QVBoxLayout;
 
 namespace fb::ui {
@@ -66,6 +67,8 @@ public:
     // The first show adds the language menu and F1, puts the texts into the interface language
     // and fits the window to its screen.
     void setVisible(bool visible) override;
+    // F1 in `window` (a modal one this window opens) opens the help, as the help command does.
+    QShortcut* AddHelpKey(QWidget* window);
 
     // The program's whole analysis of the last calculation (checks, figures, losses) and the
     // geometry of the core it ran on; both are new before each Calculated().

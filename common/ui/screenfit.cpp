@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "common/files/preferences.h"
 
@@ -39,9 +40,20 @@ QSize FrameExtra(const QWidget& window) {
     return shown.expandedTo(kFrameAllowance);
 }
 
+// The position `prefs` keeps under `name` ("x", "y", or "<name>.x", "<name>.y").
+std::optional<QPoint> StoredPlace(const Preferences& prefs, const std::string& name) {
+    const std::string prefix = name.empty() ? std::string() : name + ".";
+    const auto x = prefs.Number(prefix + "x");
+    const auto y = prefs.Number(prefix + "y");
+    return x && y ? std::optional<QPoint>(QPoint(*x, *y)) : std::nullopt;
+}
+
 class WindowFitter : public QObject {
 public:
-    explicit WindowFitter(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("fbWindowFitter")); }
+    WindowFitter(QObject* parent, const Preferences* places) : QObject(parent) {
+        setObjectName(QStringLiteral("fbWindowFitter"));
+        if (places) m_places = *places;
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->isWidgetType() && !watched->property("fbFitted").toBool()) {
             auto* w = static_cast<QWidget*>(watched);
@@ -50,16 +62,23 @@ public:
                 w->setProperty("fbFitted", true);
                 const QSize extra = FrameExtra(*w);
                 w->resize(w->size().boundedTo(AvailableRoom(*w)).expandedTo(w->minimumSize()));
-                w->move(ClampedPosition(w->pos(), w->size() + extra));
+                const std::string name = w->objectName().toStdString();
+                const std::optional<QPoint> stored = name.empty() ? std::nullopt : StoredPlace(m_places, name);
+                w->move(ClampedPosition(stored.value_or(w->pos()), w->size() + extra));
             }
         }
         return false;
     }
+
+private:
+    Preferences m_places;
 };
 
 }  // namespace
 
-void FitEveryWindow(QObject* application) { application->installEventFilter(new WindowFitter(application)); }
+void FitEveryWindow(QObject* application, const Preferences* places) {
+    application->installEventFilter(new WindowFitter(application, places));
+}
 
 QScrollArea* NewFormScroll(QWidget* form, QWidget* parent) {
     auto* scroll = new FormScroll(parent);
@@ -93,9 +112,7 @@ QPoint ClampedPosition(QPoint topLeft, QSize frame) {
 }
 
 void PlaceWindow(QWidget& window, const Preferences& prefs) {
-    const auto x = prefs.Number("x");
-    const auto y = prefs.Number("y");
-    if (x && y) window.move(ClampedPosition(QPoint(*x, *y), window.sizeHint()));
+    if (const std::optional<QPoint> place = StoredPlace(prefs, "")) window.move(ClampedPosition(*place, window.sizeHint()));
 }
 
 void StorePlace(const QWidget& window, const std::string& path) {
@@ -103,6 +120,12 @@ void StorePlace(const QWidget& window, const std::string& path) {
     Preferences prefs = Preferences::Read(path);
     prefs.Set("x", window.pos().x());
     prefs.Set("y", window.pos().y());
+    for (const QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = w->objectName().toStdString();
+        if (!w->isWindow() || name.empty() || !w->property("fbFitted").toBool()) continue;  // never shown
+        prefs.Set(name + ".x", w->pos().x());
+        prefs.Set(name + ".y", w->pos().y());
+    }
     prefs.Write(path);
 }
 

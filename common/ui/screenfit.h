@@ -29,9 +29,10 @@ QSize AvailableRoom(const QWidget& window);
 void FitToScreen(QWidget& window);
 
 // From now on every window of the application is bounded by its screen's available area and
-// moved into it when first shown (windows with a fixed size stay as they are). The filter is
-// the application's child "fbWindowFitter".
-void FitEveryWindow(QObject* application);
+// moved into it when first shown (windows with a fixed size stay as they are). A window with an
+// object name first goes where `places` keeps it ("<name>.x", "<name>.y"), as StorePlace wrote
+// it. The filter is the application's child "fbWindowFitter".
+void FitEveryWindow(QObject* application, const Preferences* places = nullptr);
 
 // A top-left corner that keeps a window of `frame` size within the available area of the
 // screen holding `topLeft` (the primary screen when none does, e.g. a screen since removed).
@@ -41,7 +42,8 @@ QPoint ClampedPosition(QPoint topLeft, QSize frame);
 // nothing stored, nothing moved.
 void PlaceWindow(QWidget& window, const Preferences& prefs);
 // The window's position into the preferences file at `path`, beside what else it holds
-// (the language); no path, nothing written. A failed write costs only the position.
+// (the language), and that of each of its own windows with an object name (the loss, adviser
+// and plots windows); no path, nothing written. A failed write costs only the positions.
 void StorePlace(const QWidget& window, const std::string& path);
 
 }  // namespace fb::ui

@@ -18,7 +18,7 @@ int RunWindowProgram(int argc, char* argv[], const char* program) {
     const Preferences prefs = Preferences::Read(PreferencesPath("", program));
     const Language language = ChosenLanguage(prefs.Text("language"), QLocale::system());
     InstallTranslations(app, language, QCoreApplication::applicationDirPath());
-    FitEveryWindow(&app);
+    FitEveryWindow(&app, &prefs);  // each window where it was at the last exit
     Window window;
     window.setPreferencesName(program);
     if (!window.Startup()) return 1;

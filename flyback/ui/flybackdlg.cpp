@@ -259,6 +259,7 @@ ClamperInput CFlybackDlg::ClamperHandOver() const {
 void CFlybackDlg::OnClamper() {
     ClamperInput in = ClamperHandOver();
     CClamperDlg dlg(in, this);
+    AddHelpKey(&dlg);
     if (m_analysis.losses.hasLeakage && std::isfinite(m_analysis.losses.leakage_uH))
         dlg.OfferBuildUpLeakage(m_analysis.losses.leakage_uH);
     dlg.exec();

@@ -135,6 +135,56 @@ TEST_F(ScreensTest, PreferencesKeepLanguageAndPlaceApartFromSettings) {
     EXPECT_TRUE(area.contains(window->pos())) << window->pos().x() << "," << window->pos().y();
 }
 
+// F1 opens the help from the windows beside the main one too: the loss window and the clamper.
+TEST_F(ScreensTest, F1OpensTheHelpFromTheOtherWindows) {
+    ASSERT_TRUE(start());
+    window->show();
+    window->ShowLossWindow();
+    ExpectF1OpensTheHelp(*window->lossWindow());
+    QString title;
+    WhenModal(window.get(), [&](QDialog& clamper) {
+        WhenModal(&clamper, [&](QDialog& help) {
+            title = help.windowTitle();
+            help.reject();
+        });
+        QTest::keyClick(&clamper, Qt::Key_F1);
+        clamper.reject();
+    });
+    window->findChild<QAction*>("id8")->trigger();
+    EXPECT_EQ(title, "Помощь");
+}
+
+// A window beside the main one (the loss, adviser and plots windows, by their object names)
+// opens where it was at the last exit, kept on the screen there is now.
+TEST_F(ScreensTest, WindowsBesideComeBackWhereTheyWere) {
+    ASSERT_TRUE(start());
+    fb::ui::FitEveryWindow(qApp);
+    window->setPreferencesName("Flyback");
+    window->show();
+    auto beside = [](QWidget* owner) {
+        auto* w = new QDialog(owner);
+        w->setObjectName("besideWindow");
+        w->resize(200, 100);
+        w->show();
+        return w;
+    };
+    beside(window.get())->move(120, 60);
+    fb::ui::StorePlace(*window, window->preferencesPath());
+    delete qApp->findChild<QObject*>("fbWindowFitter");
+    fb::Preferences prefs = fb::Preferences::Read(window->preferencesPath());
+    EXPECT_EQ(prefs.Number("besideWindow.x"), 120);
+    EXPECT_EQ(prefs.Number("besideWindow.y"), 60);
+    for (int y : {60, 90000}) {
+        prefs.Set("besideWindow.y", y);
+        fb::ui::FitEveryWindow(qApp, &prefs);
+        QWidget owner;
+        const QWidget* w = beside(&owner);
+        EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry())) << y;
+        if (y == 60) EXPECT_EQ(w->pos(), QPoint(120, 60));
+        delete qApp->findChild<QObject*>("fbWindowFitter");
+    }
+}
+
 TEST(ScreensFit, AnyLargeWindowIsBoundedByTheScreen) {
     fb::ui::FitEveryWindow(qApp);
     QDialog big;
