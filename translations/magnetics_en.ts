@@ -437,21 +437,21 @@
     </message>
     <message>
         <source>Внимание!</source>
-        <translation>Attention!</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Ошибка!</source>
-        <translation>Error!</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>В папке с программой отсутствует файл ReadMe.txt</source>
-        <translation>The program folder has no file ReadMe.txt</translation>
+        <translation>The file ReadMe.txt is missing from the program folder.</translation>
     </message>
     <message>
         <source>В папке с программой отсутствует файл "ReadMe.txt".
 Помощь не загружена</source>
-        <translation>The program folder has no file "ReadMe.txt".
-The help is not loaded</translation>
+        <translation>The file "ReadMe.txt" is missing from the program folder.
+The help is not loaded.</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -645,7 +645,7 @@ If a core with the required gap cannot be had, the gap may be made with spacers.
     </message>
     <message>
         <source>Загрузка сохраненных исходных данных из файла с расширеним ".sav."</source>
-        <translation>Loads input data saved in a file with the extension ".sav."</translation>
+        <translation>Loads input data saved in a file with the extension ".sav".</translation>
     </message>
     <message>
         <source>Сохранение исходных данных в файл с расширеним ".sav" для последующего использования.</source>
