@@ -20,7 +20,8 @@ QByteArray SchematicSvg() {
     if (!file.open(QIODevice::ReadOnly)) return {};
     QString svg = QString::fromUtf8(file.readAll());
     const QString word = QStringLiteral("Контроллер");
-    svg.replace(QLatin1Char('>') + word + QLatin1Char('<'), QLatin1Char('>') + ui::Translated(word).toHtmlEscaped() + QLatin1Char('<'));
+    svg.replace(QLatin1Char('>') + word + QLatin1Char('<'),
+                QLatin1Char('>') + ui::Translated(word).toHtmlEscaped() + QLatin1Char('<'));
     return svg.toUtf8();
 }
 

@@ -15,8 +15,9 @@
 int main(int argc, char* argv[]) {
     const bool all = argc == 4 && std::strcmp(argv[1], "--all") == 0;
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: boostcoil-screenshot <data root> <output.png> [<schematic.png>]\n"
-                             "       boostcoil-screenshot --all <data root> <prefix>\n");
+        std::fprintf(stderr,
+                     "usage: boostcoil-screenshot <data root> <output.png> [<schematic.png>]\n"
+                     "       boostcoil-screenshot --all <data root> <prefix>\n");
         return 2;
     }
     fb::ui::UseOffscreenScreen();
@@ -29,8 +30,10 @@ int main(int argc, char* argv[]) {
     fb::CBoostcoilDlg window;
     if (!stage.Show(window)) return 1;
     if (all) {
-        fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Boostcoil(), fb::ui::HelpConfig::Boostcoil(),
-                                           fb::ui::AboutConfig::Boostcoil(fb::BoostcoilIcon()), {}};
+        fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Boostcoil(),
+                                           fb::ui::HelpConfig::Boostcoil(),
+                                           fb::ui::AboutConfig::Boostcoil(fb::BoostcoilIcon()),
+                                           {}};
         windows.own = [&window](const auto& shoot) {
             fb::CHints hints(&window);
             shoot(hints, "schematic");

@@ -66,7 +66,8 @@ void WaitForSweep(CAdviserWindow& adviser) {
 // Both add-core modes, each with an empty "add" that the group refuses with a message.
 void ShootAddCore(ui::DesignWindow& window, Shooter& shooter) {
     ui::CoreGroup* group = window.coreGroup();
-    for (auto [box, name] : {std::pair{group->addByDimsBox(), "addcore-dims"}, {group->addByDataBox(), "addcore-data"}}) {
+    for (auto [box, name] :
+         {std::pair{group->addByDimsBox(), "addcore-dims"}, {group->addByDataBox(), "addcore-data"}}) {
         box->click();
         shooter.Shoot(window, name);
         group->addButton()->click();
@@ -141,7 +142,8 @@ bool ShootSession(ui::DesignWindow& window, CDesignTools& tools, ui::MessageReco
     if (windows.own) windows.own([&](QWidget& w, const char* name) { return shooter.Shoot(w, name); });
     // The language command of the other language says when it takes effect.
     const bool english = ui::InterfaceLanguage() == ui::Language::English;
-    if (QAction* other = window.findChild<QAction*>(english ? QStringLiteral("language_ru") : QStringLiteral("language_en")))
+    if (QAction* other =
+            window.findChild<QAction*>(english ? QStringLiteral("language_ru") : QStringLiteral("language_en")))
         other->trigger();
     ShootMessages(window, messages, shooter);
     return shooter.ok();

@@ -133,9 +133,10 @@ void DesignWindow::ChooseLanguage(const char* code) {
     if (LanguageCode(InterfaceLanguage()) == std::string(code)) return;  // the language shown now
     // Said in the language chosen; leaving English, in English too, for whoever reads only that.
     const QString text = std::string(code) == "en"
-        ? QStringLiteral("The interface will be in English from the next start of the program.")
-        : QStringLiteral("Интерфейс будет на русском языке со следующего запуска программы.\n"
-                         "The interface will be in Russian from the next start of the program.");
+                             ? QStringLiteral("The interface will be in English from the next start of the program.")
+                             : QStringLiteral(
+                                   "Интерфейс будет на русском языке со следующего запуска программы.\n"
+                                   "The interface will be in Russian from the next start of the program.");
     MessageSeam::current().warn(this, Translated(QStringLiteral("Язык")), text);
 }
 

@@ -7,8 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScrollArea>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStringList>
 #include <QTableWidget>

@@ -112,7 +112,8 @@ QPoint ClampedPosition(QPoint topLeft, QSize frame) {
 }
 
 void PlaceWindow(QWidget& window, const Preferences& prefs) {
-    if (const std::optional<QPoint> place = StoredPlace(prefs, "")) window.move(ClampedPosition(*place, window.sizeHint()));
+    if (const std::optional<QPoint> place = StoredPlace(prefs, ""))
+        window.move(ClampedPosition(*place, window.sizeHint()));
 }
 
 void StorePlace(const QWidget& window, const std::string& path) {

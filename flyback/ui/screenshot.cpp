@@ -15,8 +15,9 @@
 int main(int argc, char* argv[]) {
     const bool all = argc == 4 && std::strcmp(argv[1], "--all") == 0;
     if (argc != 3 && !all) {
-        std::fprintf(stderr, "usage: flyback-screenshot <data root> <output.png>\n"
-                             "       flyback-screenshot --all <data root> <prefix>\n");
+        std::fprintf(stderr,
+                     "usage: flyback-screenshot <data root> <output.png>\n"
+                     "       flyback-screenshot --all <data root> <prefix>\n");
         return 2;
     }
     fb::ui::UseOffscreenScreen();
@@ -28,8 +29,10 @@ int main(int argc, char* argv[]) {
     fb::CFlybackDlg window;
     if (!stage.Show(window)) return 1;
     if (!all) return fb::ui::SaveScreenshot(window, output, args[1]) ? 0 : 1;
-    fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Flyback(), fb::ui::HelpConfig::Flyback(),
-                                       fb::ui::AboutConfig::Flyback(fb::FlybackIcon()), {}};
+    fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Flyback(),
+                                       fb::ui::HelpConfig::Flyback(),
+                                       fb::ui::AboutConfig::Flyback(fb::FlybackIcon()),
+                                       {}};
     windows.own = [&window](const auto& shoot) {
         fb::CClamperDlg clamper(window.ClamperHandOver(), &window);
         const fb::LossAnalysis& losses = window.LastAnalysis().losses;

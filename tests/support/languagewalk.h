@@ -4,10 +4,11 @@
 // texts and tooltips) and every message box of a session, in the chosen language. In English no
 // Cyrillic may be left; in Russian no English caption of the programs' translation may show
 // where a Russian one belongs.
+#include <gtest/gtest.h>
 #include <QAbstractAxis>
-#include <QAction>
 #include <QAbstractItemView>
 #include <QAbstractSeries>
+#include <QAction>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +25,6 @@
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 #include "common/report/designtools.h"
 #include "common/report/plotswindow.h"
@@ -32,11 +32,11 @@
 #include "common/ui/adviserwindow.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/designwindow.h"
+#include "common/ui/formbinding.h"
 #include "common/ui/helpwindow.h"
 #include "common/ui/listdialogs.h"
-#include "common/ui/messageseam.h"
-#include "common/ui/formbinding.h"
 #include "common/ui/losswindow.h"
+#include "common/ui/messageseam.h"
 #include "tests/support/screentesting.h"
 
 namespace fbtest {
@@ -133,10 +133,10 @@ inline QStringList EnglishOf(const QStringList& texts) {
 // hold yet, by a phrase of their Russian; each entry goes once the table has it.
 inline bool AwaitsQtFreeEnglish(const QString& text) {
     static const char* const phrases[] = {
-        "Размеры каркаса оценены по",                 // loss note, estimated coil former
-        "Частота преобразования должна быть больше",  // flyback guard of a zero frequency
+        "Размеры каркаса оценены по",                   // loss note, estimated coil former
+        "Частота преобразования должна быть больше",    // flyback guard of a zero frequency
         "Вы забыли перед добавлением ввести название",  // add-core refusal
-        "Обмотки не помещаются",                      // checks as adviser reasons
+        "Обмотки не помещаются",                        // checks as adviser reasons
         "площади окна: они не поместятся",
         "Температура наиболее нагретой точки",
     };
@@ -197,8 +197,8 @@ inline void ExpectCommonDialogsIn(QWidget& w, bool english, const fb::ui::SavedF
 inline void ExpectSessionMessagesIn(fb::ui::DesignWindow& w, bool english, const fb::ui::MessageRecorder& recorder,
                                     const fb::ui::SavedFilesConfig& files, const QString& savedName) {
     fb::ui::CoreGroup* group = w.coreGroup();
-    for (QAbstractButton* mode : {static_cast<QAbstractButton*>(group->addByDimsBox()),
-                                  static_cast<QAbstractButton*>(group->addByDataBox())}) {
+    for (QAbstractButton* mode :
+         {static_cast<QAbstractButton*>(group->addByDimsBox()), static_cast<QAbstractButton*>(group->addByDataBox())}) {
         mode->click();
         group->addButton()->click();
         mode->click();

@@ -2,8 +2,8 @@
 #include <QAction>
 #include <QDialog>
 
-#include "boostcoil/ui/pictures.h"
 #include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/ui/pictures.h"
 #include "support/languagewalk.h"
 #include "support/modal.h"
 #include "tests/boostcoil/ui/bcuitest.h"
