@@ -180,7 +180,9 @@ TEST_F(ScreensTest, WindowsBesideComeBackWhereTheyWere) {
         QWidget owner;
         const QWidget* w = beside(&owner);
         EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry())) << y;
-        if (y == 60) EXPECT_EQ(w->pos(), QPoint(120, 60));
+        if (y == 60) {
+            EXPECT_EQ(w->pos(), QPoint(120, 60));
+        }
         delete qApp->findChild<QObject*>("fbWindowFitter");
     }
 }
