@@ -85,6 +85,22 @@ TEST_F(ScreensTest, TabFollowsTheSupplyRow) {
     EXPECT_EQ(order.join(" ").toStdString(), "id1045 id1048 id1044 id1072 id1073 id1016 id1046 id1241 id1052 id1030 id1077 id1076");
 }
 
+// The loss, adviser and plots windows, bounded as the program bounds every window, fit the
+// screen with every control reachable (the loss window's content scrolls where it must).
+TEST_F(ScreensTest, AnalysisWindowsFitTheScreen) {
+    ASSERT_TRUE(start());
+    fb::ui::FitEveryWindow(qApp);
+    window->show();
+    window->ShowLossWindow();
+    ExpectFitsItsScreen(*window->lossWindow());
+    window->designTools()->OpenPlots();
+    ExpectFitsItsScreen(*window->designTools()->plots(), 2);
+    fb::CAdviserWindow adviser(window.get());
+    adviser.ShowCandidates({});
+    ExpectFitsItsScreen(adviser, 3);
+    delete qApp->findChild<QObject*>("fbWindowFitter");
+}
+
 // The loss, adviser and plots windows: Tab reads each as it is drawn.
 TEST_F(ScreensTest, TabFollowsReadingOrderInTheAnalysisWindows) {
     ASSERT_TRUE(start());
