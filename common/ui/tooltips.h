@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <vector>
+
+#include "common/files/fieldcatalogue.h"
 
 class QFont;
 class QWidget;
@@ -42,16 +45,16 @@ private:
 };
 
 // A window's fixed tip on one of its controls, by the control's ID.
-struct ControlTip {
-    int id;
-    const char* text;  // UTF-8
-};
+using ControlTip = fb::ControlTip;
 
 // Registers each tip on the control of `window` with its ID; a missing control throws.
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count);
 template <std::size_t N>
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip (&list)[N]) {
     SetControlTips(tips, window, list, N);
+}
+inline void SetControlTips(TooltipControl& tips, const QWidget* window, const std::vector<ControlTip>& list) {
+    SetControlTips(tips, window, list.data(), list.size());
 }
 
 }  // namespace fb::ui
