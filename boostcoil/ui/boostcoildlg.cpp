@@ -145,7 +145,10 @@ void CBoostcoilDlg::ShowResult(const PfcResult& result) {
     m_coreGroup->ShowRecord(result.core);  // the core texts with points and the volume
     ShowTexts(result.texts);  // all but the information field, which is no label
     auto info = result.texts.find(pfcid::kInfo);
-    if (info != result.texts.end()) m_info->setPlainText(DisplayLines(info->second));
+    if (info != result.texts.end()) {
+        m_info->setPlainText(DisplayLines(info->second));
+        ui::MarkResult(m_info, info->second, m_tips);
+    }
     ShowTexts(result.labels);
     for (const auto& [id, text] : result.tooltips) SetTool(id, text);
 }

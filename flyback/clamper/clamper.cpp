@@ -190,7 +190,7 @@ std::vector<std::pair<int, std::string>> ClamperResultTexts(const ClamperInput& 
 
 bool ClamperResultsFinite(const ClamperInput& in, const ClamperResult& out) {
     for (const auto& [id, text] : ClamperResultTexts(in, out))
-        if (ShowsNotFinite(text)) return false;
+        if (!ResultValid(text)) return false;
     return true;
 }
 

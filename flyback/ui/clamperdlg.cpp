@@ -280,8 +280,10 @@ void CClamperDlg::FieldsToForm() {
         transfer->setChecked(m_in.transfer);
     }
     m_labels[id::L1unit]->setText(QString::fromStdString(m_in.L1unit));
-    for (const auto& [controlId, text] : ClamperResultTexts(m_in, m_out))
+    for (const auto& [controlId, text] : ClamperResultTexts(m_in, m_out)) {
         m_labels[controlId]->setText(QString::fromStdString(text));
+        ui::MarkResult(m_labels[controlId], text, m_tips);
+    }
 }
 
 void CClamperDlg::CalculateTop() {
