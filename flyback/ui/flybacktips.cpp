@@ -36,25 +36,26 @@ struct AreaTip {
     std::vector<int> headings;  // column headings (the area reaches up over them)
 };
 
+// A column of five secondary results under one tool, reaching up over its heading (or none).
+AreaTip Column(int base, int heading = -1) {
+    AreaTip a{base, {base, base + 1, base + 2, base + 3, base + 4}, {}};
+    if (heading >= 0) a.headings.push_back(heading);
+    return a;
+}
+
 const std::vector<AreaTip>& AreaTips() {
-    static const std::vector<AreaTip> tips = {
-        {1084, {1084}, {}},
-        {1102, {1102, 1144}, {}},
-        {1232, {1232}, {}},
-        {1125, {1125}, {}},
-        {1090, {1090}, {}},
-        {1091, {1091}, {}},
-        {1092, {1092}, {}},
-        {1132, {1132}, {}},
-        {1133, {1133}, {}},
-        {1134, {1134}, {}},
-        {1135, {1135}, {}},
-        {1136, {1136}, {}},
-        {1126, {1126, 1127, 1128, 1129, 1130}, {}},
-        {1112, {1112, 1113, 1114, 1115, 1116}, {2}},
-        {1117, {1117, 1118, 1119, 1120, 1121}, {3}},
-        {1094, {1094, 1095, 1096, 1097, 1098}, {4}},
-    };
+    static const std::vector<AreaTip> tips = [] {
+        std::vector<AreaTip> v = {{ctl::kBpk, {ctl::kBpk}, {}},
+                                  {ctl::kLp, {ctl::kLp, ctl::kLpUnit}, {}},
+                                  {ctl::kNp, {ctl::kNp}, {}},
+                                  {ctl::kPrimaryWire, {ctl::kPrimaryWire}, {}}};
+        for (int id : {ctl::kIinMin, ctl::kIinMax, ctl::kIinNom}) v.push_back({id, {id}, {}});
+        for (int i = 0; i < 5; ++i) v.push_back({ctl::kJBase + i, {ctl::kJBase + i}, {}});
+        for (const AreaTip& a : {Column(ctl::kWireBase), Column(ctl::kUoutBase, 2), Column(ctl::kUdrevBase, 3),
+                                 Column(ctl::kIcrmsBase, 4)})
+            v.push_back(a);
+        return v;
+    }();
     return tips;
 }
 
