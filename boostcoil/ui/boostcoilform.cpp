@@ -32,7 +32,9 @@ QLineEdit* Edit(QWidget* parent, int id, int width = 56) { return ui::NewEdit(pa
 QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 3, false); }
 
 // A result's caption from the catalogue.
-QLabel* ResultCaption(int id, QWidget* parent) { return Caption(QString::fromStdString(PfcResultField(id).caption), parent); }
+QLabel* ResultCaption(int id, QWidget* parent) {
+    return Caption(QString::fromStdString(PfcResultField(id).caption), parent);
+}
 
 }  // namespace
 
@@ -152,7 +154,7 @@ QWidget* CBoostcoilDlg::BuildChokeResults() {
     auto* box = new QGroupBox(QStringLiteral("Дроссель"), this);
     QGridLayout* g = Grid(box);
     // Caption and unit from the catalogue; a unit the design switches starts as given here.
-    const int rows[] = {pfcid::kLreq, pfcid::kL,    pfcid::kN,   pfcid::kWire,
+    const int rows[] = {pfcid::kLreq,    pfcid::kL,    pfcid::kN,   pfcid::kWire,
                         pfcid::kStrands, pfcid::kJmax, pfcid::kCin, pfcid::kCout};
     const char* startUnits[] = {"мкГн", "мкГн", "", "", "", "", "нФ", ""};
     int r = 0;

@@ -10,8 +10,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include "common/report/plotchart.h"
 #include "common/files/fieldcatalogue.h"
+#include "common/report/plotchart.h"
 
 namespace fb::report {
 namespace {

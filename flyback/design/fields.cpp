@@ -12,7 +12,6 @@ bool UmirrorTyped(const I& in) { return in.Auto != 1; }
 bool RdsUsed(const I& in) { return in.rds == 1; }
 bool UnasUsed(const I& in) { return in.rds != 1; }
 
-
 // The primary's turns: kept in the design file and shown as a result.
 const char* const kPrimaryTurns = "Первичная обмотка: витки";
 

@@ -75,7 +75,8 @@ QWidget* CFlybackDlg::BuildInputs() {
     supply.insert(supply.end(), {dc, ac});
     row(QString::fromUtf8(FlybackCaption("Umin")), supply);
     field("Fconv");
-    field("Umirror", [&] { return Named(new QCheckBox(QString::fromUtf8(FlybackCaption("Auto")), primary), ctl::kAuto); });
+    field("Umirror",
+          [&] { return Named(new QCheckBox(QString::fromUtf8(FlybackCaption("Auto")), primary), ctl::kAuto); });
     field("Utrmax");
     QRadioButton* rdsRadio = nullptr;
     QRadioButton* unasRadio = nullptr;

@@ -129,8 +129,8 @@ TEST(Tooltips, AResultThatIsNotFiniteIsMarkedUntilItIsAgain) {
     fb::ui::TooltipControl tips(&form);
     tips.setTip(&result, "own");
     const QColor normal = result.palette().color(QPalette::WindowText);
-    const QString message = fb::ui::TooltipControl::Layout(QString::fromStdString(fb::NotFiniteWarning().text), 350,
-                                                            QToolTip::font());
+    const QString message =
+        fb::ui::TooltipControl::Layout(QString::fromStdString(fb::NotFiniteWarning().text), 350, QToolTip::font());
     for (const char* text : {"inf", "-nan", "1.5", "", "nan"}) {
         const bool marked = text[0] && std::string(text) != "1.5";
         fb::ui::MarkResult(&result, text, &tips);

@@ -12,7 +12,8 @@ class TipsTest : public WindowTest {};
 TEST_F(TipsTest, EveryTooltipAsTheWindowsStart) {
     ASSERT_TRUE(start());
     ExpectTipTable(*window, *window->tips(), "flyback");
-    fb::CClamperDlg clamper(fb::ClamperInput{"110", "100", "20", "0.5", "17", "100", "", "49", "1.01", "мГн", "1.3", "0.18"});
+    fb::CClamperDlg clamper(
+        fb::ClamperInput{"110", "100", "20", "0.5", "17", "100", "", "49", "1.01", "мГн", "1.3", "0.18"});
     ExpectTipTable(clamper, *clamper.tips(), "clamper");
 }
 
