@@ -5,6 +5,7 @@
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
+#include "common/files/fieldcatalogue.h"
 
 namespace fb {
 
@@ -234,7 +235,7 @@ void SetResultTexts(PfcResult& r) {
     r.texts[kVe] = F3(r.Ve);
     r.texts[kBlim] = F3(r.Blim);
     r.texts[kBpk] = F3(r.Bpk);
-    r.tooltips[kBpk] = "Амплитуда переменной составляющей индукции " + F3(r.Bac) + " T";
+    r.tooltips[kBpk] = std::string(tip::kAcFlux) + " " + F3(r.Bac) + " T";
     r.texts[kPcore] = F3(r.Pcore);
     const ValueWithUnit Lreq = InductanceText(r.Lreq);
     const ValueWithUnit L = InductanceText(r.L);

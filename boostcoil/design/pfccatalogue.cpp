@@ -1,7 +1,5 @@
 #include "boostcoil/design/pfccatalogue.h"
 
-#include <stdexcept>
-
 namespace fb {
 namespace {
 
@@ -25,7 +23,8 @@ const InputCatalogue<PfcInput>& PfcFields() {
             Edit("zazor", &I::zazor, bcid::kZazor, caption::kGap, "мм"),
             Edit("Fr", &I::Fr, bcid::kFr, caption::kFrequency, "кГц"),
             Edit("Irip", &I::Irip, bcid::kIrip, "Размах пульсации тока в дросселе, %", "%"),
-            Edit("j", &I::j, bcid::kJ, caption::kCurrentDensity, "А/мм2"),
+            WithTip(Edit("j", &I::j, bcid::kJ, caption::kCurrentDensity, "А/мм2"),
+                    "Плотность тока зависит от условий охлаждения и от размеров сердечника."),
             Edit("Umin", &I::Umin, bcid::kUmin, kSupply, "В"),
             Edit("Umax", &I::Umax, bcid::kUmax, kSupply, "В"),
             Edit("U2min", &I::U2min, bcid::kU2min, "Минимальное напряжение, В", "В"),
@@ -34,7 +33,7 @@ const InputCatalogue<PfcInput>& PfcFields() {
             Edit("P2", &I::P2, bcid::kP2, "Номинальная мощность, Вт", "Вт"),
             Edit("d11", &I::d11, bcid::kD11, "Диаметр провода (желаемый), мм", "мм"),
             FlagField("yes_d", &I::yes_d, bcid::kYesD, FieldKind::Check, "Использовать желаемый диаметр провода"),
-            FlagField("yes_al", &I::yes_al, bcid::kGapRadio, FieldKind::Radios, "Зазор (0) или AL (1)", bcid::kAlRadio),
+            FlagField("yes_al", &I::yes_al, bcid::kGapRadio, FieldKind::Radios, caption::kGapOrAl, bcid::kAlRadio),
         };
         return t;
     }();
@@ -45,9 +44,12 @@ const std::vector<ResultField>& PfcResultFields() {
     using namespace pfcid;
     static const std::vector<ResultField> table = {
         {kVe, "Объем сердечника, Ve", "см3"},
-        {kRequired, "", "", kRequiredUnit},  // its caption is the label 1016
+        // Its caption is the label 1016.
+        {kRequired, "", "", kRequiredUnit,
+         "Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо "
+         "делится пополам между крайними стержнями сердечника."},
         {kBlim, "Амплитуда индукции, не более", "Т"},
-        {kBpk, "Амплитуда индукции", "Т"},
+        {kBpk, "Амплитуда индукции", "Т", 0, tip::kAcFlux},
         {kPcore, "Мощность потерь в магнитопроводе", "Вт"},
         {kLreq, "Расчетная индуктивность дросселя", "", kLreqUnit},
         {kL, "Индуктивность дросселя", "", kLUnit},
@@ -72,10 +74,6 @@ const std::vector<ResultField>& PfcResultFields() {
     return table;
 }
 
-const ResultField& PfcResultField(int id) {
-    for (const ResultField& f : PfcResultFields())
-        if (f.id == id) return f;
-    throw std::out_of_range("no result " + std::to_string(id));
-}
+const ResultField& PfcResultField(int id) { return ResultOf(PfcResultFields(), id); }
 
 }  // namespace fb

@@ -163,6 +163,7 @@ void CBoostcoilDlg::ShowResult(const PfcResult& result) {
         const QString lines = DisplayLines(info->second);
         m_info->setProperty(kInfoSource, lines);
         m_info->setPlainText(ShownLines(lines));
+        ui::MarkResult(m_info, info->second, m_tips);
     }
     ShowTexts(result.labels);
     for (const auto& [id, text] : result.tooltips) SetTool(id, text);

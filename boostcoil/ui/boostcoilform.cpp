@@ -31,12 +31,10 @@ QLineEdit* Edit(QWidget* parent, int id, int width = 56) { return ui::NewEdit(pa
 
 QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 3, false); }
 
-struct ResultRow {
-    const char* caption;
-    int id;
-    int unitId;        // a unit label the design sets, or 0
-    const char* unit;  // a fixed unit, or ""
-};
+// A result's caption from the catalogue.
+QLabel* ResultCaption(int id, QWidget* parent) {
+    return Caption(QString::fromStdString(PfcResultField(id).caption), parent);
+}
 
 }  // namespace
 
@@ -105,7 +103,7 @@ QLabel* CBoostcoilDlg::NewLabel(QWidget* parent, int id, const QString& text) {
 }
 
 QWidget* CBoostcoilDlg::BuildCoreResults() {
-    auto* box = new QGroupBox(QStringLiteral("Сердечник"), this);
+    auto* box = new QGroupBox(QString::fromUtf8(caption::kCore), this);
     QGridLayout* g = Grid(box);
     auto* gap = Named(new QRadioButton(QString::fromUtf8(caption::kGap), box), bcid::kGapRadio);
     auto* al = Named(new QRadioButton(QString::fromUtf8(caption::kAl), box), bcid::kAlRadio);
@@ -127,7 +125,7 @@ QWidget* CBoostcoilDlg::BuildCoreResults() {
     auto* h = new QHBoxLayout(flux);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
-    QLabel* fluxCaption = Caption(QStringLiteral("Амплитуда индукции"), flux);
+    QLabel* fluxCaption = ResultCaption(pfcid::kBpk, flux);
     QLabel* before = Caption(QStringLiteral("(не более "), flux);
     QLabel* limit = NewLabel(flux, pfcid::kBlim, QString());
     QLabel* after = Caption(QStringLiteral("Т)"), flux);
@@ -142,10 +140,10 @@ QWidget* CBoostcoilDlg::BuildCoreResults() {
     g->addWidget(NewResult(box, pfcid::kBpk), 3, 1);
     m_tools[pfcid::kBpk] = {fluxCaption, before, limit, after, m_controls[pfcid::kBpk]};
 
-    g->addWidget(Caption(QStringLiteral("Мощность потерь в магнитопроводе"), box), 4, 0);
+    g->addWidget(ResultCaption(pfcid::kPcore, box), 4, 0);
     g->addWidget(NewResult(box, pfcid::kPcore), 4, 1);
-    g->addWidget(Caption(QStringLiteral("Вт"), box), 4, 2);
-    g->addWidget(Caption(QStringLiteral("Коэффициент заполнения окна"), box), 5, 0);
+    g->addWidget(Caption(QString::fromStdString(PfcResultField(pfcid::kPcore).unit), box), 4, 2);
+    g->addWidget(ResultCaption(pfcid::kKfill, box), 5, 0);
     g->addWidget(NewResult(box, pfcid::kKfill), 5, 1);
     g->setColumnStretch(0, 1);
     g->setColumnMinimumWidth(2, 40);
@@ -155,23 +153,17 @@ QWidget* CBoostcoilDlg::BuildCoreResults() {
 QWidget* CBoostcoilDlg::BuildChokeResults() {
     auto* box = new QGroupBox(QStringLiteral("Дроссель"), this);
     QGridLayout* g = Grid(box);
-    const ResultRow rows[] = {
-        {"Расчетная индуктивность дросселя", pfcid::kLreq, pfcid::kLreqUnit, ""},
-        {"Индуктивность дросселя", pfcid::kL, pfcid::kLUnit, ""},
-        {"Число витков дросселя", pfcid::kN, 0, ""},
-        {"Диаметр провода", pfcid::kWire, 0, "мм"},
-        {"Число жил в обмотке", pfcid::kStrands, 0, ""},
-        {"Плотность тока, максимальная", pfcid::kJmax, 0, "А/мм2"},
-        {"Емкость входного конденсатора, не менее", pfcid::kCin, pfcid::kCinUnit, ""},
-        {"Емкость выходного конденсатора, не менее", pfcid::kCout, 0, "мкФ"},
-    };
+    // Caption and unit from the catalogue; a unit the design switches starts as given here.
+    const int rows[] = {pfcid::kLreq,    pfcid::kL,    pfcid::kN,   pfcid::kWire,
+                        pfcid::kStrands, pfcid::kJmax, pfcid::kCin, pfcid::kCout};
     const char* startUnits[] = {"мкГн", "мкГн", "", "", "", "", "нФ", ""};
     int r = 0;
-    for (const ResultRow& row : rows) {
-        g->addWidget(Caption(QString::fromUtf8(row.caption), box), r, 0);
-        g->addWidget(NewResult(box, row.id), r, 1);
-        if (row.unitId) g->addWidget(NewLabel(box, row.unitId, QString::fromUtf8(startUnits[r])), r, 2);
-        else g->addWidget(Caption(QString::fromUtf8(row.unit), box), r, 2);
+    for (int id : rows) {
+        const ResultField& f = PfcResultField(id);
+        g->addWidget(ResultCaption(id, box), r, 0);
+        g->addWidget(NewResult(box, id), r, 1);
+        if (f.unitLabel) g->addWidget(NewLabel(box, f.unitLabel, QString::fromUtf8(startUnits[r])), r, 2);
+        else g->addWidget(Caption(QString::fromStdString(f.unit), box), r, 2);
         ++r;
     }
     g->setColumnStretch(0, 1);
@@ -203,7 +195,7 @@ QWidget* CBoostcoilDlg::BuildSupplyTable() {
         g->addWidget(NewResult(box, row.max, 56), r, 2);
         ++r;
     }
-    g->addWidget(Caption(QStringLiteral("Действующий ток (RMS) в выходной емкости (макс.)"), box), r, 0, 1, 2);
+    g->addWidget(ResultCaption(pfcid::kIcout, box), r, 0, 1, 2);
     g->addWidget(NewResult(box, pfcid::kIcout, 56), r, 2);
     g->setColumnStretch(0, 1);
     g->setColumnMinimumWidth(3, 40);  // lines the values up with the groups above

@@ -1,5 +1,5 @@
-// The main window's tooltips: three control tools and two areas of static results. The
-// areas are the widgets of a result row (caption, value, unit), which the pointer crosses.
+// The main window's tooltips: the catalogue's tips of inputs and results, and the buttons'.
+// A result's tip covers the widgets of its row (caption, value, unit), which the pointer crosses.
 #include "boostcoil/ui/boostcoildlg.h"
 #include "boostcoil/ui/pfcfields.h"
 #include "common/ui/formbinding.h"
@@ -10,27 +10,17 @@ namespace {
 
 using ui::ControlTip;
 
-const ControlTip kControlTips[] = {
-    {bcid::kJ, "Плотность тока зависит от условий охлаждения и от размеров сердечника."},
+// The file buttons are no field; the inputs' tips are the catalogue's.
+const ControlTip kButtonTips[] = {
     {bcid::kSave,
      "Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для последующего "
      "использования."},
     {bcid::kLoad, "Загрузка сохраненных исходных данных из файла с расширеним .sav"},
 };
 
-struct AreaTip {
-    int tool;
-    const char* text;
-};
-
-// The peak-flux area's text is replaced by every calculation (it then carries the AC flux
-// amplitude).
-const AreaTip kAreaTips[] = {
-    {pfcid::kRequired,
-     "Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо делится "
-     "пополам между крайними стержнями сердечника."},
-    {pfcid::kBpk, "Амплитуда переменной составляющей индукции"},
-};
+// Results whose tips cover their row; every calculation replaces the peak-flux one (it then
+// carries the AC flux amplitude).
+const int kAreaTips[] = {pfcid::kRequired, pfcid::kBpk};
 
 }  // namespace
 
@@ -39,8 +29,9 @@ void CBoostcoilDlg::RegisterTips() {
     ui::TooltipSettings settings;
     settings.maxWidth = 300;
     m_tips = new ui::TooltipControl(this, settings);
-    ui::SetControlTips(*m_tips, this, kControlTips);
-    for (const AreaTip& a : kAreaTips) SetTool(a.tool, a.text);
+    ui::SetControlTips(*m_tips, this, TipsOf(PfcFields()));
+    ui::SetControlTips(*m_tips, this, kButtonTips);
+    for (int tool : kAreaTips) SetTool(tool, PfcResultField(tool).tip);
 }
 
 }  // namespace fb

@@ -5,6 +5,7 @@
 
 #include "common/analysis/lossanalysis.h"
 #include "common/data/numbers.h"
+#include "common/files/fieldcatalogue.h"
 
 namespace fb {
 namespace {
@@ -83,9 +84,9 @@ std::string SweepJson(const std::vector<Candidate>& candidates, const SweepPrint
 
 std::string SweepTable(const std::vector<Candidate>& candidates, const SweepPrint& print) {
     const std::size_t w[] = {5, 18, 18, 9, 11, 12, 10, 10};
-    std::string out = Pad("№", w[0]) + Pad("Сердечник", w[1]) + Pad("Материал", w[2]) + Pad("Работает", w[3]) +
-                      Pad("Потери, Вт", w[4]) + Pad("Перегрев, K", w[5]) + Pad("Ve, см3", w[6]) +
-                      Pad("Масса, г", w[7]) + "Причина\n";
+    std::string out = Pad("№", w[0]) + Pad(caption::kCore, w[1]) + Pad(caption::kMaterial, w[2]) +
+                      Pad("Работает", w[3]) + Pad("Потери, Вт", w[4]) + Pad("Перегрев, K", w[5]) +
+                      Pad("Ve, см3", w[6]) + Pad("Масса, г", w[7]) + "Причина\n";
     int n = 0;
     for (const Candidate& c : Ranked(candidates, print)) {
         std::string why;

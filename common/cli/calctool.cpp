@@ -10,6 +10,7 @@
 #include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
+#include "common/files/fieldcatalogue.h"
 
 namespace fb::cli {
 namespace {
@@ -254,8 +255,8 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
     j["text"] = text;
     double value = 0;
     j["value"] = NumberOf(text, value) ? Json(value) : Json(nullptr);
-    // One rule for both programs: a shown value that came out infinite or undefined is invalid.
-    const bool valid = !ShowsNotFinite(text);
+    // The one rule of both programs (ResultValid): a value that came out infinite or undefined.
+    const bool valid = ResultValid(text);
     j["valid"] = valid;
     if (!valid) j["why"] = kNotFiniteWhy;
     return j;

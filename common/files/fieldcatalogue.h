@@ -1,12 +1,13 @@
 #pragma once
 // A program's catalogue of fields: one row per input and per shown result. The design-file
-// key table, the form binding, the regular layout rows, the engine's captions in its messages
-// and the command-line report and JSON are all read from these rows, so a field is one
-// member of the input record and one row here.
+// key table, the form binding, the regular layout rows, the start-up tooltips, the engine's
+// captions in its messages and the command-line report and JSON are all read from these rows,
+// so a field is one member of the input record and one row here.
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "common/data/numbers.h"
 #include "common/files/designfile.h"
 
 namespace fb {
@@ -20,10 +21,16 @@ inline const char* const kFrequency = "Частота преобразовани
 inline const char* const kCurrentDensity = "Плотность тока, А/мм2";
 inline const char* const kCore = "Сердечник";
 inline const char* const kMaterial = "Материал";
+inline const char* const kGapOrAl = "Зазор (0) или AL (1)";  // the flag of the two radio buttons
 // The gap/AL field's caption and unit in the mode yes_al (any non-zero value means AL).
 inline const char* Zazor(int yes_al) { return yes_al != 0 ? kAl : kGap; }
 inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"; }
 }  // namespace caption
+
+// Tooltips both programs' forms share.
+namespace tip {
+inline const char* const kAcFlux = "Амплитуда переменной составляющей индукции";
+}  // namespace tip
 
 // How a control shows an input.
 enum class FieldKind {
@@ -48,6 +55,8 @@ struct InputField {
     bool numeric = true;    // a number typed as text
     // The control accepts input only when this holds (nullptr: always).
     bool (*enabledWhen)(const Input&) = nullptr;
+    const char* tip = "";   // the control's tooltip from start-up ("": none)
+    const char* tip2 = "";  // the tooltip of the second radio button
 
     std::string Text(const Input& in) const { return text ? in.*text : FormatInt(in.*flag); }
 };
@@ -59,6 +68,25 @@ struct ResultField {
     std::string caption;
     std::string unit = "";
     int unitLabel = 0;
+    std::string tip = "";  // the tooltip the control starts with ("": none)
+};
+
+// The row of result `id`; throws std::out_of_range for an ID the list lacks.
+inline const ResultField& ResultOf(const std::vector<ResultField>& results, int id) {
+    for (const ResultField& f : results)
+        if (f.id == id) return f;
+    throw std::out_of_range("no result " + std::to_string(id));
+}
+
+// The one rule for results that come out infinite or undefined, in both programs, their windows
+// and their command-line tools: the text stays as the formatting gives it ("inf", "-nan"), and
+// the result is not valid. A window marks such a result and a tool's "fields" give it no value.
+inline bool ResultValid(const std::string& text) { return !ShowsNotFinite(text); }
+
+// A control's tooltip by its ID.
+struct ControlTip {
+    int id;
+    const char* text;  // UTF-8
 };
 
 template <class Input>
@@ -91,6 +119,25 @@ InputField<Input> FlagField(const char* key, int Input::*flag, int id, FieldKind
     InputField<Input> f{key, nullptr, flag, id, id2, kind, caption};
     f.numeric = false;
     return f;
+}
+
+// A row with the tooltip of its control (and of its second radio button).
+template <class Input>
+InputField<Input> WithTip(InputField<Input> f, const char* tip, const char* tip2 = "") {
+    f.tip = tip;
+    f.tip2 = tip2;
+    return f;
+}
+
+// The start-up tooltips of a catalogue's controls.
+template <class Input>
+std::vector<ControlTip> TipsOf(const InputCatalogue<Input>& fields) {
+    std::vector<ControlTip> tips;
+    for (const InputField<Input>& f : fields) {
+        if (f.id && *f.tip) tips.push_back({f.id, f.tip});
+        if (f.id2 && *f.tip2) tips.push_back({f.id2, f.tip2});
+    }
+    return tips;
 }
 
 // The design-file rows of a catalogue, in its order.

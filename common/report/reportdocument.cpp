@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "common/files/fieldcatalogue.h"
 #include "common/report/plotchart.h"
 
 namespace fb::report {
@@ -113,9 +114,9 @@ void Body(HtmlWriter& w, const ReportData& d) {
     w.Heading(kInputs);
     w.Rows(d.inputs);
     w.Heading(kCore);
-    w.Sub("Сердечник");
+    w.Sub(caption::kCore);
     w.Rows(d.core);
-    w.Sub("Материал");
+    w.Sub(caption::kMaterial);
     w.Rows(d.material);
     w.Heading(kResults);
     w.Rows(d.results);

@@ -1,11 +1,12 @@
 #include "common/report/reportrows.h"
 
 #include "common/data/numbers.h"
+#include "common/files/fieldcatalogue.h"
 
 namespace fb {
 
 std::vector<ReportRow> CoreRows(const CoreRecord& c) {
-    std::vector<ReportRow> rows = {{"Сердечник", c.name, ""},
+    std::vector<ReportRow> rows = {{caption::kCore, c.name, ""},
                                    {"Площадь сечения Ae", TidyNumber(c.Ae), "мм²"},
                                    {"Площадь окна An", TidyNumber(c.An), "мм²"},
                                    {"Длина средней линии le", TidyNumber(c.le), "мм"},
@@ -17,7 +18,7 @@ std::vector<ReportRow> CoreRows(const CoreRecord& c) {
 }
 
 std::vector<ReportRow> MaterialRows(const CMaterial& m) {
-    std::vector<ReportRow> rows = {{"Материал", m.name, ""},
+    std::vector<ReportRow> rows = {{caption::kMaterial, m.name, ""},
                                    {"Максимальная индукция Bmax", F3(m.Bmax), "Тл"},
                                    {"Предел амплитуды по потерям Bmmax", F3(m.Bmmax), "Тл"},
                                    {"Начальная магнитная проницаемость", TidyNumber(m.mu), ""}};

@@ -7,6 +7,7 @@
 
 #include "common/data/english.h"
 #include "common/data/numbers.h"
+#include "common/files/fieldcatalogue.h"
 #include "common/ui/language.h"
 
 namespace fb {
@@ -102,9 +103,10 @@ QVariant CandidateModel::data(const QModelIndex& index, int role) const {
 
 QVariant CandidateModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const captions[ColumnCount] = {
-        "Сердечник", "Материал", "Форма", "Работает",  "Потери, Вт",  "В сердечнике, Вт", "В меди, Вт", "Перегрев, K",
-        "Ve, см3",   "Масса, г", "Витки", "Зазор, мм", "Индукция, T", "Заполнение",       "Причина"};
+    static const char* const captions[ColumnCount] = {caption::kCore, caption::kMaterial, "Форма",      "Работает",
+                                                      "Потери, Вт",   "В сердечнике, Вт", "В меди, Вт", "Перегрев, K",
+                                                      "Ve, см3",      "Масса, г",         "Витки",      "Зазор, мм",
+                                                      "Индукция, T",  "Заполнение",       "Причина"};
     return section >= 0 && section < ColumnCount ? ui::Translated(QString::fromUtf8(captions[section])) : QVariant();
 }
 

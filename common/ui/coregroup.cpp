@@ -18,6 +18,7 @@
 #include "common/data/addcore.h"
 #include "common/data/coregeometry.h"
 #include "common/data/usercores.h"
+#include "common/files/fieldcatalogue.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/messageseam.h"
 
@@ -36,7 +37,7 @@ QLineEdit* NewEdit(QWidget* parent, int id, int width = 60) {
 }  // namespace
 
 CoreGroup::CoreGroup(const CoreGroupConfig& config, CCoreBase& base, QWidget* parent)
-    : QGroupBox(QStringLiteral("Сердечник"), parent), m_config(config), m_base(base) {
+    : QGroupBox(QString::fromUtf8(caption::kCore), parent), m_config(config), m_base(base) {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(4);
     layout->addWidget(BuildSelection());

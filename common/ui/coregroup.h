@@ -1,5 +1,5 @@
 #pragma once
-// The "Сердечник" group of both main windows: core and material combo boxes, the shape
+// The core group of both main windows: core and material combo boxes, the shape
 // radios with the core picture, the add-core dimension and data fields. It runs the core
 // selection rules on the window's CCoreBase and tells the window when a core was chosen;
 // the window then designs. Each program passes its control IDs, pictures and shape rule.

@@ -227,7 +227,9 @@ void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {
         auto it = m_controls.find(id);
-        if (it != m_controls.end()) SetLabelText(it->second, QString::fromStdString(text));
+        if (it == m_controls.end()) continue;
+        SetLabelText(it->second, QString::fromStdString(text));
+        MarkResult(it->second, text, m_tips);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "common/data/message.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/language.h"
 
@@ -46,6 +47,20 @@ TooltipControl::TooltipControl(QObject* parent, const TooltipSettings& settings)
 
 void TooltipControl::setTip(QWidget* tool, const QString& text) {
     m_texts[tool] = text;  // the Russian text, as the program set it
+    show(tool);
+}
+
+void TooltipControl::setNotFinite(QWidget* tool, bool notFinite) {
+    if (notFinite == m_notFinite.contains(tool)) return;
+    if (notFinite) m_notFinite.insert(tool);
+    else m_notFinite.remove(tool);
+    if (notFinite || m_texts.contains(tool)) show(tool);
+    else tool->setToolTip(QString());
+}
+
+void TooltipControl::show(QWidget* tool) {
+    const QString text =
+        m_notFinite.contains(tool) ? QString::fromStdString(NotFiniteWarning().text) : m_texts.value(tool);
     tool->setToolTip(Layout(Translated(text), m_settings.maxWidth, QToolTip::font()));
     tool->setToolTipDuration(m_settings.shownMs);
 }
@@ -66,6 +81,21 @@ QString TooltipControl::Layout(const QString& text, int maxWidth, const QFont& f
     return QStringLiteral("<table width=%1 cellspacing=0 cellpadding=0><tr><td>%2</td></tr></table>")
         .arg(width)
         .arg(html);
+}
+
+void MarkResult(QWidget* result, const std::string& text, TooltipControl* tips) {
+    const bool notFinite = !ResultValid(text);
+    if (tips) tips->setNotFinite(result, notFinite);
+    if (notFinite == result->property("notFinite").toBool()) return;
+    result->setProperty("notFinite", notFinite);
+    if (!notFinite) {
+        result->setPalette(QPalette());  // inherits its parent's again
+        return;
+    }
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::WindowText, kNotFiniteColour);  // labels
+    palette.setColor(QPalette::Text, kNotFiniteColour);        // text fields
+    result->setPalette(palette);
 }
 
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count) {

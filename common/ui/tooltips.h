@@ -4,8 +4,12 @@
 #include <QColor>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <cstddef>
+#include <vector>
+
+#include "common/files/fieldcatalogue.h"
 
 class QFont;
 class QWidget;
@@ -30,6 +34,9 @@ public:
     // Registers a tool or replaces its text.
     void setTip(QWidget* tool, const QString& text);
     QString tip(const QWidget* tool) const;
+    // While a tool is marked not finite it shows the one not-finite message instead of its
+    // text (which it keeps, and shows again when the mark goes).
+    void setNotFinite(QWidget* tool, bool notFinite);
     const TooltipSettings& settings() const { return m_settings; }
 
     // The text as the tooltip window gets it: plain when it fits the width, otherwise a
@@ -37,21 +44,30 @@ public:
     static QString Layout(const QString& text, int maxWidth, const QFont& font);
 
 private:
+    void show(QWidget* tool);
+
     TooltipSettings m_settings;
     QHash<const QWidget*, QString> m_texts;
+    QSet<const QWidget*> m_notFinite;
 };
 
+// The one way every window shows a result: `text` as the design formatted it, and while the
+// result is not valid (ResultValid: it reads "inf", "nan") the text in kNotFiniteColour with the
+// one not-finite message as its tooltip. The widget's property "notFinite" says which.
+inline const QColor kNotFiniteColour = QColor(192, 0, 0);
+void MarkResult(QWidget* result, const std::string& text, TooltipControl* tips);
+
 // A window's fixed tip on one of its controls, by the control's ID.
-struct ControlTip {
-    int id;
-    const char* text;  // UTF-8
-};
+using ControlTip = fb::ControlTip;
 
 // Registers each tip on the control of `window` with its ID; a missing control throws.
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip* first, std::size_t count);
 template <std::size_t N>
 void SetControlTips(TooltipControl& tips, const QWidget* window, const ControlTip (&list)[N]) {
     SetControlTips(tips, window, list, N);
+}
+inline void SetControlTips(TooltipControl& tips, const QWidget* window, const std::vector<ControlTip>& list) {
+    SetControlTips(tips, window, list.data(), list.size());
 }
 
 }  // namespace fb::ui

@@ -12,6 +12,9 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
+// The estimate of the drain capacitance is the input it may be carried into.
+const char* const kEquivalentC = "Эквивалентная емкость";
+
 // A typed number: the field keeps its commas turned into points, as every calculation leaves it.
 double ReadField(std::string& text) {
     text = CommaToPoint(text);
@@ -23,18 +26,35 @@ double ReadField(std::string& text) {
 const std::vector<ClamperField>& ClamperFields() {
     namespace id = clamperid;
     static const std::vector<ClamperField> fields = {
-        {"Urefl", id::Urefl, &ClamperInput::Urefl, "Отраженное напряжение", "В"},
-        {"Uclamp", id::Uclamp, &ClamperInput::Uclamp, "Амплитуда выброса", "В"},
+        {"Urefl", id::Urefl, &ClamperInput::Urefl, kReflectedVoltage, "В",
+         "Отраженное напряжение, берется из результатов расчета трансформатора."},
+        {"Uclamp", id::Uclamp, &ClamperInput::Uclamp, "Амплитуда выброса", "В",
+         "Желаемое напряжение выброса над отраженным напряжением от энергии, запасенной в индуктивности рассеяния "
+         "первичной обмотки."},
         {"Cclamp", id::Cclamp, &ClamperInput::Cclamp, "Емкость конденсатора", "нФ"},
-        {"Ipk", id::Ipk, &ClamperInput::Ipk, "Амплитуда тока", "А"},
-        {"Fconv", id::Fconv, &ClamperInput::Fconv, "Частота преобразования", "кГц"},
-        {"Ls", id::Ls, &ClamperInput::Ls, "Индуктивность рассеяния (Ls)", "мкГн"},
-        {"Ceq", id::Ceq, &ClamperInput::Ceq, "Эквивалентная емкость", "пФ"},
-        {"Ures", id::Ures, &ClamperInput::Ures, "Остаток напряжения после выброса", "В"},
-        {"L1", id::L1, &ClamperInput::L1, "Индуктивность L1", ""},
+        {"Ipk", id::Ipk, &ClamperInput::Ipk, "Амплитуда тока", "А",
+         "Амплитуда тока в первичной обмотке, берется из результатов расчета трансформатора."},
+        {"Fconv", id::Fconv, &ClamperInput::Fconv, "Частота преобразования", "кГц",
+         "Лучше сюда вводить реальную частоту преобразования, а не расчетную."},
+        {"Ls", id::Ls, &ClamperInput::Ls, "Индуктивность рассеяния (Ls)", "мкГн",
+         "Индуктивность рассеяния первичной обмотки либо измеряем при закорачивании ВСЕХ вторичных обмоток, либо "
+         "пользуемся предварительными расчетами по периодам свободных колебаний."},
+        {"Ceq", id::Ceq, &ClamperInput::Ceq, kEquivalentC, "пФ",
+         "Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.\nПоскольку эта "
+         "эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она "
+         "влияет на результат расчета."},
+        {"Ures", id::Ures, &ClamperInput::Ures, "Остаток напряжения после выброса", "В",
+         "Остаток напряжения после окончания выброса, над отраженным напряжением.\nИзмеряется осциллографом в "
+         "реальных условиях"},
+        {"L1", id::L1, &ClamperInput::L1, "Индуктивность L1", "",
+         "Индуктивность первичной обмотки трансформатора, берется из результатов расчета трансформатора."},
         {"L1unit", id::L1unit, &ClamperInput::L1unit, "Единица индуктивности L1", ""},
-        {"TL1", id::TL1, &ClamperInput::TL1, "Период колебаний по L1", "мкс"},
-        {"TLs", id::TLs, &ClamperInput::TLs, "Период колебаний по Ls", "мкс"},
+        {"TL1", id::TL1, &ClamperInput::TL1, "Период колебаний по L1", "мкс",
+         "Период свободных колебаний по индуктивности первичной обмотки после окончания передачи энергии.\nЭти "
+         "свободные колебания можно увидеть только при режиме разрывного тока."},
+        {"TLs", id::TLs, &ClamperInput::TLs, "Период колебаний по Ls", "мкс",
+         "Период свободных колебаний по индуктивности рассеяния первичной обмотки.\nЭтот период следует измерять "
+         "на том участке, где уже нет клампинга этих колебаний."},
     };
     return fields;
 }
@@ -55,7 +75,7 @@ const std::vector<ResultField>& ClamperResultFields() {
         {id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"},
         {id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"},
         {id::LsEst, "Индуктивность рассеяния", "мкГн"},
-        {id::CeqEst, "Эквивалентная емкость", "пФ"},
+        {id::CeqEst, kEquivalentC, "пФ"},
     };
     return fields;
 }
@@ -170,7 +190,7 @@ std::vector<std::pair<int, std::string>> ClamperResultTexts(const ClamperInput& 
 
 bool ClamperResultsFinite(const ClamperInput& in, const ClamperResult& out) {
     for (const auto& [id, text] : ClamperResultTexts(in, out))
-        if (ShowsNotFinite(text)) return false;
+        if (!ResultValid(text)) return false;
     return true;
 }
 

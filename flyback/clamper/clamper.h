@@ -48,6 +48,9 @@ constexpr int FirstResult = 1086, FirstLabel = 1087, FirstUnit = 1142;
 constexpr int Rslow = 1109, Pslow = 1106, Diode = 1089, Rfast = 1110, Pfast = 1107, LsEst = 1104, CeqEst = 1088;
 }  // namespace clamperid
 
+// The transformer's reflected voltage, a result of the main form handed in as an input here.
+inline const char* const kReflectedVoltage = "Отраженное напряжение";
+
 // One text field of the clamper window: its name (the settings key where it has one), its
 // control, its member, caption and unit. Drives the window's data exchange and layout rows
 // and the CLI's keys and report.
@@ -57,6 +60,7 @@ struct ClamperField {
     std::string ClamperInput::*text;
     const char* caption;
     const char* unit;  // "" for L1, whose unit is the label L1unit
+    const char* tip = "";  // the edit's tooltip
 };
 const std::vector<ClamperField>& ClamperFields();
 const ClamperField& ClamperFieldOf(const std::string& name);

@@ -9,12 +9,12 @@
 namespace fb {
 namespace {
 
-// The clamper has no guard of its own: results shown as "inf" or "nan" get the one reason the
-// "fields" give for them (FieldEntry's rule), naming the results.
+// The clamper has no guard of its own: results that are not valid (ResultValid) get the one
+// reason the "fields" give for them, naming the results.
 std::string ClamperFiniteWarning(const ClamperInput& in, const ClamperResult& out) {
     std::string names;
     for (const auto& [id, text] : ClamperResultTexts(in, out)) {
-        if (cli::FieldEntry("id", id, "", "", text).at("valid")) continue;
+        if (ResultValid(text)) continue;
         std::string caption = id == clamperid::FirstResult ? ModeLabels(in.reverse).label : "";
         for (const ResultField& f : ClamperResultFields())
             if (f.id == id && caption.empty()) caption = f.caption;

@@ -68,10 +68,10 @@ void InputsGroup(Report& r, const FlybackInput& in) {
 void CoreGroup(Report& r, const CalcRun& run) {
     static const char* const shapes[kShapeCount] = {"E", "ЕI", "ER", "ETD", "Другая"};
     const CoreRecord& c = run.core;
-    r.Heading("Сердечник");
-    r.Row("Сердечник", c.name);
+    r.Heading(caption::kCore);
+    r.Row(caption::kCore, c.name);
     r.Row("Форма", c.shape >= 0 && c.shape < kShapeCount ? shapes[c.shape] : "");
-    r.Row("Материал", run.outcome.input.mater);
+    r.Row(caption::kMaterial, run.outcome.input.mater);
     r.Row("Эффективная проницаемость", c.muText);
     r.Row("Длина средней линии сердечника, le", c.leText);
     r.Row("Площадь сечения сердечника, Ae", c.AeText);
@@ -81,23 +81,24 @@ void CoreGroup(Report& r, const CalcRun& run) {
 
 void ResultsGroup(Report& r, const FlybackOutcome& o) {
     auto res = [&](int id) { return TextOf(o.results, id); };
+    auto result = [&](int id) {  // the catalogue's caption and unit
+        const ResultField& f = ResultOf(FlybackResultFields(), id);
+        r.Row(f.caption, res(id), f.unit);
+    };
     r.Heading("Результаты расчета");
     r.Row(ZazorCaption(o.input.yes_al), o.input.zazor);
     r.Row(TextOf(o.labels, ctl::kRequiredCaption), res(ctl::kRequired), TextOf(o.labels, ctl::kRequiredUnit));
     r.Row(ZazorCaption(1), res(ctl::kAL));
-    r.Row("Эффективная проницаемость с зазором", res(ctl::kMue));
-    r.Row("Амплитуда индукции", res(ctl::kBpk) + " " + res(ctl::kBlim), "T");
-    r.Row("Мощность потерь в магнитопроводе", res(ctl::kPcore), "Вт");
-    r.Row("Коэффициент заполнения окна", res(ctl::kKfill));
+    result(ctl::kMue);
+    const ResultField& flux = ResultOf(FlybackResultFields(), ctl::kBpk);
+    r.Row(flux.caption, res(ctl::kBpk) + " " + res(ctl::kBlim), flux.unit);
+    result(ctl::kPcore);
+    result(ctl::kKfill);
     r.Sub("Первичная обмотка");
-    r.Row("Индуктивность первичной обмотки", res(ctl::kLp), TextOf(o.labels, ctl::kLpUnit));
+    r.Row(ResultOf(FlybackResultFields(), ctl::kLp).caption, res(ctl::kLp), TextOf(o.labels, ctl::kLpUnit));
     r.Row("Витки, провод", res(ctl::kNp) + " " + res(ctl::kPrimaryWire));
     r.Row("Плотность тока", res(ctl::kPrimaryJ));
-    r.Row("Отраженное напряжение", res(ctl::kUr), "В");
-    r.Row("Выброс напряжения на ключе от Ls не более", res(ctl::kUovs), "В");
-    r.Row("Амплитуда тока транзистора", res(ctl::kIpk), "А");
-    r.Row("Сопротивление датчика тока", res(ctl::kRsense), "Ом");
-    r.Row("Емкость конденсатора выпрямителя (минимум)", res(ctl::kCin), "мкФ");
+    for (int id : {ctl::kUr, ctl::kUovs, ctl::kIpk, ctl::kRsense, ctl::kCin}) result(id);
     r.Sub("Напряжение питания (мин. / ном. / макс.)");
     r.Row("Ток потребления (по шине DC), A", Joined({res(ctl::kIinMin), res(ctl::kIinNom), res(ctl::kIinMax)}));
     r.Row("Коэффициент заполнения импульса", Joined({res(ctl::kDutyMin), res(ctl::kDutyNom), res(ctl::kDutyMax)}));
@@ -119,9 +120,13 @@ void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) 
         r.Row(f.caption, in.*f.text, f.unit);
     }
     r.Row(mode.label, in.reverse ? out.UclampCalc : out.CclampText, mode.unit);
-    r.Row("Сопротивление резистора", out.Rslow, "кОм");
-    r.Row("Мощность на резисторе", out.Pslow, "Вт");
-    r.Row("\"Медленный\" диод", out.Diode);
+    auto result = [&](int id, const std::string& value) {  // the catalogue's caption and unit
+        const ResultField& f = ResultOf(ClamperResultFields(), id);
+        r.Row(f.caption, value, f.unit);
+    };
+    result(clamperid::Rslow, out.Rslow);
+    result(clamperid::Pslow, out.Pslow);
+    result(clamperid::Diode, out.Diode);
     r.Sub("Параметры резистора с быстрым диодом:");
     r.Row("Сопротивление резистора", out.Rfast, "кОм");
     r.Row("Мощность на резисторе", out.Pfast, "Вт");
@@ -131,8 +136,8 @@ void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) 
         const ClamperField& f = ClamperFieldOf(name);
         r.Row(f.caption, in.*f.text, f.unit);
     }
-    r.Row("Индуктивность рассеяния", out.LsEst, "мкГн");
-    r.Row("Эквивалентная емкость", out.CeqEst, "пФ");
+    result(clamperid::LsEst, out.LsEst);
+    result(clamperid::CeqEst, out.CeqEst);
 }
 
 void MessagesGroup(Report& r, const Messages& messages) {

@@ -38,7 +38,7 @@ void FlybackRun::CoreFlux() {
     const double Ae = m_core.Ae;
     const double dB = 0.5 * dI * Lp / (Np * Ae);
     m_r.dB = dB;
-    m_out.tooltips[ctl::kBpk] = "Амплитуда переменной составляющей индукции " + F3(dB) + " T";
+    m_out.tooltips[ctl::kBpk] = StartTooltip(ctl::kBpk) + " " + F3(dB) + " T";
     m_r.Pcore = m_mat.LossDensity(Fconv, dB) * m_core.Ve / 1000;
     ShowSetText(ctl::kPcore, F3(m_r.Pcore));
     double Blim = 2 * dBlim / (1 - Kc);

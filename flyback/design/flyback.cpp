@@ -30,9 +30,6 @@ double RoundUpTurns(double x) {
 
 namespace {
 
-const char* const kSkinTip = "Диаметр провода по скин-эффекту";
-const char* const kRmsTip = "Действующий ток";
-
 // The number fields of the form with the caption a message names when one overflows.
 struct NumberField {
     std::string FlybackInput::*text;
@@ -59,17 +56,8 @@ const std::vector<int>& FlybackTooltipTools() {
     return ids;
 }
 
-// The texts the tools carry before any value is known.
-static std::string StartTooltip(int id) {
-    switch (id) {
-    case ctl::kBpk: return "Амплитуда переменной составляющей индукции";
-    case ctl::kLp: return "Индуктивность первичной обмотки, не более";
-    case ctl::kNp: return "Минимальное число витков первичной обмотки";
-    case ctl::kPrimaryWire:
-    case ctl::kWireBase: return kSkinTip;
-    default: return kRmsTip;
-    }
-}
+// The text a tool carries before any value is known: the catalogue's tip of the result.
+std::string StartTooltip(int id) { return ResultOf(FlybackResultFields(), id).tip; }
 
 std::string RequiredCaption(int yes_al) {
     return yes_al != 0 ? "Требуемая величина AL, не более" : "Требуемый немагнитный зазор, не менее";

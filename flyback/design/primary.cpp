@@ -49,7 +49,7 @@ bool FlybackRun::TurnLimits() {
     NpMin = RoundUpTurns(NpMin);
     m_r.NpMin = NpMin;
     m_r.LpMax = LpMax;
-    m_out.tooltips[ctl::kNp] = "Минимальное число витков первичной обмотки " + F0(NpMin);
+    m_out.tooltips[ctl::kNp] = StartTooltip(ctl::kNp) + " " + F0(NpMin);
     const ValueWithUnit limit = InductanceText(LpMax);
     m_out.tooltips[ctl::kLp] = "Индуктивность первичной обмотки должна быть не более " + limit.text + " " + limit.unit;
     return true;
@@ -132,7 +132,7 @@ void FlybackRun::OperatingPointAt(int column, double U) {
     ShowSetText(dutyId, F3(D));
     ShowSetText(kcId, F2(Kcu * 100));
     ShowSetText(iinId, F3(Iinu));
-    m_out.tooltips[iinId] = "Действующий ток " + F3(Irmsu) + " A";
+    m_out.tooltips[iinId] = StartTooltip(iinId) + " " + F3(Irmsu) + " A";
 }
 
 // Step 15: operating point at Umin; with Rds(on) the drop settles in ten passes and is shown
@@ -165,7 +165,7 @@ void FlybackRun::OperatingPointAtUmin() {
     ShowSetText(ctl::kKcMin, F2(Kc * 100));
     ShowSetText(ctl::kIinMin, F3(Iin));
     ShowSetText(ctl::kIpk, F3(Ipk));
-    m_out.tooltips[ctl::kIinMin] = "Действующий ток " + F3(Irms) + " A";
+    m_out.tooltips[ctl::kIinMin] = StartTooltip(ctl::kIinMin) + " " + F3(Irms) + " A";
 }
 
 }  // namespace fb

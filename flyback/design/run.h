@@ -104,6 +104,10 @@ inline const char* const kNotFiniteText =
     "Расчет невозможен: при этих данных получаются бесконечные или неопределенные величины.\nПроверьте исходные "
     "данные, данные сердечника и материала.";
 
+// The tooltip of result `id` before any value is known (the catalogue's), which the design
+// extends by the value.
+std::string StartTooltip(int id);
+
 // Truncation plus one when below the value.
 double RoundUpTurns(double x);
 

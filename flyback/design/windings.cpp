@@ -33,7 +33,7 @@ bool FlybackRun::PrimaryWire() {
     m_r.primaryJ = Irms / (wire.Aeff * wire.strands);
     ShowSetText(ctl::kPrimaryJ, F3(m_r.primaryJ));
     copper[0] = wire.S * wire.strands * Np;
-    const std::string skin = "Диаметр провода по скин-эффекту  " + F3(2 * delta) + " мм";
+    const std::string skin = StartTooltip(ctl::kPrimaryWire) + "  " + F3(2 * delta) + " мм";
     m_out.tooltips[ctl::kPrimaryWire] = skin;
     m_out.tooltips[ctl::kWireBase] = skin;
     return true;
@@ -51,7 +51,7 @@ bool FlybackRun::Secondaries() {
         const double I = I2[i];
         const double Ipk2 = 2 * I / ((Kc + 1) * (1 - Dmax));
         const double IrmsK = Ipk2 * root * std::sqrt(1 - Dmax);
-        m_out.tooltips[ctl::kJBase + i] = "Действующий ток " + F3(IrmsK) + " A";
+        m_out.tooltips[ctl::kJBase + i] = StartTooltip(ctl::kJBase + i) + " " + F3(IrmsK) + " A";
         // Output-capacitor RMS current: the ramp above and below the load current.
         const double Imin = Ipk2 * Kc;
         double S = 0;

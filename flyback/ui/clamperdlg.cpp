@@ -32,24 +32,8 @@ constexpr int kCalculateTop = 1, kExit = 2, kCalculateLeakage = 4;
 
 using ui::ControlTip;
 
-const ControlTip kTips[] = {
-    {id::Urefl, "Отраженное напряжение, берется из результатов расчета трансформатора."},
-    {id::Uclamp, "Желаемое напряжение выброса над отраженным напряжением от энергии, запасенной в индуктивности "
-                 "рассеяния первичной обмотки."},
-    {id::Ipk, "Амплитуда тока в первичной обмотке, берется из результатов расчета трансформатора."},
-    {id::Ls, "Индуктивность рассеяния первичной обмотки либо измеряем при закорачивании ВСЕХ вторичных обмоток, "
-             "либо пользуемся предварительными расчетами по периодам свободных колебаний."},
-    {id::Fconv, "Лучше сюда вводить реальную частоту преобразования, а не расчетную."},
-    {id::Ceq, "Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.\nПоскольку эта "
-              "эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она "
-              "влияет на результат расчета."},
-    {id::Ures, "Остаток напряжения после окончания выброса, над отраженным напряжением.\nИзмеряется осциллографом в "
-               "реальных условиях"},
-    {id::L1, "Индуктивность первичной обмотки трансформатора, берется из результатов расчета трансформатора."},
-    {id::TL1, "Период свободных колебаний по индуктивности первичной обмотки после окончания передачи энергии.\nЭти "
-              "свободные колебания можно увидеть только при режиме разрывного тока."},
-    {id::TLs, "Период свободных колебаний по индуктивности рассеяния первичной обмотки.\nЭтот период следует измерять "
-              "на том участке, где уже нет клампинга этих колебаний."},
+// The mode radios are no field; the edits' tips are the catalogue's.
+const ControlTip kModeTips[] = {
     {id::DirectRadio, "Прямой расчет емкости клампера по заданной амплитуде выброса."},
     {id::ReverseRadio, "Обратный расчет амплитуды выброса по заданной емкости клампера."},
 };
@@ -171,6 +155,11 @@ QWidget* CClamperDlg::BuildClamperGroup() {
     auto* results = new QWidget(box);
     QGridLayout* h = Grid(results);
     auto text = [results](const char* t) { return new QLabel(QString::fromUtf8(t), results); };
+    // A result row with the catalogue's caption and unit (those of `captionOf`).
+    auto result = [&](int row, int controlId, int captionOf) {
+        const ResultField& f = ResultOf(ClamperResultFields(), captionOf);
+        AddRow(h, row, text(f.caption.c_str()), NewResult(results, controlId), QString::fromStdString(f.unit));
+    };
     auto* firstLabel = Named(new QLabel(results), id::FirstLabel);
     auto* firstUnit = Named(new QLabel(results), id::FirstUnit);
     m_labels[id::FirstLabel] = firstLabel;
@@ -179,12 +168,11 @@ QWidget* CClamperDlg::BuildClamperGroup() {
     h->addWidget(firstLabel, r, 0);
     h->addWidget(NewResult(results, id::FirstResult), r, 1);
     h->addWidget(firstUnit, r++, 2);
-    AddRow(h, r++, text("Сопротивление резистора"), NewResult(results, id::Rslow), QStringLiteral("кОм"));
-    AddRow(h, r++, text("Мощность на резисторе"), NewResult(results, id::Pslow), QStringLiteral("Вт"));
-    AddRow(h, r++, text("\"Медленный\" диод"), NewResult(results, id::Diode), QString());
+    for (int controlId : {id::Rslow, id::Pslow, id::Diode}) result(r++, controlId, controlId);
     h->addWidget(text("Параметры резистора с быстрым диодом:"), r++, 0, 1, 3);
-    AddRow(h, r++, text("Сопротивление резистора"), NewResult(results, id::Rfast), QStringLiteral("кОм"));
-    AddRow(h, r++, text("Мощность на резисторе"), NewResult(results, id::Pfast), QStringLiteral("Вт"));
+    // Under their heading the fast diode's results take the slow ones' captions.
+    result(r++, id::Rfast, id::Rslow);
+    result(r++, id::Pfast, id::Pslow);
     h->setRowStretch(r++, 1);
     h->addWidget(Button(results, kCalculateTop, "Рассчитать"), r, 0, 1, 3, Qt::AlignRight);
     columns->addWidget(results, 0, Qt::AlignTop);
@@ -215,8 +203,10 @@ QWidget* CClamperDlg::BuildLeakageGroup() {
     auto* results = new QWidget(box);
     QGridLayout* h = Grid(results);
     auto text = [results](const char* t) { return new QLabel(QString::fromUtf8(t), results); };
-    AddRow(h, 0, text("Индуктивность рассеяния"), NewResult(results, id::LsEst), QStringLiteral("мкГн"));
-    AddRow(h, 1, text("Эквивалентная емкость"), NewResult(results, id::CeqEst), QStringLiteral("пФ"));
+    for (int row : {0, 1}) {
+        const ResultField& f = ResultOf(ClamperResultFields(), row == 0 ? id::LsEst : id::CeqEst);
+        AddRow(h, row, text(f.caption.c_str()), NewResult(results, f.id), QString::fromStdString(f.unit));
+    }
     m_buildUpLs = new QLabel(QStringLiteral("—"), results);
     m_buildUpLs->setObjectName(QStringLiteral("buildUpLs"));
     m_buildUpLs->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -253,7 +243,9 @@ void CClamperDlg::OfferBuildUpLeakage(double uH) {
 
 void CClamperDlg::RegisterTips() {
     m_tips = new ui::TooltipControl(this);
-    ui::SetControlTips(*m_tips, this, kTips);
+    for (const ClamperField& f : ClamperFields())
+        if (*f.tip) m_tips->setTip(ui::FindControl(this, f.control), QString::fromUtf8(f.tip));
+    ui::SetControlTips(*m_tips, this, kModeTips);
 }
 
 void CClamperDlg::ApplyMode(bool reverse) {
@@ -288,8 +280,10 @@ void CClamperDlg::FieldsToForm() {
         transfer->setChecked(m_in.transfer);
     }
     m_labels[id::L1unit]->setText(QString::fromStdString(m_in.L1unit));
-    for (const auto& [controlId, text] : ClamperResultTexts(m_in, m_out))
+    for (const auto& [controlId, text] : ClamperResultTexts(m_in, m_out)) {
         m_labels[controlId]->setText(QString::fromStdString(text));
+        ui::MarkResult(m_labels[controlId], text, m_tips);
+    }
 }
 
 void CClamperDlg::CalculateTop() {

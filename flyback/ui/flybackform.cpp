@@ -31,6 +31,8 @@ QLineEdit* Edit(QWidget* parent, int id, int width = 48) { return ui::NewEdit(pa
 // The control of the input `key`, from the catalogue.
 int IdOf(const std::string& key) { return FieldOf(FlybackFields(), key).id; }
 
+const ResultField& Result(int id) { return ResultOf(FlybackResultFields(), id); }
+
 QGridLayout* Grid(QWidget* parent) { return ui::NewGrid(parent, 2, true); }
 
 }  // namespace
@@ -73,7 +75,8 @@ QWidget* CFlybackDlg::BuildInputs() {
     supply.insert(supply.end(), {dc, ac});
     row(QString::fromUtf8(FlybackCaption("Umin")), supply);
     field("Fconv");
-    field("Umirror", [&] { return Named(new QCheckBox(QStringLiteral("Авто"), primary), ctl::kAuto); });
+    field("Umirror",
+          [&] { return Named(new QCheckBox(QString::fromUtf8(FlybackCaption("Auto")), primary), ctl::kAuto); });
     field("Utrmax");
     QRadioButton* rdsRadio = nullptr;
     QRadioButton* unasRadio = nullptr;
@@ -126,14 +129,20 @@ QWidget* CFlybackDlg::BuildResults() {
         if (after) g->addWidget(after, r, 3);
         ++r;
     };
-    g->addWidget(Heading(QStringLiteral("Сердечник"), top), r++, 0, 1, 3);
+    // A result row with the catalogue's caption and unit.
+    auto result = [&](int id) {
+        const ResultField& f = Result(id);
+        row(Caption(QString::fromStdString(f.caption), top), id,
+            f.unit.empty() ? nullptr : unit(QString::fromStdString(f.unit)));
+    };
+    g->addWidget(Heading(QString::fromUtf8(caption::kCore), top), r++, 0, 1, 3);
     auto* requiredCaption = Named(new QLabel(QString::fromStdString(RequiredCaption(0)), top), ctl::kRequiredCaption);
     auto* requiredUnit = Named(new QLabel(QString::fromStdString(RequiredUnit(0)), top), ctl::kRequiredUnit);
     m_controls[ctl::kRequiredCaption] = requiredCaption;
     m_controls[ctl::kRequiredUnit] = requiredUnit;
     row(requiredCaption, ctl::kRequired, requiredUnit);
     row(Caption(QString::fromUtf8(ZazorCaption(1)), top), ctl::kAL);
-    row(Caption(QStringLiteral("Эффективная проницаемость с зазором"), top), ctl::kMue);
+    result(ctl::kMue);
     // The limit text sits between the caption and the value, in the room the short caption leaves.
     auto* blim = new QLabel(top);
     blim->setObjectName(ControlName(ctl::kBlim));
@@ -141,16 +150,16 @@ QWidget* CFlybackDlg::BuildResults() {
     auto* flux = new QWidget(top);
     auto* fluxLayout = new QHBoxLayout(flux);
     fluxLayout->setContentsMargins(0, 0, 0, 0);
-    fluxLayout->addWidget(Caption(QStringLiteral("Амплитуда индукции"), flux));
+    fluxLayout->addWidget(Caption(QString::fromStdString(Result(ctl::kBpk).caption), flux));
     fluxLayout->addStretch();
     fluxLayout->addWidget(blim);
-    row(flux, ctl::kBpk, unit(QStringLiteral("T")));
-    row(Caption(QStringLiteral("Мощность потерь в магнитопроводе"), top), ctl::kPcore, unit(QStringLiteral("Вт")));
-    row(Caption(QStringLiteral("Коэффициент заполнения окна"), top), ctl::kKfill);
+    row(flux, ctl::kBpk, unit(QString::fromStdString(Result(ctl::kBpk).unit)));
+    result(ctl::kPcore);
+    result(ctl::kKfill);
     g->addWidget(Heading(QStringLiteral("Первичная обмотка"), top), r++, 0, 1, 3);
     auto* lpUnit = Named(new QLabel(QStringLiteral("мкГн"), top), ctl::kLpUnit);
     m_controls[ctl::kLpUnit] = lpUnit;
-    row(Caption(QStringLiteral("Индуктивность первичной обмотки"), top), ctl::kLp, lpUnit);
+    row(Caption(QString::fromStdString(Result(ctl::kLp).caption), top), ctl::kLp, lpUnit);
     // Turns and wire read as one sentence: "12 витков, провод 0.3 x 2".
     auto* wire = new QLabel(top);
     wire->setObjectName(ControlName(ctl::kPrimaryWire));
@@ -158,12 +167,7 @@ QWidget* CFlybackDlg::BuildResults() {
     g->addWidget(NewResult(top, ctl::kNp, 40), r, 0, Qt::AlignRight);
     g->addWidget(wire, r++, 1, 1, 3);
     row(Caption(QStringLiteral("Плотность тока"), top), ctl::kPrimaryJ);
-    row(Caption(QStringLiteral("Отраженное напряжение"), top), ctl::kUr, unit(QStringLiteral("В")));
-    row(Caption(QStringLiteral("Выброс напряжения на ключе от Ls не более"), top), ctl::kUovs, unit(QStringLiteral("В")));
-    row(Caption(QStringLiteral("Амплитуда тока транзистора"), top), ctl::kIpk, unit(QStringLiteral("А")));
-    row(Caption(QStringLiteral("Сопротивление датчика тока"), top), ctl::kRsense, unit(QStringLiteral("Ом")));
-    row(Caption(QStringLiteral("Емкость конденсатора выпрямителя (минимум)"), top), ctl::kCin,
-        unit(QStringLiteral("мкФ")));
+    for (int id : {ctl::kUr, ctl::kUovs, ctl::kIpk, ctl::kRsense, ctl::kCin}) result(id);
     g->setColumnStretch(1, 1);
     v->addWidget(top);
     v->addWidget(BuildResultTables(box));

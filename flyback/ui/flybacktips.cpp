@@ -1,9 +1,10 @@
-// The main window's tooltips: control tools on inputs and buttons, and the tools of the
-// static results, which sit on the result labels (and the column headings above them).
+// The main window's tooltips: the catalogue's tips of inputs and results, and the tips of
+// buttons; a result's tip sits on its label (and its unit, or the column heading above it).
 #include <QLabel>
 
 #include "common/ui/formbinding.h"
 #include "common/ui/tooltips.h"
+#include "flyback/design/fields.h"
 #include "flyback/ui/flybackdlg.h"
 
 namespace fb {
@@ -11,11 +12,9 @@ namespace {
 
 using ui::ControlTip;
 
-// In registration order; only the first diode-drop edit (1039) has a tip.
+// The tips of controls that are no field: the core group's add modes and the file buttons.
+// The inputs' tips are the catalogue's.
 const ControlTip kControlTips[] = {
-    {1005, "При добавлении сердечника в базу в поле комбинированного списка вводится назавание нового сердечника.\n"
-           "Нет необходимости самостоятельно приписывать к названию сердечника префикс его формы. Префикс формы "
-           "сердечника дописываются программой автоматически."},
     {1070, "При выборе формы сердечника \"Другая\" данные взять из документации производителя."},
     {1003, "Ввод размеров используется для сердечников простой геометрической формы, таких, как кольцо или "
            "Ш-образных.\n Хотя я сделал расчет данных сердечника по геометрическим размерам, результаты такого "
@@ -25,68 +24,38 @@ const ControlTip kControlTips[] = {
            "геометрическим размерам.\nВ случае отсутствия в документации производителя площади окна бобины под "
            "намотку, рассчитать площадь окна самостоятельно.\nОбъем программа считает самостоятельно. Объем равен "
            "произведению площади сечения сердечника на длину средней магнитной линии."},
-    {1030, "В это поле следует ввести сопротивление открытого канала Rds(on)."},
-    {1047, "В это поле следует ввести напряжение насыщения биполярных или IGBT транзисторов.\nДля полевых "
-           "транзисторов в этом поле выводится расчетная величина падения напряжения на транзисторе."},
-    {1076, "Этот переключатель используется для биполярных или IGBT транзисторов."},
-    {1077, "Этот переключатель используется для полевых транзисторов."},
-    {1061, "Плотность тока зависит от условий охлаждения и от размеров сердечника.\nПри естественном охлаждении "
-           "следует выбирать 4 - 6 А/мм2.\nПри вентиляции плотность тока можно выбрать больше, до 8 - 10 А/мм2.\n"
-           "Большие значения плотности тока соответствуют маленьким сердечникам.\nПри принудительном охлаждении "
-           "допустимая плотность тока зависит от интенсивности охлаждения."},
-    {1039, "В эти поля вводится прямое падение напряжения на диодах, которое можно узнать из даташита.\nЕсли диоды "
-           "нагружены не на номинальный ток, то по графику в даташите можно оценить падение для заданного тока."},
-    {1046, "Сюда вводится желаемое отраженное напряжение на первичной обмотке.\nОтраженное напряжение - это "
-           "напряжение, которое \"отражается\" из вторичной обмотки на обратном ходе, когда идет передача энергии в "
-           "нагрузку.\nОтраженное напряжение вычисляется по выходному напряжению через коэфициент трансформации, как "
-           "для обычного трансформатора."},
-    {1052, "Сюда вводится максимальное допустимое напряжение на ключе, которое можно узнать из документации "
-           "(даташита)."},
-    {1026, "Неразрывность тока означает, что при передаче энергии на обратном ходе передается не вся энергия, "
-           "запасенная в сердечнике.\nВ индуктивности остается некоторая часть тока, и при открытии ключа в нем сразу "
-           "начинает течь этот, оставшийся не израсходованным, ток.\n0% соответствует разрывному току.\nВеличина "
-           "неразрывности показывает, какая часть тока остается неизрасходованной."},
-    {1002, "Для использования желаемого диаметра провода поставьте здесь галочку.\nПредлагаю сначала дать программе "
-           "рассчитать диаметры проводов и число жил в обмотках, чтобы оптимально задать диаметры."},
-    {1064, "Сердечники изготавливаются с готовыми зазорами.\nРяд готовых зазоров можно найти в документации "
-           "производителя.\nЗазор следует выбирать из стандартного ряда значений для этого сердечника.\nПри "
-           "невозможности приобретения сердечника с требуемым готовым зазором допускается сделать зазор с помощью "
-           "прокладок."},
     {5, "Загрузка сохраненных исходных данных из файла с расширеним \".sav.\""},
     {3, "Сохранение исходных данных в файл с расширеним \".sav\" для последующего использования."},
 };
 
+// The widgets a result's tip covers: the pointer crosses the unit and a column's heading too.
+// The text is the catalogue's tip of the result `tool`.
 struct AreaTip {
     int tool;
     std::vector<int> controls;  // result and label IDs the area covers
     std::vector<int> headings;  // column headings (the area reaches up over them)
-    const char* text;
 };
 
-const char* const kRmsCurrent = "Действующий ток";
-const char* const kSkin = "Диаметр провода по скин-эффекту";
+// A column of five secondary results under one tool, reaching up over its heading (or none).
+AreaTip Column(int base, int heading = -1) {
+    AreaTip a{base, {base, base + 1, base + 2, base + 3, base + 4}, {}};
+    if (heading >= 0) a.headings.push_back(heading);
+    return a;
+}
 
 const std::vector<AreaTip>& AreaTips() {
-    static const std::vector<AreaTip> tips = {
-        {1084, {1084}, {}, "Амплитуда переменной составляющей индукции"},
-        {1102, {1102, 1144}, {}, "Индуктивность первичной обмотки, не более"},
-        {1232, {1232}, {}, "Минимальное число витков первичной обмотки"},
-        {1125, {1125}, {}, kSkin},
-        {1090, {1090}, {}, kRmsCurrent},
-        {1091, {1091}, {}, kRmsCurrent},
-        {1092, {1092}, {}, kRmsCurrent},
-        {1132, {1132}, {}, kRmsCurrent},
-        {1133, {1133}, {}, kRmsCurrent},
-        {1134, {1134}, {}, kRmsCurrent},
-        {1135, {1135}, {}, kRmsCurrent},
-        {1136, {1136}, {}, kRmsCurrent},
-        {1126, {1126, 1127, 1128, 1129, 1130}, {}, kSkin},
-        {1112, {1112, 1113, 1114, 1115, 1116}, {2}, "Выходное напряжение"},
-        {1117, {1117, 1118, 1119, 1120, 1121}, {3}, "Обратное напряжение на выходном диоде"},
-        {1094, {1094, 1095, 1096, 1097, 1098}, {4},
-         "Действующий ток в выходном конденсаторе.\nКонденсаторы следует выбирать по документации, исходя из "
-         "допустимой величины пульсации тока (Ripple current)."},
-    };
+    static const std::vector<AreaTip> tips = [] {
+        std::vector<AreaTip> v = {{ctl::kBpk, {ctl::kBpk}, {}},
+                                  {ctl::kLp, {ctl::kLp, ctl::kLpUnit}, {}},
+                                  {ctl::kNp, {ctl::kNp}, {}},
+                                  {ctl::kPrimaryWire, {ctl::kPrimaryWire}, {}}};
+        for (int id : {ctl::kIinMin, ctl::kIinMax, ctl::kIinNom}) v.push_back({id, {id}, {}});
+        for (int i = 0; i < 5; ++i) v.push_back({ctl::kJBase + i, {ctl::kJBase + i}, {}});
+        for (const AreaTip& a : {Column(ctl::kWireBase), Column(ctl::kUoutBase, 2), Column(ctl::kUdrevBase, 3),
+                                 Column(ctl::kIcrmsBase, 4)})
+            v.push_back(a);
+        return v;
+    }();
     return tips;
 }
 
@@ -95,12 +64,13 @@ const std::vector<AreaTip>& AreaTips() {
 void CFlybackDlg::RegisterTips() {
     if (m_tips) return;
     m_tips = new ui::TooltipControl(this);
+    ui::SetControlTips(*m_tips, this, TipsOf(FlybackFields()));
     ui::SetControlTips(*m_tips, this, kControlTips);
     for (const AreaTip& a : AreaTips()) {
         std::vector<QWidget*>& widgets = m_tools[a.tool];
         for (int id : a.controls) widgets.push_back(ui::FindControl(this, id));
         for (int column : a.headings) widgets.push_back(findChild<QLabel*>(QStringLiteral("head%1").arg(column)));
-        SetTool(a.tool, a.text);
+        SetTool(a.tool, ResultOf(FlybackResultFields(), a.tool).tip);
     }
 }
 

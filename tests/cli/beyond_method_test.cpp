@@ -257,6 +257,22 @@ TEST(FlybackClamper, ResultsThatAreNotFiniteAreSaid) {
         << j["warnings"];
 }
 
+// Both tools mark a result that came out infinite the same way in "fields": its text as shown,
+// no value, not valid, and why (flyback: the clamper's leakage estimate for a ringing period of 0;
+// Boostcoil: the required inductance for a frequency of 0).
+TEST_P(BeyondMethod, AnInfiniteResultHasNoValueInTheFields) {
+    const bool flyback = std::string(GetParam().exe) == FLYBACK_CALC_EXE;
+    const Json j = RunJson(WithValue(example, flyback ? "TL1" : "Fr", "0"));
+    const Json id = flyback ? Json("clamper.1104") : Json(1060);
+    const auto field = std::find_if(j["fields"].begin(), j["fields"].end(),
+                                    [&](const Json& f) { return f.contains("id") && f["id"] == id; });
+    ASSERT_NE(field, j["fields"].end()) << id;
+    EXPECT_EQ((*field)["text"], "inf");
+    EXPECT_TRUE((*field)["value"].is_null());
+    EXPECT_FALSE((*field)["valid"].get<bool>());
+    EXPECT_FALSE((*field)["why"].get<std::string>().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(BothTools, BeyondMethod, ::testing::ValuesIn(kTools),
                          [](const auto& info) { return std::string(info.index == 0 ? "Flyback" : "Boostcoil"); });
 

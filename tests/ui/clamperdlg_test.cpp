@@ -111,9 +111,18 @@ TEST_F(ClamperDlgTest, ResultsThatAreNotFiniteComeWithTheDesignsMessage) {
     ASSERT_EQ(messages.entries().size(), 1u);
     EXPECT_EQ(messages.entries()[0].caption.toStdString(), fb::NotFiniteWarning().caption);
     EXPECT_EQ(messages.entries()[0].text.toStdString(), fb::NotFiniteWarning().text);
+    // Each result that reads so is marked as in the main windows; the others are not.
+    int marked = 0;
+    for (const auto& [id, shown] : fb::ClamperResultTexts(dlg->input(), dlg->result())) {
+        EXPECT_EQ(ctl<QLabel>(id)->property("notFinite").toBool(), !fb::ResultValid(shown)) << id;
+        marked += !fb::ResultValid(shown);
+    }
+    EXPECT_GE(marked, 1);
     type(fb::clamperid::Fconv, "100");
     ctl<QPushButton>(1)->click();
     EXPECT_EQ(messages.entries().size(), 1u);
+    for (const auto& [id, shown] : fb::ClamperResultTexts(dlg->input(), dlg->result()))
+        EXPECT_FALSE(ctl<QLabel>(id)->property("notFinite").toBool()) << id << " " << shown;
 }
 
 TEST_F(ClamperDlgTest, TooltipsHaveTheWindowLookAndOneTextPerControl) {

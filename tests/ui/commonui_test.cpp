@@ -121,6 +121,34 @@ TEST(Tooltips, SettingsColourAndWrapping) {
     EXPECT_EQ(tool.toolTipDuration(), 30000);
 }
 
+// One look for a result that is not finite, in every window: its colour and the one message as
+// its tooltip while it reads "inf" or "nan"; its own tip, kept meanwhile, and its colour after.
+TEST(Tooltips, AResultThatIsNotFiniteIsMarkedUntilItIsAgain) {
+    QWidget form;
+    QLabel result(&form);
+    fb::ui::TooltipControl tips(&form);
+    tips.setTip(&result, "own");
+    const QColor normal = result.palette().color(QPalette::WindowText);
+    const QString message =
+        fb::ui::TooltipControl::Layout(QString::fromStdString(fb::NotFiniteWarning().text), 350, QToolTip::font());
+    for (const char* text : {"inf", "-nan", "1.5", "", "nan"}) {
+        const bool marked = text[0] && std::string(text) != "1.5";
+        fb::ui::MarkResult(&result, text, &tips);
+        EXPECT_EQ(result.property("notFinite").toBool(), marked) << text;
+        EXPECT_EQ(result.palette().color(QPalette::WindowText), marked ? fb::ui::kNotFiniteColour : normal) << text;
+        EXPECT_EQ(result.toolTip(), marked ? message : QString("own")) << text;
+        EXPECT_EQ(tips.tip(&result), "own") << text;
+    }
+    tips.setTip(&result, "new");  // a calculation's tip while the mark stands
+    EXPECT_EQ(result.toolTip(), message);
+    fb::ui::MarkResult(&result, "2", &tips);
+    EXPECT_EQ(result.toolTip(), "new");
+    QLabel untipped(&form);  // a result without a tip of its own is left without one
+    fb::ui::MarkResult(&untipped, "inf", &tips);
+    fb::ui::MarkResult(&untipped, "2", &tips);
+    EXPECT_TRUE(untipped.toolTip().isEmpty());
+}
+
 // The other program's configuration: its own IDs and the lowering to the first entry.
 TEST(CoreGroup, LowersToTheFirstEntryWithThatRule) {
     TempDir dir;

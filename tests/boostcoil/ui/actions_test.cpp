@@ -1,6 +1,7 @@
 // The actions of the Boostcoil window: no edit reacts to typing, the shape radios, the gap
 // and AL radios, the material selection and the tooltips.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -206,6 +207,28 @@ TEST_F(ActionsTest, TooltipsOfTheControlsAndTheResultAreas) {
     for (int id : {1016, 1055, 1082}) EXPECT_EQ(tips->tip(fb::ui::FindControl(window.get(), id)), gapTip) << id;
     EXPECT_EQ(window->toolText(1058).toStdString(), window->lastResult().tooltips.at(1058));
     EXPECT_EQ(tips->tip(fb::ui::FindControl(window.get(), 1057)), window->toolText(1058));
+}
+
+// A zero frequency makes the required inductance and the input capacitor infinite: they read
+// "inf" as the design formats them, are marked as every window marks such results, and the one
+// message says why; the next usable design clears the marks.
+TEST_F(ActionsTest, ResultsThatAreNotFiniteAreMarkedAndSaidOnce) {
+    type(fb::bcid::kFr, "0");
+    click(1);
+    for (int id : {fb::pfcid::kLreq, fb::pfcid::kCin}) {
+        EXPECT_EQ(text(id), "inf");
+        EXPECT_TRUE(Ctl<QLabel>(window.get(), id)->property("notFinite").toBool()) << id;
+        EXPECT_TRUE(Ctl<QLabel>(window.get(), id)->toolTip().contains(QStringLiteral("бесконечной"))) << id;
+    }
+    for (const fb::ResultField& f : fb::PfcResultFields())  // the others are not marked
+        if (auto* label = qobject_cast<QLabel*>(fb::ui::FindControl(window.get(), f.id)))
+            EXPECT_EQ(label->property("notFinite").toBool(), !fb::ResultValid(label->text().toStdString())) << f.id;
+    ASSERT_EQ(messages.entries().size(), 1u);
+    EXPECT_EQ(messages.entries()[0].text.toStdString(), fb::NotFiniteWarning().text);
+    type(fb::bcid::kFr, "100");
+    click(1);
+    for (int id : {fb::pfcid::kLreq, fb::pfcid::kCin})
+        EXPECT_FALSE(Ctl<QLabel>(window.get(), id)->property("notFinite").toBool()) << id;
 }
 
 }  // namespace
