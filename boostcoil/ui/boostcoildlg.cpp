@@ -30,7 +30,6 @@
 namespace fb {
 namespace {
 
-const char* const kTitle = "Boostcoil - Расчет дросселя для корректора коэффициента мощности (Версия 2.0)";
 const char* const kSettingsName = "Boostcoil.ini";
 
 // The information text's lines end in CR LF; the text field wants single breaks.
@@ -42,10 +41,10 @@ QString DisplayLines(const std::string& text) {
 
 }  // namespace
 
-CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromStdString(kBoostcoilProgram.Title()), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
     m_lossOptionsName = "Boostcoil.analysis.cfg";
     BuildForm();
-    m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
+    m_binding = ui::FormBinding<PfcInput>(this, ui::FormFieldsOf(PfcFields()));
     ConnectActions();
     AddDesignTools();
 }
@@ -104,7 +103,7 @@ void CBoostcoilDlg::ConnectActions() {
     connect(action(bcid::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Boostcoil()); });
     connect(action(bcid::kAboutMenu), &QAction::triggered, this,
-            [this] { ui::ShowAbout(this, ui::AboutConfig::Boostcoil(BoostcoilIcon())); });
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Of(kBoostcoilProgram, BoostcoilIcon())); });
 }
 
 CoreRecord CBoostcoilDlg::FormCore() const {

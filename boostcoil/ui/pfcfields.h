@@ -1,17 +1,12 @@
 #pragma once
-// The Boostcoil form's field table: which control shows which input, and how. The same rows
-// drive form -> fields and fields -> form.
-#include <vector>
-
+// The Boostcoil form's controls: the rows of PfcFields() that have one bind an input both ways
+// (ui::FormFieldsOf); the others are commands.
 #include "boostcoil/design/pfccatalogue.h"
 #include "common/ui/formbinding.h"
 
 namespace fb {
 
 using PfcField = ui::FieldDescriptor<PfcInput>;
-
-// Every input the main form shows, keyed by its settings key, in the key table's order.
-const std::vector<PfcField>& PfcFormFields();
 
 // Control IDs of the main form that are not design results (those are in fb::pfcid).
 namespace bcid {

@@ -53,6 +53,9 @@ struct CoreGroupConfig {
     std::size_t coreBufferSize = fb::kBigBuffer;
 };
 
+// The resource paths "<folder><number>.svg" of the shapes' pictures, in shape order.
+std::array<QString, kShapeCount> ShapePictures(const QString& folder, const std::array<int, kShapeCount>& numbers);
+
 class CoreGroup : public QGroupBox {
     Q_OBJECT
 public:

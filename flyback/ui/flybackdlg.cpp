@@ -31,7 +31,6 @@
 namespace fb {
 namespace {
 
-const char* const kTitle = "Flyback - Программа расчета трансформатора обратноходового преобразователя (Версия 7.1)";
 const char* const kSettingsName = "Flyback.ini";
 
 template <class W>
@@ -41,10 +40,10 @@ W* Control(const QWidget* form, int id) {
 
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
+CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromStdString(kFlybackProgram.Title()), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     m_lossOptionsName = "Flyback.analysis.cfg";
     BuildForm();
-    m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
+    m_binding = ui::FormBinding<FlybackInput>(this, ui::FormFieldsOf(FlybackFields()));
     ConnectActions();
     AddDesignTools();
 }
@@ -111,7 +110,7 @@ void CFlybackDlg::ConnectActions() {
     connect(action(ctl::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Flyback()); });
     connect(action(ctl::kAboutMenu), &QAction::triggered, this,
-            [this] { ui::ShowAbout(this, ui::AboutConfig::Flyback(FlybackIcon())); });
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Of(kFlybackProgram, FlybackIcon())); });
     connect(action(ctl::kClamperMenu), &QAction::triggered, this, &CFlybackDlg::OnClamper);
     // The add-core check boxes and button are the core group's own.
 }

@@ -161,20 +161,20 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
-    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::FlybackFormFields());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::ui::FormFieldsOf(fb::FlybackFields()));
     FlybackInput in;
     int n = 0;
-    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
+    for (const fb::FlybackField& f : fb::ui::FormFieldsOf(fb::FlybackFields())) {
         if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
         if (f.flag) in.*(f.flag) = (++n) % 2;
     }
     in.core = "E 32/16/9";
     in.mater = "N97 Epcos";
-    fb::ui::FormBinding<FlybackInput> binding(window.get(), fb::FlybackFormFields());
+    fb::ui::FormBinding<FlybackInput> binding(window.get(), fb::ui::FormFieldsOf(fb::FlybackFields()));
     binding.toForm(in);
     FlybackInput back;
     binding.toFields(back);
-    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
+    for (const fb::FlybackField& f : fb::ui::FormFieldsOf(fb::FlybackFields())) {
         if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
         else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
     }

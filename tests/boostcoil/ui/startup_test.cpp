@@ -197,20 +197,20 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
 
 TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     ASSERT_TRUE(start());
-    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::PfcFormFields());
+    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::ui::FormFieldsOf(fb::PfcFields()));
     PfcInput in;
     int n = 0;
-    for (const fb::PfcField& f : fb::PfcFormFields()) {
+    for (const fb::PfcField& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
         if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
         if (f.flag) in.*(f.flag) = (++n) % 2;
     }
     in.core = "E 32/16/9";
     in.mater = "N97 Epcos";
-    fb::ui::FormBinding<PfcInput> binding(window.get(), fb::PfcFormFields());
+    fb::ui::FormBinding<PfcInput> binding(window.get(), fb::ui::FormFieldsOf(fb::PfcFields()));
     binding.toForm(in);
     PfcInput back;
     binding.toFields(back);
-    for (const fb::PfcField& f : fb::PfcFormFields()) {
+    for (const fb::PfcField& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
         if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
         else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
     }

@@ -1,0 +1,27 @@
+#include "common/ui/pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace fb::ui {
+
+ProgramResources::ProgramResources(const char* name, void (*registration)())
+    : m_root(QStringLiteral(":/") + QString::fromLatin1(name) + QLatin1Char('/')), m_registration(registration) {}
+
+QString ProgramResources::Path(const QString& file) const {
+    std::call_once(m_registered, m_registration);
+    return m_root + file;
+}
+
+QPixmap SvgPixmap(const QString& path, int width, int height) {
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::white);
+    QSvgRenderer renderer;
+    if (!path.isEmpty() && renderer.load(path)) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(0, 0, width, height));
+    }
+    return pixmap;
+}
+
+}  // namespace fb::ui
