@@ -13,7 +13,7 @@
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
 #include "boostcoil/ui/hints.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"

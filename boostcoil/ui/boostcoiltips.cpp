@@ -1,7 +1,7 @@
 // The main window's tooltips: three control tools and two areas of static results. The
 // areas are the widgets of a result row (caption, value, unit), which the pointer crosses.
 #include "boostcoil/ui/boostcoildlg.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/tooltips.h"
 

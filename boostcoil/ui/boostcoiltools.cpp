@@ -7,7 +7,7 @@
 #include "boostcoil/design/pfcreport.h"
 #include "boostcoil/design/pfcwaves.h"
 #include "boostcoil/ui/boostcoildlg.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/adviser/adviceanalysis.h"
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "boostcoil/adviser/pfcadvice.h"
+#include "common/adviser/programadvice.h"
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
@@ -16,7 +17,7 @@ namespace {
 const std::string kShipped = FB_SOURCE_DIR "/data/";
 
 void ExpectSameAsSingle(const std::string& file, const fb::PfcInput& form, const fb::Candidate& c) {
-    fb::PfcDesignFile().Write(file, fb::PfcCandidateInput(form, c.core, c.material));
+    fb::PfcDesignFile().Write(file, fb::GapModeCandidateInput(form, c.core, c.material));
     const fb::CalcRun single = fb::RunDesignFile(kShipped, file);
     ASSERT_EQ(single.status, fb::CalcRun::Status::Calculated) << c.core << " " << single.error;
     EXPECT_EQ(single.result.texts, c.results) << c.core << " " << c.material;

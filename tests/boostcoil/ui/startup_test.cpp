@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "boostcoil/design/pfckeys.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/ui/coregroup.h"
@@ -200,7 +200,7 @@ TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::ui::FormFieldsOf(fb::PfcFields()));
     PfcInput in;
     int n = 0;
-    for (const fb::PfcField& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
+    for (const auto& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
         if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
         if (f.flag) in.*(f.flag) = (++n) % 2;
     }
@@ -210,7 +210,7 @@ TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
     binding.toForm(in);
     PfcInput back;
     binding.toFields(back);
-    for (const fb::PfcField& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
+    for (const auto& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
         if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
         else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
     }

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 
+#include "common/adviser/programadvice.h"
 #include "common/adviser/ranking.h"
 #include "common/data/textfile.h"
 #include "flyback/adviser/flybackadvice.h"
@@ -145,7 +146,7 @@ TEST_F(TinyCatalogue, FailingCandidatesSayWhy) {
 // The single design the CLI runs for the candidate's core and material, from a design file.
 fb::CalcRun SingleDesign(const std::string& root, const std::string& file, const fb::FlybackInput& form,
                          const fb::Candidate& c) {
-    fb::FlybackDesignFile().Write(file, fb::FlybackCandidateInput(form, c.core, c.material));
+    fb::FlybackDesignFile().Write(file, fb::GapModeCandidateInput(form, c.core, c.material));
     fb::CalcOptions options;
     options.dataRoot = root;
     options.file = file;
