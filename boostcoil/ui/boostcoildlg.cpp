@@ -52,30 +52,12 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromStdStr
 CBoostcoilDlg::~CBoostcoilDlg() = default;
 
 bool CBoostcoilDlg::Startup() {
-    // 1-2. Icons and tooltips (the design constants are the engine's own).
-    setWindowIcon(BoostcoilIcon());
-    RegisterTips();
-    // 3. The help file fixes the program folder and the data root above it.
-    if (!LocateFolders()) return false;
-    // 4. The wire table.
-    if (!LoadWireTable()) return false;
-    // 5-6. The settings (a missing or unreadable file keeps the defaults), shown in the form.
-    ReadSettings(PfcDesignFile(), kSettingsName, m_in);
-    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    // A missing or unreadable settings file keeps the defaults; the design constants are the
+    // engine's own.
+    if (!StartupToSettings(BoostcoilIcon(), PfcDesignFile(), kSettingsName, m_in)) return false;
     FieldsToForm();
     ShowModeLabels(m_in.yes_al);
-    // 7. The material list.
-    if (!ListMaterialsInCombo()) return false;
-    // 8. The material.
-    SelectMaterial(m_in.mater);
-    // 9. The core base and the core, whose selection runs the first design.
-    LoadCores();
-    FormToFields();
-    m_coreGroup->SelectByName(m_in.core);
-    // 10. The core fields are display only until an add mode enables some.
-    m_coreGroup->DisableCoreEdits();
-    m_started = true;
-    return true;
+    return FinishStartup(m_in.mater, m_in.core);
 }
 
 void CBoostcoilDlg::ShowModeLabels(int yes_al) {
@@ -221,14 +203,11 @@ void CBoostcoilDlg::ShowSchematic() {
     hints.exec();
 }
 
-void CBoostcoilDlg::reject() {
-    if (m_started && m_settingsWritable) {
-        FormToFields();
-        const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
-        // The window closes all the same; the user learns that the inputs were not kept.
-        if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
-    }
-    QDialog::reject();
+void CBoostcoilDlg::WriteSettingsOnExit() {
+    if (!m_settingsWritable) return;  // said at start-up: the file is left as it is
+    const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
+    // The window closes all the same; the user learns that the inputs were not kept.
+    if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
 }
 
 }  // namespace fb

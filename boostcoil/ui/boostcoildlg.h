@@ -44,12 +44,8 @@ public:
     // The text shown by a result, label or the information control (its lines end in "\n").
     QString controlText(int id) const override;
 
-    void FormToFields() { m_binding.toFields(m_in); }
+    void FormToFields() override { m_binding.toFields(m_in); }
     void FieldsToForm() { m_binding.toForm(m_in); }
-
-public slots:
-    // "Выход", Esc and the close box: form -> fields, settings file, close.
-    void reject() override;
 
 private:
     // Form building (boostcoilform.cpp).
@@ -62,11 +58,12 @@ private:
     QLabel* NewLabel(QWidget* parent, int id, const QString& text);
     void BuildMenuAndButtons();
     // Tooltips (boostcoiltips.cpp).
-    void RegisterTips();
+    void RegisterTips() override;
 
     DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
                                  const LossOptions& options) const override;
     void ConnectActions();
+    void WriteSettingsOnExit() override;
     void ShowModeLabels(int yes_al);
     void ShowResult(const PfcResult& result);
     void FocusCalculate();

@@ -215,6 +215,25 @@ void DesignWindow::NoteSettingsRead(const StartupResult& failure) {
 
 void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
 
+void DesignWindow::reject() {
+    if (m_started) {
+        FormToFields();
+        WriteSettingsOnExit();
+    }
+    QDialog::reject();
+}
+
+bool DesignWindow::FinishStartup(std::string& mater, const std::string& core) {
+    if (!ListMaterialsInCombo()) return false;
+    SelectMaterial(mater);
+    LoadCores();
+    FormToFields();
+    m_coreGroup->SelectByName(core);
+    m_coreGroup->DisableCoreEdits();
+    m_started = true;
+    return true;
+}
+
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {
         auto it = m_controls.find(id);

@@ -4,6 +4,7 @@
 // result controls and tooltip areas by ID, the menu bar, and the fatal stop that closes a
 // window before it is shown. Each window adds its inputs, its design and its own steps.
 #include <QDialog>
+#include <QIcon>
 #include <QString>
 #include <cstddef>
 #include <map>
@@ -83,6 +84,11 @@ public:
     void ShowLossWindow();
     CLossWindow* lossWindow() const { return m_lossWindow; }
 
+public slots:
+    // "Выход", Esc and the close box: once start-up ran to its end, form -> fields and the
+    // settings file (WriteSettingsOnExit); then the window closes.
+    void reject() override;
+
 signals:
     // After each calculation of the method, once LastAnalysis() holds its analysis.
     void Calculated();
@@ -119,6 +125,26 @@ protected:
         NoteSettingsRead(m_start.ReadSettings(reader, JoinPath(m_programFolder, name), in));
     }
     void NoteSettingsRead(const StartupResult& failure);
+    // The start-up both windows run, up to the settings: the icon and the program's tooltips,
+    // the folders, the wire table, then the settings file `name` into `in` (with the default
+    // material when it names none). False after a fatal stop.
+    template <class Reader, class Input>
+    bool StartupToSettings(const QIcon& icon, const Reader& reader, const char* name, Input& in) {
+        setWindowIcon(icon);
+        RegisterTips();
+        if (!LocateFolders() || !LoadWireTable()) return false;
+        ReadSettings(reader, name, in);
+        if (in.mater.empty()) in.mater = kDefaultMaterial;
+        return true;
+    }
+    // The rest, once the form shows the settings: the material list, the material `mater`
+    // (becomes the name loaded), the core base and the core `core`, whose selection runs the
+    // first design; the core fields display only until an add mode enables some.
+    bool FinishStartup(std::string& mater, const std::string& core);
+    virtual void RegisterTips() = 0;
+    virtual void FormToFields() = 0;
+    // The inputs into the program's settings file, a failure said to the user.
+    virtual void WriteSettingsOnExit() = 0;
     bool settingsWritable() const { return m_settingsWritable; }
     // The material `mater` names (or the one that stands in for it) shown and loaded; `mater`
     // becomes the name loaded.

@@ -51,33 +51,11 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromStdString(
 CFlybackDlg::~CFlybackDlg() = default;
 
 bool CFlybackDlg::Startup() {
-    // 1-3. Icons and tooltips.
-    setWindowIcon(FlybackIcon());
-    RegisterTips();
-    // 4. The help file fixes the program folder and the data root above it.
-    if (!LocateFolders()) return false;
-    // 5. The wire table.
-    if (!LoadWireTable()) return false;
-    // 6-8. The settings (a missing or unreadable file keeps the defaults), shown in the form.
-    ReadSettings(FlybackDesignFile(), kSettingsName, m_in);
-    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    // A missing or unreadable settings file keeps the defaults.
+    if (!StartupToSettings(FlybackIcon(), FlybackDesignFile(), kSettingsName, m_in)) return false;
     FieldsToForm();
     RefreshDependentStates();
-    // 9. The material list.
-    if (!ListMaterialsInCombo()) return false;
-    // 10-11. The material, the core base, the core and with it the first design.
-    LoadMaterialsAndCores();
-    // 12. The core fields are display only until an add mode enables some.
-    m_coreGroup->DisableCoreEdits();
-    m_started = true;
-    return true;
-}
-
-void CFlybackDlg::LoadMaterialsAndCores() {
-    SelectMaterial(m_in.mater);
-    LoadCores();
-    FormToFields();
-    m_coreGroup->SelectByName(m_in.core);
+    return FinishStartup(m_in.mater, m_in.core);
 }
 
 void CFlybackDlg::RefreshDependentStates() {
@@ -156,13 +134,7 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
     return false;
 }
 
-void CFlybackDlg::reject() {
-    if (m_started) {
-        FormToFields();
-        SaveSettings(true);
-    }
-    QDialog::reject();
-}
+void CFlybackDlg::WriteSettingsOnExit() { SaveSettings(true); }
 
 void CFlybackDlg::OnDC() {
     if (m_in.setevoe != 1) return;  // already DC at the last exchange: nothing to convert

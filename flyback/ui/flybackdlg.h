@@ -50,12 +50,8 @@ public:
     const FlybackInput& input() const { return m_in; }
     const FlybackOutcome& lastOutcome() const { return m_last; }
 
-    void FormToFields() { m_binding.toFields(m_in); }
+    void FormToFields() override { m_binding.toFields(m_in); }
     void FieldsToForm() { m_binding.toForm(m_in); }
-
-public slots:
-    // "Выход", Esc and the close box: form -> fields, settings file, close.
-    void reject() override;
 
 private:
     // Form building (flybackform.cpp).
@@ -66,14 +62,14 @@ private:
     QLabel* NewResult(QWidget* parent, int id, int minWidth = 56);
     void BuildMenuAndButtons();
     // Tooltips (flybacktips.cpp).
-    void RegisterTips();
+    void RegisterTips() override;
 
     DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
                                  const LossOptions& options) const override;
     void ConnectActions();
-    void LoadMaterialsAndCores();
     void ShowOutcome(const FlybackOutcome& outcome);
     bool SaveSettings(bool exiting);
+    void WriteSettingsOnExit() override;
 
     void OnDC();
     void OnAC();
