@@ -3,6 +3,7 @@
 #include <map>
 
 #include "flyback/clamper/clamper.h"
+#include "support/inputtexts.h"
 
 using namespace fb;
 
@@ -11,17 +12,9 @@ namespace {
 // The main window's stored clamper defaults with a small transformer's results.
 ClamperInput DefaultInput() {
     ClamperInput in;
-    in.Urefl = "110";
-    in.Uclamp = "100";
-    in.Ures = "20";
-    in.Ipk = "0.5";
-    in.Ls = "17";
-    in.Fconv = "100";
-    in.Ceq = "49";
-    in.L1 = "1.010";
-    in.L1unit = "мГн";
-    in.TL1 = "1.3";
-    in.TLs = "0,18";
+    fbtest::SetTexts(in, fb::ClamperFields(), {{"Urefl", "110"}, {"Uclamp", "100"}, {"Ures", "20"}, {"Ipk", "0.5"},
+                                               {"Ls", "17"}, {"Fconv", "100"}, {"Ceq", "49"}, {"L1", "1.010"},
+                                               {"L1unit", "мГн"}, {"TL1", "1.3"}, {"TLs", "0,18"}});
     return in;
 }
 
@@ -118,10 +111,7 @@ TEST(Clamper, CapacitanceBands) {
 
     // Through the calculation: Ct = Ls·Ipk²/Uclamp² µF exactly 0.01 and 0.1.
     ClamperInput in = DefaultInput();
-    in.Ceq = "0";
-    in.Ipk = "1";
-    in.Uclamp = "10";
-    in.Ls = "1";
+    fbtest::SetTexts(in, fb::ClamperFields(), {{"Ceq", "0"}, {"Ipk", "1"}, {"Uclamp", "10"}, {"Ls", "1"}});
     ClamperResult out;
     CalculateClamper(in, out);
     EXPECT_EQ(out.CclampText, "10.0");
