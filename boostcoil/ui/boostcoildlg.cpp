@@ -30,8 +30,6 @@
 namespace fb {
 namespace {
 
-const char* const kSettingsName = "Boostcoil.ini";
-
 // The information text's lines end in CR LF; the text field wants single breaks.
 QString DisplayLines(const std::string& text) {
     QString shown = QString::fromStdString(text);
@@ -41,8 +39,8 @@ QString DisplayLines(const std::string& text) {
 
 }  // namespace
 
-CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromStdString(kBoostcoilProgram.Title()), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
-    m_lossOptionsName = "Boostcoil.analysis.cfg";
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent)
+    : DesignWindow(kBoostcoilProgram, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
     BuildForm();
     m_binding = ui::FormBinding<PfcInput>(this, ui::FormFieldsOf(PfcFields()));
     ConnectActions();
@@ -54,7 +52,7 @@ CBoostcoilDlg::~CBoostcoilDlg() = default;
 bool CBoostcoilDlg::Startup() {
     // A missing or unreadable settings file keeps the defaults; the design constants are the
     // engine's own.
-    if (!StartupToSettings(BoostcoilIcon(), PfcDesignFile(), kSettingsName, m_in)) return false;
+    if (!StartupToSettings(BoostcoilIcon(), PfcDesignFile(), m_in)) return false;
     FieldsToForm();
     ShowModeLabels(m_in.yes_al);
     return FinishStartup(m_in.mater, m_in.core);
@@ -205,7 +203,7 @@ void CBoostcoilDlg::ShowSchematic() {
 
 void CBoostcoilDlg::WriteSettingsOnExit() {
     if (!m_settingsWritable) return;  // said at start-up: the file is left as it is
-    const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
+    const WriteResult written = PfcDesignFile().Write(settingsPath(), m_in);
     // The window closes all the same; the user learns that the inputs were not kept.
     if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
 }

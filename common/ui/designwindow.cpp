@@ -40,9 +40,10 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-DesignWindow::DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent)
-    : QDialog(parent), m_start("", buffers) {
-    setWindowTitle(title);
+DesignWindow::DesignWindow(const ProgramInfo& program, StartupBuffers buffers, QWidget* parent)
+    : QDialog(parent), m_start("", buffers), m_settingsName(std::string(program.name) + ".ini") {
+    m_lossOptionsName = std::string(program.name) + ".analysis.cfg";
+    setWindowTitle(QString::fromStdString(program.Title()));
     // A larger desktop font would push the form past the width of a 1366-pixel screen.
     QFont small = font();
     if (small.pointSizeF() > 9) {

@@ -16,6 +16,7 @@
 #include "common/data/coregeometry.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
+#include "common/data/programinfo.h"
 #include "common/data/textfile.h"
 #include "common/data/wiretable.h"
 #include "common/files/startup.h"
@@ -97,8 +98,9 @@ signals:
     void AnalysisChanged();
 
 protected:
-    // The form was laid out for a small dialog font, which this sets.
-    DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
+    // The form was laid out for a small dialog font, which this sets. The program's title, its
+    // settings file "<name>.ini" and analysis options "<name>.analysis.cfg" come from `program`.
+    DesignWindow(const ProgramInfo& program, StartupBuffers buffers, QWidget* parent);
 
     // The form's groups side by side, the core group made from `config` last, in a scroll area
     // of the window's vertical layout (the buttons and the menu bar go there, outside it).
@@ -126,14 +128,14 @@ protected:
     }
     void NoteSettingsRead(const StartupResult& failure);
     // The start-up both windows run, up to the settings: the icon and the program's tooltips,
-    // the folders, the wire table, then the settings file `name` into `in` (with the default
-    // material when it names none). False after a fatal stop.
+    // the folders, the wire table, then the settings file into `in` (with the default material
+    // when it names none). False after a fatal stop.
     template <class Reader, class Input>
-    bool StartupToSettings(const QIcon& icon, const Reader& reader, const char* name, Input& in) {
+    bool StartupToSettings(const QIcon& icon, const Reader& reader, Input& in) {
         setWindowIcon(icon);
         RegisterTips();
         if (!LocateFolders() || !LoadWireTable()) return false;
-        ReadSettings(reader, name, in);
+        ReadSettings(reader, m_settingsName.c_str(), in);
         if (in.mater.empty()) in.mater = kDefaultMaterial;
         return true;
     }
@@ -146,6 +148,7 @@ protected:
     // The inputs into the program's settings file, a failure said to the user.
     virtual void WriteSettingsOnExit() = 0;
     bool settingsWritable() const { return m_settingsWritable; }
+    std::string settingsPath() const { return JoinPath(m_programFolder, m_settingsName); }
     // The material `mater` names (or the one that stands in for it) shown and loaded; `mater`
     // becomes the name loaded.
     void SelectMaterial(std::string& mater);
@@ -180,7 +183,8 @@ protected:
     // The coil formers of the catalogue and the user's cores (read at start-up and after a
     // core is added) and what the analysis of the last design used and found.
     CCoreGeometry m_geometries;
-    std::string m_lossOptionsName;  // the options file of the program folder, set by the window
+    std::string m_settingsName;
+    std::string m_lossOptionsName;  // the options file of the program folder
     std::vector<std::string> m_lossOptionsProblems;
     CoreRecord m_analysedCore;
     CoreGeometry m_geometry;

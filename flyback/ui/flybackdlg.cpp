@@ -31,8 +31,6 @@
 namespace fb {
 namespace {
 
-const char* const kSettingsName = "Flyback.ini";
-
 template <class W>
 W* Control(const QWidget* form, int id) {
     return ui::ControlAs<W>(form, id);
@@ -40,8 +38,7 @@ W* Control(const QWidget* form, int id) {
 
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromStdString(kFlybackProgram.Title()), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
-    m_lossOptionsName = "Flyback.analysis.cfg";
+CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, ui::FormFieldsOf(FlybackFields()));
     ConnectActions();
@@ -52,7 +49,7 @@ CFlybackDlg::~CFlybackDlg() = default;
 
 bool CFlybackDlg::Startup() {
     // A missing or unreadable settings file keeps the defaults.
-    if (!StartupToSettings(FlybackIcon(), FlybackDesignFile(), kSettingsName, m_in)) return false;
+    if (!StartupToSettings(FlybackIcon(), FlybackDesignFile(), m_in)) return false;
     FieldsToForm();
     RefreshDependentStates();
     return FinishStartup(m_in.mater, m_in.core);
@@ -119,8 +116,7 @@ void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
 
 bool CFlybackDlg::SaveSettings(bool exiting) {
     if (!m_settingsWritable) return false;  // said at start-up: the file is left as it is
-    const std::string path = JoinPath(m_programFolder, kSettingsName);
-    const WriteResult written = FlybackDesignFile().Write(path, m_in);
+    const WriteResult written = FlybackDesignFile().Write(settingsPath(), m_in);
     if (written.ok) {
         m_writeFailureShown = false;
         return true;

@@ -136,13 +136,7 @@ TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
     ExpectUnreadableSettingsLeftAlone("Boostcoil", "Boostcoil.ini", fb::bcid::kCalculate);
 }
 
-TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
-    data.remove("Bases_Cores/FerritesCores.txt");
-    ASSERT_TRUE(start());
-    EXPECT_EQ(messages.texts(), QStringList({"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\""}));
-    EXPECT_TRUE(data.exists("Bases_Cores/UserFerritesCores.txt"));
-    EXPECT_EQ(window->calculations(), 0);  // no core, so no design
-}
+TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) { ExpectMissingCatalogueOnlyWarns(); }
 
 TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
     ASSERT_TRUE(start());
@@ -195,27 +189,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
-    ASSERT_TRUE(start());
-    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::ui::FormFieldsOf(fb::PfcFields()));
-    PfcInput in;
-    int n = 0;
-    for (const auto& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
-        if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
-        if (f.flag) in.*(f.flag) = (++n) % 2;
-    }
-    in.core = "E 32/16/9";
-    in.mater = "N97 Epcos";
-    fb::ui::FormBinding<PfcInput> binding(window.get(), fb::ui::FormFieldsOf(fb::PfcFields()));
-    binding.toForm(in);
-    PfcInput back;
-    binding.toFields(back);
-    for (const auto& f : fb::ui::FormFieldsOf(fb::PfcFields())) {
-        if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
-        else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
-    }
-    EXPECT_EQ(window->calculations(), 1);  // writing the form triggered no design
-}
+TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) { ExpectFormKeepsEveryField(fb::PfcFields()); }
 
 }  // namespace
 }  // namespace bctest
