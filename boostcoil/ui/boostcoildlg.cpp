@@ -73,9 +73,7 @@ void CBoostcoilDlg::ConnectActions() {
     connect(button(bcid::kYesD), &QAbstractButton::clicked, this, &CBoostcoilDlg::Calculate);
     connect(button(bcid::kGapRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnGapRadio);
     connect(button(bcid::kAlRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnAlRadio);
-    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CBoostcoilDlg::Calculate);
-    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CBoostcoilDlg::OnMaterialSelected);
-    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CBoostcoilDlg::ReloadMaterial);
+    ConnectCoreGroup();
     // The add-core check boxes and button are the core group's own.
 
     auto action = [this](int id) { return ui::FindAction(m_menu, id); };
@@ -153,21 +151,6 @@ void CBoostcoilDlg::OnAlRadio() {
     if (m_lastCalculated && std::isfinite(m_AL)) m_in.zazor = m_ALText;
     FieldsToForm();
     Calculate();
-}
-
-void CBoostcoilDlg::OnMaterialSelected(int index) {
-    FormToFields();
-    if (m_cores.addByDims || m_cores.addByData) return;
-    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
-    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);  // a failed load keeps the data in use
-    FieldsToForm();
-    Calculate();
-}
-
-void CBoostcoilDlg::ReloadMaterial() {
-    // A core was added: the material is read again before the new core designs.
-    FormToFields();
-    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);
 }
 
 void CBoostcoilDlg::FocusCalculate() { ui::FindControl(this, bcid::kCalculate)->setFocus(); }

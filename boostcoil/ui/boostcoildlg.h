@@ -26,7 +26,7 @@ public:
     bool Startup() override;
 
     // "Рассчитать": form -> fields, the choke design, fields -> form, its messages.
-    void Calculate();
+    void Calculate() override;
     // "Сохранить" and "Загрузить" with the saved-file list dialogs.
     void Save();
     void Load();
@@ -45,7 +45,7 @@ public:
     QString controlText(int id) const override;
 
     void FormToFields() override { m_binding.toFields(m_in); }
-    void FieldsToForm() { m_binding.toForm(m_in); }
+    void FieldsToForm() override { m_binding.toForm(m_in); }
 
 private:
     // Form building (boostcoilform.cpp).
@@ -70,8 +70,7 @@ private:
 
     void OnGapRadio();
     void OnAlRadio();
-    void OnMaterialSelected(int index);
-    void ReloadMaterial();
+    std::string& InputMaterial() override { return m_in.mater; }
 
     // The adviser, plots and report commands (boostcoiltools.cpp).
     void AddDesignTools();

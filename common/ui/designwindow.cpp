@@ -224,6 +224,22 @@ void DesignWindow::reject() {
     QDialog::reject();
 }
 
+void DesignWindow::ConnectCoreGroup() {
+    connect(m_coreGroup, &CoreGroup::coreSelected, this, [this] { Calculate(); });
+    connect(m_coreGroup, &CoreGroup::materialActivated, this, [this](int index) {
+        FormToFields();
+        if (m_cores.addByDims || m_cores.addByData) return;
+        InputMaterial() = m_coreGroup->materialCombo()->itemText(index).toStdString();
+        m_material.Load(m_dataRoot, InputMaterial(), m_start.materialBuffer());
+        FieldsToForm();
+        Calculate();
+    });
+    connect(m_coreGroup, &CoreGroup::materialReloadRequested, this, [this] {
+        FormToFields();
+        m_material.Load(m_dataRoot, InputMaterial(), m_start.materialBuffer());
+    });
+}
+
 bool DesignWindow::FinishStartup(std::string& mater, const std::string& core) {
     if (!ListMaterialsInCombo()) return false;
     SelectMaterial(mater);

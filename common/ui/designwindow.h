@@ -145,6 +145,15 @@ protected:
     bool FinishStartup(std::string& mater, const std::string& core);
     virtual void RegisterTips() = 0;
     virtual void FormToFields() = 0;
+    virtual void FieldsToForm() = 0;
+    // The program's design of the form, its results shown.
+    virtual void Calculate() = 0;
+    // The material name among the program's inputs.
+    virtual std::string& InputMaterial() = 0;
+    // The core group's signals: a selected core designs; a material chosen in the combo is
+    // loaded and designs (not while a core is being added); an added core has the material
+    // read again before it designs. A failed load keeps the data in use.
+    void ConnectCoreGroup();
     // The inputs into the program's settings file, a failure said to the user.
     virtual void WriteSettingsOnExit() = 0;
     bool settingsWritable() const { return m_settingsWritable; }

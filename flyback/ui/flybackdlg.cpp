@@ -75,9 +75,7 @@ void CFlybackDlg::ConnectActions() {
     connect(button(ctl::kRdsRadio), &QAbstractButton::clicked, this, [this] { OnSwitchModel(true); });
     connect(Control<QLineEdit>(this, ctl::kIccm), &QLineEdit::textChanged, this, &CFlybackDlg::OnIccmChanged);
     connect(Control<QLineEdit>(this, ctl::kFconv), &QLineEdit::textChanged, this, &CFlybackDlg::OnFconvChanged);
-    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CFlybackDlg::Calculate);
-    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CFlybackDlg::OnMaterialSelected);
-    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CFlybackDlg::ReloadMaterial);
+    ConnectCoreGroup();
     connect(button(ctl::kSave), &QAbstractButton::clicked, this, &CFlybackDlg::OnSave);
     connect(button(ctl::kLoad), &QAbstractButton::clicked, this, &CFlybackDlg::OnLoad);
 
@@ -189,20 +187,6 @@ void CFlybackDlg::OnFconvChanged() {
     FormToFields();
     m_in.Fconv = LimitFconvText(m_in.Fconv, m_material.LastFrequency());
     FieldsToForm();
-}
-
-void CFlybackDlg::OnMaterialSelected(int index) {
-    FormToFields();
-    if (m_cores.addByDims || m_cores.addByData) return;
-    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
-    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);  // a failed load keeps the data in use
-    FieldsToForm();
-    Calculate();
-}
-
-void CFlybackDlg::ReloadMaterial() {
-    FormToFields();
-    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);
 }
 
 ClamperInput CFlybackDlg::ClamperHandOver() const {

@@ -26,7 +26,7 @@ public:
     bool Startup() override;
 
     // "Рассчитать": form -> fields, design, fields -> form, messages, settings file.
-    void Calculate();
+    void Calculate() override;
 
     // Enabled states and labels that follow the check boxes and radios.
     void RefreshDependentStates();
@@ -51,7 +51,7 @@ public:
     const FlybackOutcome& lastOutcome() const { return m_last; }
 
     void FormToFields() override { m_binding.toFields(m_in); }
-    void FieldsToForm() { m_binding.toForm(m_in); }
+    void FieldsToForm() override { m_binding.toForm(m_in); }
 
 private:
     // Form building (flybackform.cpp).
@@ -79,9 +79,7 @@ private:
     void OnSwitchModel(bool rdsMode);
     void OnIccmChanged();
     void OnFconvChanged();
-    void OnMaterialSelected(int index);
-    // A core was added: the current material is loaded again before the core is selected.
-    void ReloadMaterial();
+    std::string& InputMaterial() override { return m_in.mater; }
 
     // The adviser, plots and report commands (flybacktools.cpp).
     void AddDesignTools();
