@@ -36,12 +36,10 @@ SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, cons
                       const LossOptions& losses) {
     SweepRun run;
     CWireTable wires;
-    if (!LoadSweepWires(dataRoot, kPfcSmallBuffer, wires, run)) return run;
     PfcInput form;
-    if (!PfcDesignFile().Read(file, form)) {
-        run.error = "Не удалось прочитать файл \"" + file + "\".";
+    if (!LoadSweepInputs(dataRoot, kPfcSmallBuffer, wires, [&] { return PfcDesignFile().Read(file, form); },
+                         "Не удалось прочитать файл \"" + file + "\".", run))
         return run;
-    }
     return SweepCatalogueOf(dataRoot, kPfcCoreBuffer, kPfcSmallBuffer,
                             PfcEvaluator(form, wires, LoadAdviceAnalysis(dataRoot, losses)), options);
 }

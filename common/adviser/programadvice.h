@@ -55,4 +55,15 @@ Evaluator EvaluatorOf(Input form, CWireTable wires, AdviceAnalysis analysis, Des
 // line of the missing-file message in run.error.
 bool LoadSweepWires(const std::string& dataRoot, std::size_t buffer, CWireTable& wires, SweepRun& run);
 
+// The wire table, then the design file by `read`; false with run.error set, `unreadable` when
+// the design file could not be read.
+template <class Read>
+bool LoadSweepInputs(const std::string& dataRoot, std::size_t wireBuffer, CWireTable& wires, Read read,
+                     const std::string& unreadable, SweepRun& run) {
+    if (!LoadSweepWires(dataRoot, wireBuffer, wires, run)) return false;
+    if (read()) return true;
+    run.error = unreadable;
+    return false;
+}
+
 }  // namespace fb

@@ -37,12 +37,10 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
                           const SweepOptions& options, const LossOptions& losses, double capacitance) {
     SweepRun run;
     CWireTable wires;
-    if (!LoadSweepWires(dataRoot, kBigBuffer, wires, run)) return run;
     FlybackInput form;
-    if (!FlybackDesignFile().Read(file, form)) {
-        run.error = "Не удалось прочитать файл \"" + file + "\"";
+    if (!LoadSweepInputs(dataRoot, kBigBuffer, wires, [&] { return FlybackDesignFile().Read(file, form); },
+                         "Не удалось прочитать файл \"" + file + "\"", run))
         return run;
-    }
     form.Usense = usense;
     AdviceAnalysis analysis = LoadAdviceAnalysis(dataRoot, losses);
     analysis.capacitance = capacitance;

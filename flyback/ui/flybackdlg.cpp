@@ -23,6 +23,7 @@
 #include "common/ui/messageseam.h"
 #include "common/report/designtools.h"
 #include "common/ui/tooltips.h"
+#include "flyback/design/clamperopening.h"
 #include "flyback/design/flybackanalysis.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
@@ -192,19 +193,7 @@ void CFlybackDlg::OnFconvChanged() {
 ClamperInput CFlybackDlg::ClamperHandOver() const {
     // Copies of the shown results and of the fields as the last exchange left them: the
     // form is not read first.
-    ClamperInput in;
-    in.Urefl = controlText(ctl::kUr).toStdString();
-    in.L1 = controlText(ctl::kLp).toStdString();
-    in.L1unit = controlText(ctl::kLpUnit).toStdString();
-    in.Ipk = controlText(ctl::kIpk).toStdString();
-    in.Fconv = m_in.Fconv;
-    in.Uclamp = m_in.Uclamp;
-    in.Ures = m_in.Ures;
-    in.Ceq = m_in.Ceq;
-    in.Ls = m_in.Ls;
-    in.TL1 = m_in.TL1;
-    in.TLs = m_in.TLs;
-    return in;
+    return ClamperOpening(m_in, [this](int id) { return controlText(id).toStdString(); });
 }
 
 void CFlybackDlg::OnClamper() {
