@@ -1,7 +1,9 @@
 #pragma once
-// Test inputs set in one list by the names their catalogue gives them (settings keys, the
-// clamper's field names) instead of one assignment a line; a name the catalogue does not list
-// as a text fails the test.
+// Test inputs set and checked in one list by the names their catalogue gives them (settings
+// keys, the clamper's field names) instead of one statement a line; a name the catalogue does
+// not list as a text fails the test.
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -31,6 +33,21 @@ void SetTexts(Input& in, const Rows& rows, NamedTexts texts) {
             break;
         }
         if (!found) throw std::invalid_argument(std::string("no text input named ") + name);
+    }
+}
+
+// Each named text of `in` reads as given.
+template <class Input, class Rows>
+void ExpectTexts(const Input& in, const Rows& rows, NamedTexts texts) {
+    for (const auto& [name, text] : texts) {
+        bool found = false;
+        for (const auto& r : rows) {
+            if (!r.text || std::string(RowName(r)) != name) continue;
+            EXPECT_EQ(in.*r.text, text) << name;
+            found = true;
+            break;
+        }
+        if (!found) ADD_FAILURE() << "no text input named " << name;
     }
 }
 

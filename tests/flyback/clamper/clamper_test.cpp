@@ -125,23 +125,17 @@ TEST(Clamper, CapacitanceBands) {
     EXPECT_EQ(out.CclampText, "-0.575");
 }
 
+// Values at and beside the edges of each band, and the text each gives.
 TEST(Clamper, ResistorBands) {
-    EXPECT_EQ(FormatResistor(100), "100");
-    EXPECT_EQ(FormatResistor(99.99), "100.0");
-    EXPECT_EQ(FormatResistor(10), "10.0");
-    EXPECT_EQ(FormatResistor(9.999), "10.00");
-    EXPECT_EQ(FormatResistor(1), "1.00");
-    EXPECT_EQ(FormatResistor(0.9999), "1.000");
-    EXPECT_EQ(FormatResistor(0), "0.000");
+    const std::pair<double, const char*> bands[] = {{100, "100"}, {99.99, "100.0"}, {10, "10.0"},  {9.999, "10.00"},
+                                                    {1, "1.00"},   {0.9999, "1.000"}, {0, "0.000"}};
+    for (const auto& [ohms, text] : bands) EXPECT_EQ(FormatResistor(ohms), text) << ohms;
 }
 
 TEST(Clamper, SlowDiodeBands) {
-    EXPECT_STREQ(SlowDiodeFor(1.5), "FR107");
-    EXPECT_STREQ(SlowDiodeFor(1.6), "FR207");
-    EXPECT_STREQ(SlowDiodeFor(2.999), "FR207");
-    EXPECT_STREQ(SlowDiodeFor(3.0), "FR307");
-    EXPECT_STREQ(SlowDiodeFor(5.0), "FR307");
-    EXPECT_STREQ(SlowDiodeFor(5.01), "FR607");
+    const std::pair<double, const char*> bands[] = {{1.5, "FR107"}, {1.6, "FR207"}, {2.999, "FR207"},
+                                                    {3.0, "FR307"}, {5.0, "FR307"}, {5.01, "FR607"}};
+    for (const auto& [amperes, diode] : bands) EXPECT_STREQ(SlowDiodeFor(amperes), diode) << amperes;
     ClamperInput in = DefaultInput();
     in.Ipk = "3";
     ClamperResult out;
