@@ -44,7 +44,8 @@ void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material,
 }
 
 ReportData CBoostcoilDlg::ReportOfLast() const {
-    return PfcReport(m_last, {m_last.core, m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
+    return PfcReport(m_last,
+                     {m_last.core, m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
 }
 
 }  // namespace fb

@@ -25,7 +25,8 @@ std::vector<ReportRow> ClamperRows(const ClamperInput& in, const ClamperResult& 
 
 ReportData FlybackReport(const FlybackOutcome& outcome, const ClamperInput& clamperIn, const ClamperResult& clamperOut,
                          const ReportSource& source) {
-    ReportData d = DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", kFlybackProgram, source);
+    ReportData d =
+        DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", kFlybackProgram, source);
     d.inputs = InputRows(FlybackFields(), outcome.input);
     d.results = ResultRows(FlybackResultFields(), outcome.results, outcome.labels,
                            {{ctl::kRequired, ctl::kRequiredCaption}});

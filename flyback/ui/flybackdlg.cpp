@@ -39,7 +39,8 @@ W* Control(const QWidget* form, int id) {
 
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
+CFlybackDlg::CFlybackDlg(QWidget* parent)
+    : DesignWindow(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     BuildForm();
     m_binding = ui::FormBinding<FlybackInput>(this, ui::FormFieldsOf(FlybackFields()));
     ConnectActions();

@@ -28,7 +28,8 @@ void ExpectSameAsSingle(const std::string& file, const fb::PfcInput& form, const
     // results that are not numbers stay so in both.
     const fbtest::SingleDesignData d =
         fbtest::LoadSingleDesignData(kShipped, single.material, fb::kPfcSmallBuffer, single.core);
-    const fb::DesignAnalysis a = fb::AnalyseChokeDesign(single.result, d.material, d.wires, d.geometry, fb::LossOptions{});
+    const fb::DesignAnalysis a =
+        fb::AnalyseChokeDesign(single.result, d.material, d.wires, d.geometry, fb::LossOptions{});
     fbtest::ExpectCandidateAsAnalysed(c, a, d.geometry, true);
 }
 
