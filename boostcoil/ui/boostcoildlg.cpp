@@ -40,9 +40,9 @@ QString DisplayLines(const std::string& text) {
 }  // namespace
 
 CBoostcoilDlg::CBoostcoilDlg(QWidget* parent)
-    : DesignWindow(kBoostcoilProgram, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
+    : DesignWindowOf(kBoostcoilProgram, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
     BuildForm();
-    m_binding = ui::FormBinding<PfcInput>(this, ui::FormFieldsOf(PfcFields()));
+    BindForm(PfcFields());
     ConnectActions();
     AddDesignTools();
 }

@@ -6,8 +6,7 @@
 #include "boostcoil/design/pfc.h"
 #include "common/analysis/designanalysis.h"
 #include "common/report/reportdata.h"
-#include "common/ui/designwindow.h"
-#include "common/ui/formbinding.h"
+#include "common/ui/designwindowof.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -17,7 +16,7 @@ namespace report {
 class CDesignTools;
 }
 
-class CBoostcoilDlg : public ui::DesignWindow {
+class CBoostcoilDlg : public ui::DesignWindowOf<PfcInput> {
     Q_OBJECT
 public:
     explicit CBoostcoilDlg(QWidget* parent = nullptr);
@@ -37,15 +36,11 @@ public:
     void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
     report::CDesignTools* designTools() const { return m_designTools; }
 
-    const PfcInput& input() const { return m_in; }
     const PfcResult& lastResult() const { return m_last; }
     // The core as the form shows it: what the next design reads.
     CoreRecord FormCore() const;
     // The text shown by a result, label or the information control (its lines end in "\n").
     QString controlText(int id) const override;
-
-    void FormToFields() override { m_binding.toFields(m_in); }
-    void FieldsToForm() override { m_binding.toForm(m_in); }
 
 private:
     // Form building (boostcoilform.cpp).
@@ -70,13 +65,11 @@ private:
 
     void OnGapRadio();
     void OnAlRadio();
-    std::string& InputMaterial() override { return m_in.mater; }
 
     // The adviser, plots and report commands (boostcoiltools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
 
-    PfcInput m_in;
     PfcResult m_last;
     // What the gap/AL radios convert: AL_req and the AL text of the last run, usable only
     // when that run was calculated.
@@ -85,7 +78,6 @@ private:
     double m_AL = 0;
     std::string m_ALText;
 
-    ui::FormBinding<PfcInput> m_binding;
     QPlainTextEdit* m_info = nullptr;
     report::CDesignTools* m_designTools = nullptr;
 };

@@ -40,9 +40,9 @@ W* Control(const QWidget* form, int id) {
 }  // namespace
 
 CFlybackDlg::CFlybackDlg(QWidget* parent)
-    : DesignWindow(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
+    : DesignWindowOf(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     BuildForm();
-    m_binding = ui::FormBinding<FlybackInput>(this, ui::FormFieldsOf(FlybackFields()));
+    BindForm(FlybackFields());
     ConnectActions();
     AddDesignTools();
 }

@@ -5,8 +5,7 @@
 
 #include "common/analysis/designanalysis.h"
 #include "common/report/reportdata.h"
-#include "common/ui/designwindow.h"
-#include "common/ui/formbinding.h"
+#include "common/ui/designwindowof.h"
 #include "flyback/clamper/clamper.h"
 #include "flyback/design/flyback.h"
 
@@ -17,7 +16,7 @@ namespace report {
 class CDesignTools;
 }
 
-class CFlybackDlg : public ui::DesignWindow {
+class CFlybackDlg : public ui::DesignWindowOf<FlybackInput> {
     Q_OBJECT
 public:
     explicit CFlybackDlg(QWidget* parent = nullptr);
@@ -47,11 +46,7 @@ public:
     void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
     report::CDesignTools* designTools() const { return m_designTools; }
 
-    const FlybackInput& input() const { return m_in; }
     const FlybackOutcome& lastOutcome() const { return m_last; }
-
-    void FormToFields() override { m_binding.toFields(m_in); }
-    void FieldsToForm() override { m_binding.toForm(m_in); }
 
 private:
     // Form building (flybackform.cpp).
@@ -79,19 +74,15 @@ private:
     void OnSwitchModel(bool rdsMode);
     void OnIccmChanged();
     void OnFconvChanged();
-    std::string& InputMaterial() override { return m_in.mater; }
 
     // The adviser, plots and report commands (flybacktools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
 
-    FlybackInput m_in;
     FlybackOutcome m_last;
     bool m_writeFailureShown = false;
     bool m_keepSettingsFile = false;  // a candidate's design: the settings file stays as it is
     report::CDesignTools* m_designTools = nullptr;
-
-    ui::FormBinding<FlybackInput> m_binding;
 };
 
 }  // namespace fb
