@@ -239,6 +239,18 @@ protected:
         }
     }
 
+    // A start-up without a settings file: the folders found, the first design run by the core
+    // selection, the default core and "N87 Epcos" shown and loaded.
+    void ExpectStartedOnDefaults(int coreCombo, const QString& core, int materialCombo) {
+        ASSERT_TRUE(start());
+        EXPECT_EQ(window->programFolder(), data.programFolder());
+        EXPECT_EQ(window->dataRoot(), data.root());
+        EXPECT_EQ(window->calculations(), 1);
+        EXPECT_EQ(ShownText(window.get(), coreCombo), core);
+        EXPECT_EQ(ShownText(window.get(), materialCombo), QStringLiteral("N87 Epcos"));
+        EXPECT_EQ(window->material().name, "N87 Epcos");
+    }
+
     // Without the shipped catalogue the start-up only warns, creates the user core file and
     // runs no design (there is no core).
     void ExpectMissingCatalogueOnlyWarns() {

@@ -27,13 +27,7 @@ class StartupTest : public WindowTest {};
 
 TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFile) {
     ASSERT_FALSE(data.exists("Flyback/Flyback.ini"));
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window->programFolder(), data.programFolder());
-    EXPECT_EQ(window->dataRoot(), data.root());
-    EXPECT_EQ(window->calculations(), 1);  // the core selection ran the first design
-    EXPECT_EQ(text(1005), "E 25/13/7");
-    EXPECT_EQ(text(1006), "N87 Epcos");
-    EXPECT_EQ(window->material().name, "N87 Epcos");
+    ASSERT_NO_FATAL_FAILURE(ExpectStartedOnDefaults(1005, "E 25/13/7", 1006));
     EXPECT_EQ(text(1045), "200");
     EXPECT_EQ(text(1026), "0");
     EXPECT_EQ(text(1051), "1");

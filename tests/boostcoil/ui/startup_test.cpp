@@ -35,13 +35,7 @@ QString Shown(const std::string& text) {
 }
 
 TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFileOnlyOnClose) {
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window->programFolder(), data.programFolder());
-    EXPECT_EQ(window->dataRoot(), data.root());
-    EXPECT_EQ(window->calculations(), 1);  // the core selection ran the first design
-    EXPECT_EQ(text(1000), "E 36/18/11");
-    EXPECT_EQ(text(1001), "N87 Epcos");
-    EXPECT_EQ(window->material().name, "N87 Epcos");
+    ASSERT_NO_FATAL_FAILURE(ExpectStartedOnDefaults(1000, "E 36/18/11", 1001));
     const std::pair<int, const char*> inputs[] = {{1040, "85"},  {1041, "265"}, {1042, "100"}, {1043, "40"},
                                                   {1044, "5"},   {1045, "320"}, {1046, "400"}, {1047, "420"},
                                                   {1048, "100"}, {1049, "0.63"}, {1050, "1"}};
