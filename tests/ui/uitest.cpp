@@ -18,9 +18,9 @@ QString WindowTest::text(int id) const {
 }
 
 fb::ui::CoreGroupConfig FirstLoweringCoreGroup() {
-    fb::ui::CoreGroupConfig config{1000, 1001, {1011, 1012, 1013, 1014, 1015},
-                                   {1021, 1022, 1023, 1024, 1026, 1025, 1027}, 1028, 1031, 1029, 1030, 1032,
-                                   1002, 1003, 8};
+    fb::ui::CoreGroupConfig config(fb::ui::CoreGroupIds{1000, 1001, {1011, 1012, 1013, 1014, 1015},
+                                                        {1021, 1022, 1023, 1024, 1026, 1025, 1027}, 1028, 1031,
+                                                        1029, 1030, 1032, 1002, 1003, 8});
     config.lowering = fb::ShapeLowering::ToFirst;
     return config;
 }
