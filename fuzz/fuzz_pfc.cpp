@@ -3,20 +3,14 @@
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 4) return 0;
-    const auto& shipped = fbfuzz::ShippedData::Get();
-    const fb::CoreRecord& core = shipped.cores[data[0] % shipped.cores.size()];
-    const fb::CMaterial& material = shipped.materials[data[1] % shipped.materials.size()];
-    const uint8_t flags = data[2];
-    const auto p = fbfuzz::Split(data + 3, size - 3, 11);
-
+    if (!fbfuzz::EngineCase::Valid(size)) return 0;
+    const fbfuzz::EngineCase c(data);
     fb::PfcInput in;
-    std::string* texts[] = {&in.zazor, &in.Fr,    &in.Irip,  &in.j,  &in.Umin, &in.Umax,
-                            &in.U2min, &in.U2nom, &in.U2max, &in.P2, &in.d11};
-    for (size_t k = 0; k < p.size(); ++k)
-        if (!p[k].empty()) *texts[k] = p[k] == "-" ? "" : p[k];
-    in.yes_d = flags & 1;
-    in.yes_al = (flags >> 1) & 1;
-    fb::CalculateChoke(in, core, material, shipped.wires);
+    std::string* const texts[] = {&in.zazor, &in.Fr,    &in.Irip,  &in.j,  &in.Umin, &in.Umax,
+                                  &in.U2min, &in.U2nom, &in.U2max, &in.P2, &in.d11};
+    fbfuzz::EngineCase::PutTexts(data, size, texts);
+    in.yes_d = c.flags & 1;
+    in.yes_al = (c.flags >> 1) & 1;
+    fb::CalculateChoke(in, c.core, c.material, fbfuzz::ShippedData::Get().wires);
     return 0;
 }

@@ -77,4 +77,29 @@ struct ShippedData {
     }
 };
 
+// An engine's fuzz input: a shipped core and material chosen by the first two bytes, flags
+// in the third, then the input texts (an empty part keeps the default, "-" empties the text).
+struct EngineCase {
+    const fb::CoreRecord& core;
+    const fb::CMaterial& material;
+    uint8_t flags;
+
+    // False when the input is too short to name a core, a material and the flags.
+    static bool Valid(size_t size) { return size >= 4; }
+    EngineCase(const uint8_t* data)
+        : core(Pick(ShippedData::Get().cores, data[0])), material(Pick(ShippedData::Get().materials, data[1])),
+          flags(data[2]) {}
+
+    template <size_t N>
+    static void PutTexts(const uint8_t* data, size_t size, std::string* const (&texts)[N]) {
+        const std::vector<std::string> parts = Split(data + 3, size - 3, N);
+        for (size_t k = 0; k < N; ++k)
+            if (!parts[k].empty()) *texts[k] = parts[k] == "-" ? "" : parts[k];
+    }
+
+private:
+    template <class T>
+    static const T& Pick(const std::vector<T>& v, uint8_t byte) { return v[byte % v.size()]; }
+};
+
 }  // namespace fbfuzz

@@ -8,7 +8,8 @@
 namespace fb {
 
 ReportData CalcReportData(const CalcRun& run) {
-    return PfcReport({run.result, run.core, run.materialData, run.analysis, run.messages, run.geometry, ReportDateToday()});
+    return PfcReport(run.result,
+                     {run.core, run.materialData, run.analysis, run.messages, run.geometry, ReportDateToday()});
 }
 
 bool WriteCalcReportFile(const CalcRun& run, const std::string& path, std::string* error) {

@@ -3,7 +3,6 @@
 #include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfcwaves.h"
 #include "common/report/reportrows.h"
-#include "common/report/reportsections.h"
 
 namespace fb {
 namespace {
@@ -24,13 +23,13 @@ void AddInfoRows(const std::string& info, std::vector<ReportRow>& rows) {
 
 }  // namespace
 
-ReportData PfcReport(const PfcReportSource& s) {
-    ReportData d = DesignReport("Отчет о расчете дросселя корректора коэффициента мощности", "Boostcoil", "2.0", s);
-    d.inputs = InputRows(PfcFields(), s.result.input);
-    d.results = ResultRows(PfcResultFields(), s.result.texts, s.result.labels, {{pfcid::kRequired, pfcid::kRequiredLabel}});
-    const auto info = s.result.texts.find(pfcid::kInfo);
-    if (info != s.result.texts.end()) AddInfoRows(info->second, d.results);
-    if (s.result.calculated) d.plots = PfcPlots(s.result);
+ReportData PfcReport(const PfcResult& result, const ReportSource& source) {
+    ReportData d = DesignReport("Отчет о расчете дросселя корректора коэффициента мощности", kBoostcoilProgram, source);
+    d.inputs = InputRows(PfcFields(), result.input);
+    d.results = ResultRows(PfcResultFields(), result.texts, result.labels, {{pfcid::kRequired, pfcid::kRequiredLabel}});
+    const auto info = result.texts.find(pfcid::kInfo);
+    if (info != result.texts.end()) AddInfoRows(info->second, d.results);
+    if (result.calculated) d.plots = PfcPlots(result);
     return d;
 }
 

@@ -13,7 +13,7 @@
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
 #include "boostcoil/ui/hints.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
@@ -29,9 +29,6 @@
 
 namespace fb {
 namespace {
-
-const char* const kTitle = "Boostcoil - Расчет дросселя для корректора коэффициента мощности (Версия 2.0)";
-const char* const kSettingsName = "Boostcoil.ini";
 
 // The information text's lines end in CR LF; the text field wants single breaks.
 QString DisplayLines(const std::string& text) {
@@ -56,10 +53,10 @@ const char* const kInfoSource = "fbSourceText";
 
 }  // namespace
 
-CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
-    m_lossOptionsName = "Boostcoil.analysis.cfg";
+CBoostcoilDlg::CBoostcoilDlg(QWidget* parent)
+    : DesignWindowOf(kBoostcoilProgram, {kPfcSmallBuffer, kPfcSmallBuffer, kPfcCoreBuffer}, parent) {
     BuildForm();
-    m_binding = ui::FormBinding<PfcInput>(this, PfcFormFields());
+    BindForm(PfcFields());
     ConnectActions();
     AddDesignTools();
 }
@@ -67,30 +64,12 @@ CBoostcoilDlg::CBoostcoilDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(k
 CBoostcoilDlg::~CBoostcoilDlg() = default;
 
 bool CBoostcoilDlg::Startup() {
-    // 1-2. Icons and tooltips (the design constants are the engine's own).
-    setWindowIcon(BoostcoilIcon());
-    RegisterTips();
-    // 3. The help file fixes the program folder and the data root above it.
-    if (!LocateFolders()) return false;
-    // 4. The wire table.
-    if (!LoadWireTable()) return false;
-    // 5-6. The settings (a missing or unreadable file keeps the defaults), shown in the form.
-    ReadSettings(PfcDesignFile(), kSettingsName, m_in);
-    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    // A missing or unreadable settings file keeps the defaults; the design constants are the
+    // engine's own.
+    if (!StartupToSettings(BoostcoilIcon(), PfcDesignFile(), m_in)) return false;
     FieldsToForm();
     ShowModeLabels(m_in.yes_al);
-    // 7. The material list.
-    if (!ListMaterialsInCombo()) return false;
-    // 8. The material.
-    SelectMaterial(m_in.mater);
-    // 9. The core base and the core, whose selection runs the first design.
-    LoadCores();
-    FormToFields();
-    m_coreGroup->SelectByName(m_in.core);
-    // 10. The core fields are display only until an add mode enables some.
-    m_coreGroup->DisableCoreEdits();
-    m_started = true;
-    return true;
+    return FinishStartup(m_in.mater, m_in.core);
 }
 
 void CBoostcoilDlg::ShowModeLabels(int yes_al) {
@@ -108,9 +87,7 @@ void CBoostcoilDlg::ConnectActions() {
     connect(button(bcid::kYesD), &QAbstractButton::clicked, this, &CBoostcoilDlg::Calculate);
     connect(button(bcid::kGapRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnGapRadio);
     connect(button(bcid::kAlRadio), &QAbstractButton::clicked, this, &CBoostcoilDlg::OnAlRadio);
-    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CBoostcoilDlg::Calculate);
-    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CBoostcoilDlg::OnMaterialSelected);
-    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CBoostcoilDlg::ReloadMaterial);
+    ConnectCoreGroup();
     // The add-core check boxes and button are the core group's own.
 
     auto action = [this](int id) { return ui::FindAction(m_menu, id); };
@@ -118,7 +95,7 @@ void CBoostcoilDlg::ConnectActions() {
     connect(action(bcid::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Boostcoil()); });
     connect(action(bcid::kAboutMenu), &QAction::triggered, this,
-            [this] { ui::ShowAbout(this, ui::AboutConfig::Boostcoil(BoostcoilIcon())); });
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Of(kBoostcoilProgram, BoostcoilIcon())); });
 }
 
 CoreRecord CBoostcoilDlg::FormCore() const {
@@ -195,21 +172,6 @@ void CBoostcoilDlg::OnAlRadio() {
     Calculate();
 }
 
-void CBoostcoilDlg::OnMaterialSelected(int index) {
-    FormToFields();
-    if (m_cores.addByDims || m_cores.addByData) return;
-    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
-    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);  // a failed load keeps the data in use
-    FieldsToForm();
-    Calculate();
-}
-
-void CBoostcoilDlg::ReloadMaterial() {
-    // A core was added: the material is read again before the new core designs.
-    FormToFields();
-    m_material.Load(m_dataRoot, m_in.mater, kPfcSmallBuffer);
-}
-
 void CBoostcoilDlg::FocusCalculate() { ui::FindControl(this, bcid::kCalculate)->setFocus(); }
 
 void CBoostcoilDlg::Save() {
@@ -242,14 +204,11 @@ void CBoostcoilDlg::ShowSchematic() {
     hints.exec();
 }
 
-void CBoostcoilDlg::reject() {
-    if (m_started && m_settingsWritable) {
-        FormToFields();
-        const WriteResult written = PfcDesignFile().Write(JoinPath(m_programFolder, kSettingsName), m_in);
-        // The window closes all the same; the user learns that the inputs were not kept.
-        if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
-    }
-    QDialog::reject();
+void CBoostcoilDlg::WriteSettingsOnExit() {
+    if (!m_settingsWritable) return;  // said at start-up: the file is left as it is
+    const WriteResult written = PfcDesignFile().Write(settingsPath(), m_in);
+    // The window closes all the same; the user learns that the inputs were not kept.
+    if (!written.ok) ui::ShowMessage(this, SaveFailedMessage(written));
 }
 
 }  // namespace fb

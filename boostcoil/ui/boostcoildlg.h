@@ -6,8 +6,7 @@
 #include "boostcoil/design/pfc.h"
 #include "common/analysis/designanalysis.h"
 #include "common/report/reportdata.h"
-#include "common/ui/designwindow.h"
-#include "common/ui/formbinding.h"
+#include "common/ui/designwindowof.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -17,7 +16,7 @@ namespace report {
 class CDesignTools;
 }
 
-class CBoostcoilDlg : public ui::DesignWindow {
+class CBoostcoilDlg : public ui::DesignWindowOf<PfcInput> {
     Q_OBJECT
 public:
     explicit CBoostcoilDlg(QWidget* parent = nullptr);
@@ -26,7 +25,7 @@ public:
     bool Startup() override;
 
     // "Рассчитать": form -> fields, the choke design, fields -> form, its messages.
-    void Calculate();
+    void Calculate() override;
     // "Сохранить" and "Загрузить" with the saved-file list dialogs.
     void Save();
     void Load();
@@ -37,19 +36,11 @@ public:
     void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
     report::CDesignTools* designTools() const { return m_designTools; }
 
-    const PfcInput& input() const { return m_in; }
     const PfcResult& lastResult() const { return m_last; }
     // The core as the form shows it: what the next design reads.
     CoreRecord FormCore() const;
     // The text shown by a result, label or the information control (its lines end in "\n").
     QString controlText(int id) const override;
-
-    void FormToFields() { m_binding.toFields(m_in); }
-    void FieldsToForm() { m_binding.toForm(m_in); }
-
-public slots:
-    // "Выход", Esc and the close box: form -> fields, settings file, close.
-    void reject() override;
 
 private:
     // Form building (boostcoilform.cpp).
@@ -62,25 +53,23 @@ private:
     QLabel* NewLabel(QWidget* parent, int id, const QString& text);
     void BuildMenuAndButtons();
     // Tooltips (boostcoiltips.cpp).
-    void RegisterTips();
+    void RegisterTips() override;
 
     DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
                                  const LossOptions& options) const override;
     void ConnectActions();
+    void WriteSettingsOnExit() override;
     void ShowModeLabels(int yes_al);
     void ShowResult(const PfcResult& result);
     void FocusCalculate();
 
     void OnGapRadio();
     void OnAlRadio();
-    void OnMaterialSelected(int index);
-    void ReloadMaterial();
 
     // The adviser, plots and report commands (boostcoiltools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
 
-    PfcInput m_in;
     PfcResult m_last;
     // What the gap/AL radios convert: AL_req and the AL text of the last run, usable only
     // when that run was calculated.
@@ -89,7 +78,6 @@ private:
     double m_AL = 0;
     std::string m_ALText;
 
-    ui::FormBinding<PfcInput> m_binding;
     QPlainTextEdit* m_info = nullptr;
     report::CDesignTools* m_designTools = nullptr;
 };

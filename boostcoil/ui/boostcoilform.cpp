@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "boostcoil/ui/boostcoildlg.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/formwidgets.h"

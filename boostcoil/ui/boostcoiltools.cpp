@@ -7,7 +7,7 @@
 #include "boostcoil/design/pfcreport.h"
 #include "boostcoil/design/pfcwaves.h"
 #include "boostcoil/ui/boostcoildlg.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/adviser/adviceanalysis.h"
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
@@ -44,7 +44,8 @@ void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material,
 }
 
 ReportData CBoostcoilDlg::ReportOfLast() const {
-    return PfcReport({m_last, m_last.core, m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
+    return PfcReport(m_last,
+                     {m_last.core, m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
 }
 
 }  // namespace fb

@@ -1,49 +1,31 @@
 #include "boostcoil/ui/pictures.h"
 
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/data/textfile.h"
+#include "common/ui/pictures.h"
 
-static void InitResourcesOutsideNamespace() { Q_INIT_RESOURCE(boostcoil); }
+static void RegisterBoostcoilResources() { Q_INIT_RESOURCE(boostcoil); }
+static const fb::ui::ProgramResources kBoostcoilResources("boostcoil", RegisterBoostcoilResources);
 
 namespace fb {
 
-void InitBoostcoilResources() {
-    static const bool done = (InitResourcesOutsideNamespace(), true);
-    (void)done;
-}
+QIcon BoostcoilIcon() { return kBoostcoilResources.Icon(); }
 
-QIcon BoostcoilIcon() {
-    InitBoostcoilResources();
-    return QIcon(QStringLiteral(":/boostcoil/icon.svg"));
-}
+QString SchematicPicturePath() { return kBoostcoilResources.Path(QStringLiteral("schematic.svg")); }
 
 ui::CoreGroupConfig BoostcoilCoreGroupConfig() {
-    InitBoostcoilResources();
-    ui::CoreGroupConfig c;
-    c.coreCombo = 1000;
-    c.materialCombo = 1001;
-    c.shapes = {1011, 1012, 1013, 1014, 1015};
-    c.dims = {1021, 1022, 1023, 1024, 1026, 1025, 1027};  // A, B, C, D, H, h, I
-    c.mu = 1028;
-    c.Ae = 1029;
-    c.An = 1030;
-    c.le = 1031;
-    c.Ve = 1032;
-    c.addByDims = 1002;
-    c.addByData = 1003;
-    c.addButton = 8;
-    // Pictures by shape: E 133/134, EI 135/136, ER and ETD 137/138, other 142.
-    const QString p = QStringLiteral(":/boostcoil/pictures/");
-    c.pictures = {p + "133.svg", p + "135.svg", p + "137.svg", p + "137.svg", p + "142.svg"};
-    c.dimsPictures = {p + "134.svg", p + "136.svg", p + "138.svg", p + "138.svg", p + "142.svg"};
+    // Combos, shapes, dimensions A B C D H h I, then mu le Ae An Ve, the add modes and button.
+    ui::CoreGroupConfig c(ui::CoreGroupIds{bcid::kCore, bcid::kMaterial, {1011, 1012, 1013, 1014, 1015},
+                                           {1021, 1022, 1023, 1024, 1026, 1025, 1027}, 1028, 1031, 1029, 1030,
+                                           1032, bcid::kAddByDims, bcid::kAddByData, bcid::kAddCore});
     // A shorter list of the new shape puts the selection on its first core, not its last.
     c.lowering = ShapeLowering::ToFirst;
     c.coreBufferSize = kPfcCoreBuffer;
+    // Pictures by shape: E 133/134, EI 135/136, ER and ETD 137/138, other 142.
+    const QString folder = kBoostcoilResources.Path(QStringLiteral("pictures/"));
+    c.pictures = ui::ShapePictures(folder, {133, 135, 137, 137, 142});
+    c.dimsPictures = ui::ShapePictures(folder, {134, 136, 138, 138, 142});
     return c;
-}
-
-QString SchematicPicturePath() {
-    InitBoostcoilResources();
-    return QStringLiteral(":/boostcoil/schematic.svg");
 }
 
 }  // namespace fb

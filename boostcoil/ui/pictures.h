@@ -7,8 +7,6 @@
 
 namespace fb {
 
-// Resources live in a static library: this registers them (safe to call more than once).
-void InitBoostcoilResources();
 QIcon BoostcoilIcon();
 // Control IDs, pictures 133…138 and 142 and the lowering rule of Boostcoil's core group.
 ui::CoreGroupConfig BoostcoilCoreGroupConfig();

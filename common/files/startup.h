@@ -82,6 +82,7 @@ public:
     // False when the material file opened but its data are incomplete (no limit, say).
     bool materialComplete() const { return m_materialComplete; }
     CCoreBase& cores() { return m_cores; }
+    std::size_t materialBuffer() const { return m_buffers.material; }
 
 private:
     // True when the path names anything at all, or when it cannot be told (a folder on the way

@@ -97,6 +97,19 @@ void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGe
     data.windingGeometry = geometry;
 }
 
+ReportData DesignReport(const char* title, const ProgramInfo& program, const ReportSource& s) {
+    ReportData d;
+    d.title = title;
+    d.program = program.name;
+    d.version = program.version;
+    d.date = s.date;
+    d.core = CoreRows(s.core);
+    d.material = MaterialRows(s.material);
+    d.messages = MessageTexts(s.messages);
+    FillAnalysis(d, s.analysis, s.geometry);
+    return d;
+}
+
 std::string ReportDateToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

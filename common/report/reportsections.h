@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/analysis/designanalysis.h"
+#include "common/data/programinfo.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/reportdata.h"
 #include "common/report/reportrows.h"
@@ -35,22 +36,19 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
 // Checks, figures and losses, the windings table and the winding steps.
 void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGeometry& geometry);
 
+// What a report takes beside the program's own result, alike in the window and the CLI.
+struct ReportSource {
+    const CoreRecord& core;
+    const CMaterial& material;
+    const DesignAnalysis& analysis;
+    const Messages& messages;      // as shown for this run
+    const CoreGeometry& geometry;  // the one the analysis used
+    std::string date;              // shown as given
+};
+
 // A design report with what both programs fill alike: heading, date, the core and material
 // tables, the messages and the analysis. The program adds its inputs, results and plots.
-// Source is either program's report source.
-template <class Source>
-ReportData DesignReport(const char* title, const char* program, const char* version, const Source& s) {
-    ReportData d;
-    d.title = title;
-    d.program = program;
-    d.version = version;
-    d.date = s.date;
-    d.core = CoreRows(s.core);
-    d.material = MaterialRows(s.material);
-    d.messages = MessageTexts(s.messages);
-    FillAnalysis(d, s.analysis, s.geometry);
-    return d;
-}
+ReportData DesignReport(const char* title, const ProgramInfo& program, const ReportSource& s);
 
 // The winding-window drawing goes into ReportData::images under this caption.
 inline const char* const kWindingDrawingCaption = "Окно намотки";

@@ -1,37 +1,15 @@
+#include "common/data/textlayout.h"
 #include "common/report/reportdata.h"
 
 namespace fb {
 namespace {
 
-constexpr size_t kCaptionWidth = 46;  // the command-line tools' text report aligns here
-
-// Characters, not bytes: the captions are Cyrillic UTF-8.
-size_t Width(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-class TextReport {
+class TextReport : public AlignedText {
 public:
-    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + text + "\n"; }
-    void Line(const std::string& text) { m_out += "  " + text + "\n"; }
-    void Row(const ReportRow& r) {
-        std::string line = "  " + r.caption + ":";
-        const size_t w = Width(line);
-        if (w < kCaptionWidth) line.append(kCaptionWidth - w, ' ');
-        line += " " + r.value;
-        if (!r.unit.empty()) line += " " + r.unit;
-        m_out += line + "\n";
-    }
     void Rows(const std::vector<ReportRow>& rows) {
         if (rows.empty()) Line(report::kNothing);
-        for (const ReportRow& r : rows) Row(r);
+        for (const ReportRow& r : rows) Row(r.caption, r.value, r.unit);
     }
-    const std::string& Text() const { return m_out; }
-
-private:
-    std::string m_out;
 };
 
 std::string Joined(const std::vector<std::string>& cells) {

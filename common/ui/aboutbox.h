@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+#include "common/data/programinfo.h"
+
 namespace fb::ui {
 
 struct AboutConfig {
@@ -15,15 +17,9 @@ struct AboutConfig {
     QString version;
     QString date;
 
-    static AboutConfig Flyback(const QIcon& icon) {
-        return {QStringLiteral("О программе"), 260, 168, icon,
-                QStringLiteral("Flyback - Программа расчета трансформатора обратноходового преобразователя"),
-                QStringLiteral("Версия 7.1"), QStringLiteral("17.04.2015")};
-    }
-    static AboutConfig Boostcoil(const QIcon& icon) {
-        return {QStringLiteral("О программе"), 260, 168, icon,
-                QStringLiteral("Boostcoil - Расчет дросселя для корректора коэффициента мощности"),
-                QStringLiteral("Версия 2.0"), QStringLiteral("19.04.2015")};
+    static AboutConfig Of(const ProgramInfo& program, const QIcon& icon) {
+        return {QStringLiteral("О программе"), 260, 168, icon, QString::fromUtf8(program.description),
+                QString::fromStdString(program.VersionLine()), QString::fromUtf8(program.date)};
     }
 };
 

@@ -7,12 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include "common/data/addcore.h"
@@ -21,6 +19,7 @@
 #include "common/files/fieldcatalogue.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/messageseam.h"
+#include "common/ui/pictures.h"
 
 namespace fb::ui {
 namespace {
@@ -212,22 +211,19 @@ void CoreGroup::OnEditChange() {
     }
 }
 
+std::array<QString, kShapeCount> ShapePictures(const QString& folder, const std::array<int, kShapeCount>& numbers) {
+    std::array<QString, kShapeCount> paths;
+    for (int s = 0; s < kShapeCount; ++s) paths[s] = folder + QString::number(numbers[s]) + QStringLiteral(".svg");
+    return paths;
+}
+
 QString CoreGroup::PicturePath() const {
     const int s = m_base.shape >= 0 && m_base.shape < kShapeCount ? m_base.shape : kShapeCount - 1;
     return m_base.addByDims ? m_config.dimsPictures[s] : m_config.pictures[s];
 }
 
 void CoreGroup::UpdatePicture() {
-    // Drawn at its own size from the top-left corner, never scaled to the widget.
-    QPixmap pixmap(m_config.pictureWidth, m_config.pictureHeight);
-    pixmap.fill(Qt::white);
-    const QString path = PicturePath();
-    QSvgRenderer renderer;
-    if (!path.isEmpty() && renderer.load(path)) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(0, 0, m_config.pictureWidth, m_config.pictureHeight));
-    }
-    m_picture->setPixmap(pixmap);
+    m_picture->setPixmap(SvgPixmap(PicturePath(), m_config.pictureWidth, m_config.pictureHeight));
 }
 
 void CoreGroup::DisableCoreEdits() {

@@ -34,13 +34,18 @@ class QRadioButton;
 
 namespace fb::ui {
 
-struct CoreGroupConfig {
+// The group's control IDs, in the order a program lists them.
+struct CoreGroupIds {
     int coreCombo = 0;
     int materialCombo = 0;
     std::array<int, kShapeCount> shapes{};  // "E", "ЕI", "ER", "ETD", "Другая"
     std::array<int, 7> dims{};              // A, B, C, D, H, h, I
     int mu = 0, le = 0, Ae = 0, An = 0, Ve = 0;
     int addByDims = 0, addByData = 0, addButton = 0;
+};
+
+struct CoreGroupConfig : CoreGroupIds {
+    explicit CoreGroupConfig(const CoreGroupIds& ids = {}) : CoreGroupIds(ids) {}
     // Resource paths of the picture of each shape, and of each shape while the
     // dimension add mode is on (a drawing marked with the dimension letters).
     std::array<QString, kShapeCount> pictures;
@@ -52,6 +57,9 @@ struct CoreGroupConfig {
     // `Boostcoil`. The user core file is the user's own and is always read whole.
     std::size_t coreBufferSize = fb::kBigBuffer;
 };
+
+// The resource paths "<folder><number>.svg" of the shapes' pictures, in shape order.
+std::array<QString, kShapeCount> ShapePictures(const QString& folder, const std::array<int, kShapeCount>& numbers);
 
 class CoreGroup : public QGroupBox {
     Q_OBJECT

@@ -40,9 +40,10 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-DesignWindow::DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent)
-    : QDialog(parent), m_start("", buffers) {
-    setWindowTitle(title);
+DesignWindow::DesignWindow(const ProgramInfo& program, StartupBuffers buffers, QWidget* parent)
+    : QDialog(parent), m_start("", buffers), m_settingsName(std::string(program.name) + ".ini") {
+    m_lossOptionsName = std::string(program.name) + ".analysis.cfg";
+    setWindowTitle(QString::fromStdString(program.Title()));
     // A larger desktop font would push the form past the width of a 1366-pixel screen.
     QFont small = font();
     if (small.pointSizeF() > 9) {
@@ -223,6 +224,41 @@ void DesignWindow::NoteSettingsRead(const StartupResult& failure) {
 }
 
 void DesignWindow::LoadCores() { ShowMessages(this, m_start.LoadCores(true)); }
+
+void DesignWindow::reject() {
+    if (m_started) {
+        FormToFields();
+        WriteSettingsOnExit();
+    }
+    QDialog::reject();
+}
+
+void DesignWindow::ConnectCoreGroup() {
+    connect(m_coreGroup, &CoreGroup::coreSelected, this, [this] { Calculate(); });
+    connect(m_coreGroup, &CoreGroup::materialActivated, this, [this](int index) {
+        FormToFields();
+        if (m_cores.addByDims || m_cores.addByData) return;
+        InputMaterial() = m_coreGroup->materialCombo()->itemText(index).toStdString();
+        m_material.Load(m_dataRoot, InputMaterial(), m_start.materialBuffer());
+        FieldsToForm();
+        Calculate();
+    });
+    connect(m_coreGroup, &CoreGroup::materialReloadRequested, this, [this] {
+        FormToFields();
+        m_material.Load(m_dataRoot, InputMaterial(), m_start.materialBuffer());
+    });
+}
+
+bool DesignWindow::FinishStartup(std::string& mater, const std::string& core) {
+    if (!ListMaterialsInCombo()) return false;
+    SelectMaterial(mater);
+    LoadCores();
+    FormToFields();
+    m_coreGroup->SelectByName(core);
+    m_coreGroup->DisableCoreEdits();
+    m_started = true;
+    return true;
+}
 
 void DesignWindow::ShowTexts(const std::map<int, std::string>& texts) {
     for (const auto& [id, text] : texts) {

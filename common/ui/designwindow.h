@@ -4,6 +4,7 @@
 // result controls and tooltip areas by ID, the menu bar, and the fatal stop that closes a
 // window before it is shown. Each window adds its inputs, its design and its own steps.
 #include <QDialog>
+#include <QIcon>
 #include <QString>
 #include <cstddef>
 #include <map>
@@ -15,6 +16,7 @@
 #include "common/data/coregeometry.h"
 #include "common/data/material.h"
 #include "common/data/message.h"
+#include "common/data/programinfo.h"
 #include "common/data/textfile.h"
 #include "common/data/wiretable.h"
 #include "common/files/startup.h"
@@ -86,6 +88,11 @@ public:
     void ShowLossWindow();
     CLossWindow* lossWindow() const { return m_lossWindow; }
 
+public slots:
+    // "Выход", Esc and the close box: once start-up ran to its end, form -> fields and the
+    // settings file (WriteSettingsOnExit); then the window closes.
+    void reject() override;
+
 signals:
     // After each calculation of the method, once LastAnalysis() holds its analysis.
     void Calculated();
@@ -94,8 +101,9 @@ signals:
     void AnalysisChanged();
 
 protected:
-    // The form was laid out for a small dialog font, which this sets.
-    DesignWindow(const QString& title, StartupBuffers buffers, QWidget* parent);
+    // The form was laid out for a small dialog font, which this sets. The program's title, its
+    // settings file "<name>.ini" and analysis options "<name>.analysis.cfg" come from `program`.
+    DesignWindow(const ProgramInfo& program, StartupBuffers buffers, QWidget* parent);
 
     // The form's groups side by side, the core group made from `config` last, in a scroll area
     // of the window's vertical layout (the buttons and the menu bar go there, outside it).
@@ -122,7 +130,37 @@ protected:
         NoteSettingsRead(m_start.ReadSettings(reader, JoinPath(m_programFolder, name), in));
     }
     void NoteSettingsRead(const StartupResult& failure);
+    // The start-up both windows run, up to the settings: the icon and the program's tooltips,
+    // the folders, the wire table, then the settings file into `in` (with the default material
+    // when it names none). False after a fatal stop.
+    template <class Reader, class Input>
+    bool StartupToSettings(const QIcon& icon, const Reader& reader, Input& in) {
+        setWindowIcon(icon);
+        RegisterTips();
+        if (!LocateFolders() || !LoadWireTable()) return false;
+        ReadSettings(reader, m_settingsName.c_str(), in);
+        if (in.mater.empty()) in.mater = kDefaultMaterial;
+        return true;
+    }
+    // The rest, once the form shows the settings: the material list, the material `mater`
+    // (becomes the name loaded), the core base and the core `core`, whose selection runs the
+    // first design; the core fields display only until an add mode enables some.
+    bool FinishStartup(std::string& mater, const std::string& core);
+    virtual void RegisterTips() = 0;
+    virtual void FormToFields() = 0;
+    virtual void FieldsToForm() = 0;
+    // The program's design of the form, its results shown.
+    virtual void Calculate() = 0;
+    // The material name among the program's inputs.
+    virtual std::string& InputMaterial() = 0;
+    // The core group's signals: a selected core designs; a material chosen in the combo is
+    // loaded and designs (not while a core is being added); an added core has the material
+    // read again before it designs. A failed load keeps the data in use.
+    void ConnectCoreGroup();
+    // The inputs into the program's settings file, a failure said to the user.
+    virtual void WriteSettingsOnExit() = 0;
     bool settingsWritable() const { return m_settingsWritable; }
+    std::string settingsPath() const { return JoinPath(m_programFolder, m_settingsName); }
     // The material `mater` names (or the one that stands in for it) shown and loaded; `mater`
     // becomes the name loaded.
     void SelectMaterial(std::string& mater);
@@ -157,7 +195,8 @@ protected:
     // The coil formers of the catalogue and the user's cores (read at start-up and after a
     // core is added) and what the analysis of the last design used and found.
     CCoreGeometry m_geometries;
-    std::string m_lossOptionsName;  // the options file of the program folder, set by the window
+    std::string m_settingsName;
+    std::string m_lossOptionsName;  // the options file of the program folder
     std::vector<std::string> m_lossOptionsProblems;
     CoreRecord m_analysedCore;
     CoreGeometry m_geometry;

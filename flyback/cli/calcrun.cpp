@@ -4,6 +4,7 @@
 #include "common/cli/calctool.h"
 #include "common/cli/designinput.h"
 #include "common/files/startup.h"
+#include "flyback/design/clamperopening.h"
 #include "flyback/design/flybackanalysis.h"
 
 namespace fb {
@@ -27,24 +28,11 @@ std::string ClamperFiniteWarning(const ClamperInput& in, const ClamperResult& ou
 }  // namespace
 
 ClamperInput ClamperInputFor(const FlybackOutcome& outcome) {
-    auto text = [](const std::map<int, std::string>& m, int id) {
-        const auto it = m.find(id);
-        return it == m.end() ? std::string() : it->second;
-    };
-    const FlybackInput& in = outcome.input;
-    ClamperInput c;
-    c.Urefl = text(outcome.results, ctl::kUr);
-    c.L1 = text(outcome.results, ctl::kLp);
-    c.L1unit = text(outcome.labels, ctl::kLpUnit);
-    c.Ipk = text(outcome.results, ctl::kIpk);
-    c.Fconv = in.Fconv;
-    c.Uclamp = in.Uclamp;
-    c.Ures = in.Ures;
-    c.Ceq = in.Ceq;
-    c.Ls = in.Ls;
-    c.TL1 = in.TL1;
-    c.TLs = in.TLs;
-    return c;
+    return ClamperOpening(outcome.input, [&outcome](int id) {
+        const std::map<int, std::string>& texts = id == ctl::kLpUnit ? outcome.labels : outcome.results;
+        const auto it = texts.find(id);
+        return it == texts.end() ? std::string() : it->second;
+    });
 }
 
 CalcRun RunFlybackCalc(const CalcOptions& options) {

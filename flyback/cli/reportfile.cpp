@@ -8,8 +8,8 @@
 namespace fb {
 
 ReportData CalcReportData(const CalcRun& run) {
-    return FlybackReport({run.outcome, run.core, run.material, run.analysis, run.messages, run.clamperIn,
-                          run.clamperOut, run.geometry, ReportDateToday()});
+    return FlybackReport(run.outcome, run.clamperIn, run.clamperOut,
+                         {run.core, run.material, run.analysis, run.messages, run.geometry, ReportDateToday()});
 }
 
 bool WriteCalcReportFile(const CalcRun& run, const std::string& path, std::string* error) {

@@ -1,37 +1,12 @@
 #include "common/data/numbers.h"
+#include "common/data/textlayout.h"
 #include "flyback/cli/output.h"
 #include "flyback/design/fields.h"
 
 namespace fb {
 namespace {
 
-constexpr size_t kCaptionWidth = 46;
-
-// Characters, not bytes: the captions are Cyrillic UTF-8.
-size_t Width(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-class Report {
-public:
-    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + text + "\n"; }
-    void Sub(const std::string& text) { m_out += " " + text + "\n"; }
-    void Row(const std::string& caption, const std::string& value, const std::string& unit = "") {
-        std::string line = "  " + caption + ":";
-        const size_t w = Width(line);
-        if (w < kCaptionWidth) line.append(kCaptionWidth - w, ' ');
-        line += " " + value;
-        if (!unit.empty()) line += " " + unit;
-        m_out += line + "\n";
-    }
-    void Line(const std::string& text) { m_out += "  " + text + "\n"; }
-    const std::string& Text() const { return m_out; }
-
-private:
-    std::string m_out;
-};
+using Report = AlignedText;
 
 std::string TextOf(const std::map<int, std::string>& m, int id) {
     const auto it = m.find(id);

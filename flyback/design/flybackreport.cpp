@@ -1,7 +1,6 @@
 #include "flyback/design/flybackreport.h"
 
 #include "common/report/reportrows.h"
-#include "common/report/reportsections.h"
 #include "flyback/design/fields.h"
 #include "flyback/design/flybackwaves.h"
 
@@ -24,13 +23,15 @@ std::vector<ReportRow> ClamperRows(const ClamperInput& in, const ClamperResult& 
 
 }  // namespace
 
-ReportData FlybackReport(const FlybackReportSource& s) {
-    ReportData d = DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", "Flyback", "7.1", s);
-    d.inputs = InputRows(FlybackFields(), s.outcome.input);
-    d.results = ResultRows(FlybackResultFields(), s.outcome.results, s.outcome.labels,
+ReportData FlybackReport(const FlybackOutcome& outcome, const ClamperInput& clamperIn, const ClamperResult& clamperOut,
+                         const ReportSource& source) {
+    ReportData d =
+        DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", kFlybackProgram, source);
+    d.inputs = InputRows(FlybackFields(), outcome.input);
+    d.results = ResultRows(FlybackResultFields(), outcome.results, outcome.labels,
                            {{ctl::kRequired, ctl::kRequiredCaption}});
-    d.clamper = ClamperRows(s.clamperIn, s.clamperOut);
-    if (s.outcome.computed) d.plots = FlybackPlots(s.outcome, s.material);
+    d.clamper = ClamperRows(clamperIn, clamperOut);
+    if (outcome.computed) d.plots = FlybackPlots(outcome, source.material);
     return d;
 }
 

@@ -23,6 +23,7 @@
 #include "common/ui/messageseam.h"
 #include "common/report/designtools.h"
 #include "common/ui/tooltips.h"
+#include "flyback/design/clamperopening.h"
 #include "flyback/design/flybackanalysis.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
@@ -31,9 +32,6 @@
 namespace fb {
 namespace {
 
-const char* const kTitle = "Flyback - Программа расчета трансформатора обратноходового преобразователя (Версия 7.1)";
-const char* const kSettingsName = "Flyback.ini";
-
 template <class W>
 W* Control(const QWidget* form, int id) {
     return ui::ControlAs<W>(form, id);
@@ -41,10 +39,10 @@ W* Control(const QWidget* form, int id) {
 
 }  // namespace
 
-CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitle), {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
-    m_lossOptionsName = "Flyback.analysis.cfg";
+CFlybackDlg::CFlybackDlg(QWidget* parent)
+    : DesignWindowOf(kFlybackProgram, {kBigBuffer, kBigBuffer, kBigBuffer}, parent) {
     BuildForm();
-    m_binding = ui::FormBinding<FlybackInput>(this, FlybackFormFields());
+    BindForm(FlybackFields());
     ConnectActions();
     AddDesignTools();
 }
@@ -52,33 +50,11 @@ CFlybackDlg::CFlybackDlg(QWidget* parent) : DesignWindow(QString::fromUtf8(kTitl
 CFlybackDlg::~CFlybackDlg() = default;
 
 bool CFlybackDlg::Startup() {
-    // 1-3. Icons and tooltips.
-    setWindowIcon(FlybackIcon());
-    RegisterTips();
-    // 4. The help file fixes the program folder and the data root above it.
-    if (!LocateFolders()) return false;
-    // 5. The wire table.
-    if (!LoadWireTable()) return false;
-    // 6-8. The settings (a missing or unreadable file keeps the defaults), shown in the form.
-    ReadSettings(FlybackDesignFile(), kSettingsName, m_in);
-    if (m_in.mater.empty()) m_in.mater = kDefaultMaterial;
+    // A missing or unreadable settings file keeps the defaults.
+    if (!StartupToSettings(FlybackIcon(), FlybackDesignFile(), m_in)) return false;
     FieldsToForm();
     RefreshDependentStates();
-    // 9. The material list.
-    if (!ListMaterialsInCombo()) return false;
-    // 10-11. The material, the core base, the core and with it the first design.
-    LoadMaterialsAndCores();
-    // 12. The core fields are display only until an add mode enables some.
-    m_coreGroup->DisableCoreEdits();
-    m_started = true;
-    return true;
-}
-
-void CFlybackDlg::LoadMaterialsAndCores() {
-    SelectMaterial(m_in.mater);
-    LoadCores();
-    FormToFields();
-    m_coreGroup->SelectByName(m_in.core);
+    return FinishStartup(m_in.mater, m_in.core);
 }
 
 void CFlybackDlg::RefreshDependentStates() {
@@ -101,9 +77,7 @@ void CFlybackDlg::ConnectActions() {
     connect(button(ctl::kRdsRadio), &QAbstractButton::clicked, this, [this] { OnSwitchModel(true); });
     connect(Control<QLineEdit>(this, ctl::kIccm), &QLineEdit::textChanged, this, &CFlybackDlg::OnIccmChanged);
     connect(Control<QLineEdit>(this, ctl::kFconv), &QLineEdit::textChanged, this, &CFlybackDlg::OnFconvChanged);
-    connect(m_coreGroup, &ui::CoreGroup::coreSelected, this, &CFlybackDlg::Calculate);
-    connect(m_coreGroup, &ui::CoreGroup::materialActivated, this, &CFlybackDlg::OnMaterialSelected);
-    connect(m_coreGroup, &ui::CoreGroup::materialReloadRequested, this, &CFlybackDlg::ReloadMaterial);
+    ConnectCoreGroup();
     connect(button(ctl::kSave), &QAbstractButton::clicked, this, &CFlybackDlg::OnSave);
     connect(button(ctl::kLoad), &QAbstractButton::clicked, this, &CFlybackDlg::OnLoad);
 
@@ -111,7 +85,7 @@ void CFlybackDlg::ConnectActions() {
     connect(action(ctl::kHelpMenu), &QAction::triggered, this,
             [this] { ui::ShowHelp(this, ui::HelpConfig::Flyback()); });
     connect(action(ctl::kAboutMenu), &QAction::triggered, this,
-            [this] { ui::ShowAbout(this, ui::AboutConfig::Flyback(FlybackIcon())); });
+            [this] { ui::ShowAbout(this, ui::AboutConfig::Of(kFlybackProgram, FlybackIcon())); });
     connect(action(ctl::kClamperMenu), &QAction::triggered, this, &CFlybackDlg::OnClamper);
     // The add-core check boxes and button are the core group's own.
 }
@@ -142,8 +116,7 @@ void CFlybackDlg::ShowOutcome(const FlybackOutcome& outcome) {
 
 bool CFlybackDlg::SaveSettings(bool exiting) {
     if (!m_settingsWritable) return false;  // said at start-up: the file is left as it is
-    const std::string path = JoinPath(m_programFolder, kSettingsName);
-    const WriteResult written = FlybackDesignFile().Write(path, m_in);
+    const WriteResult written = FlybackDesignFile().Write(settingsPath(), m_in);
     if (written.ok) {
         m_writeFailureShown = false;
         return true;
@@ -157,13 +130,7 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
     return false;
 }
 
-void CFlybackDlg::reject() {
-    if (m_started) {
-        FormToFields();
-        SaveSettings(true);
-    }
-    QDialog::reject();
-}
+void CFlybackDlg::WriteSettingsOnExit() { SaveSettings(true); }
 
 void CFlybackDlg::OnDC() {
     if (m_in.setevoe != 1) return;  // already DC at the last exchange: nothing to convert
@@ -224,36 +191,10 @@ void CFlybackDlg::OnFconvChanged() {
     FieldsToForm();
 }
 
-void CFlybackDlg::OnMaterialSelected(int index) {
-    FormToFields();
-    if (m_cores.addByDims || m_cores.addByData) return;
-    m_in.mater = m_coreGroup->materialCombo()->itemText(index).toStdString();
-    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);  // a failed load keeps the data in use
-    FieldsToForm();
-    Calculate();
-}
-
-void CFlybackDlg::ReloadMaterial() {
-    FormToFields();
-    m_material.Load(m_dataRoot, m_in.mater, kBigBuffer);
-}
-
 ClamperInput CFlybackDlg::ClamperHandOver() const {
     // Copies of the shown results and of the fields as the last exchange left them: the
     // form is not read first.
-    ClamperInput in;
-    in.Urefl = controlText(ctl::kUr).toStdString();
-    in.L1 = controlText(ctl::kLp).toStdString();
-    in.L1unit = controlText(ctl::kLpUnit).toStdString();
-    in.Ipk = controlText(ctl::kIpk).toStdString();
-    in.Fconv = m_in.Fconv;
-    in.Uclamp = m_in.Uclamp;
-    in.Ures = m_in.Ures;
-    in.Ceq = m_in.Ceq;
-    in.Ls = m_in.Ls;
-    in.TL1 = m_in.TL1;
-    in.TLs = m_in.TLs;
-    return in;
+    return ClamperOpening(m_in, [this](int id) { return controlText(id).toStdString(); });
 }
 
 void CFlybackDlg::OnClamper() {

@@ -5,8 +5,7 @@
 
 #include "common/analysis/designanalysis.h"
 #include "common/report/reportdata.h"
-#include "common/ui/designwindow.h"
-#include "common/ui/formbinding.h"
+#include "common/ui/designwindowof.h"
 #include "flyback/clamper/clamper.h"
 #include "flyback/design/flyback.h"
 
@@ -17,7 +16,7 @@ namespace report {
 class CDesignTools;
 }
 
-class CFlybackDlg : public ui::DesignWindow {
+class CFlybackDlg : public ui::DesignWindowOf<FlybackInput> {
     Q_OBJECT
 public:
     explicit CFlybackDlg(QWidget* parent = nullptr);
@@ -26,7 +25,7 @@ public:
     bool Startup() override;
 
     // "Рассчитать": form -> fields, design, fields -> form, messages, settings file.
-    void Calculate();
+    void Calculate() override;
 
     // Enabled states and labels that follow the check boxes and radios.
     void RefreshDependentStates();
@@ -47,15 +46,7 @@ public:
     void ApplyCandidate(const QString& core, const QString& material, const QString& gapText);
     report::CDesignTools* designTools() const { return m_designTools; }
 
-    const FlybackInput& input() const { return m_in; }
     const FlybackOutcome& lastOutcome() const { return m_last; }
-
-    void FormToFields() { m_binding.toFields(m_in); }
-    void FieldsToForm() { m_binding.toForm(m_in); }
-
-public slots:
-    // "Выход", Esc and the close box: form -> fields, settings file, close.
-    void reject() override;
 
 private:
     // Form building (flybackform.cpp).
@@ -66,14 +57,14 @@ private:
     QLabel* NewResult(QWidget* parent, int id, int minWidth = 56);
     void BuildMenuAndButtons();
     // Tooltips (flybacktips.cpp).
-    void RegisterTips();
+    void RegisterTips() override;
 
     DesignAnalysis AnalyseDesign(const CoreRecord& core, const CoreGeometry& geometry,
                                  const LossOptions& options) const override;
     void ConnectActions();
-    void LoadMaterialsAndCores();
     void ShowOutcome(const FlybackOutcome& outcome);
     bool SaveSettings(bool exiting);
+    void WriteSettingsOnExit() override;
 
     void OnDC();
     void OnAC();
@@ -83,21 +74,15 @@ private:
     void OnSwitchModel(bool rdsMode);
     void OnIccmChanged();
     void OnFconvChanged();
-    void OnMaterialSelected(int index);
-    // A core was added: the current material is loaded again before the core is selected.
-    void ReloadMaterial();
 
     // The adviser, plots and report commands (flybacktools.cpp).
     void AddDesignTools();
     ReportData ReportOfLast() const;
 
-    FlybackInput m_in;
     FlybackOutcome m_last;
     bool m_writeFailureShown = false;
     bool m_keepSettingsFile = false;  // a candidate's design: the settings file stays as it is
     report::CDesignTools* m_designTools = nullptr;
-
-    ui::FormBinding<FlybackInput> m_binding;
 };
 
 }  // namespace fb

@@ -51,8 +51,8 @@ ReportData CFlybackDlg::ReportOfLast() const {
     ClamperResult clamperOut;
     EstimateLeakage(clamperIn, clamperOut);
     CalculateClamper(clamperIn, clamperOut);
-    return FlybackReport({m_last, m_coreGroup->record(), m_material, LastAnalysis(), m_last.messages, clamperIn,
-                          clamperOut, LastGeometry(),
+    return FlybackReport(m_last, clamperIn, clamperOut,
+                         {m_coreGroup->record(), m_material, LastAnalysis(), m_last.messages, LastGeometry(),
                           ReportDateToday()});
 }
 

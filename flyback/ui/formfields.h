@@ -1,17 +1,12 @@
 #pragma once
-// The flyback form's field table: which control shows which input, and how.
-#include <vector>
-
+// The flyback form's controls: the rows of FlybackFields() that have one bind an input both
+// ways (ui::FormFieldsOf); the others are commands and switches.
 #include "common/ui/formbinding.h"
-#include "flyback/design/flyback.h"
+#include "flyback/design/fields.h"
 
 namespace fb {
 
 using FlybackField = ui::FieldDescriptor<FlybackInput>;
-
-// Every input the main form shows, keyed by its settings key (Usense has no key in the
-// files; it is listed under its own name).
-const std::vector<FlybackField>& FlybackFormFields();
 
 // Control IDs of the main form that are not results.
 namespace ctl {

@@ -1,40 +1,24 @@
 #include "flyback/ui/pictures.h"
 
-#include <QDir>
+#include "common/ui/pictures.h"
+#include "flyback/ui/formfields.h"
 
-static void InitResourcesOutsideNamespace() { Q_INIT_RESOURCE(flyback); }
+static void RegisterFlybackResources() { Q_INIT_RESOURCE(flyback); }
+static const fb::ui::ProgramResources kFlybackResources("flyback", RegisterFlybackResources);
 
 namespace fb {
 
-void InitFlybackResources() {
-    static const bool done = (InitResourcesOutsideNamespace(), true);
-    (void)done;
-}
-
-QIcon FlybackIcon() {
-    InitFlybackResources();
-    return QIcon(QStringLiteral(":/flyback/icon.svg"));
-}
+QIcon FlybackIcon() { return kFlybackResources.Icon(); }
 
 ui::CoreGroupConfig FlybackCoreGroupConfig() {
-    InitFlybackResources();
-    ui::CoreGroupConfig c;
-    c.coreCombo = 1005;
-    c.materialCombo = 1006;
-    c.shapes = {1066, 1067, 1068, 1069, 1070};
-    c.dims = {1008, 1011, 1012, 1015, 1019, 1060, 1020};
-    c.mu = 1063;
-    c.le = 1062;
-    c.Ae = 1009;
-    c.An = 1010;
-    c.Ve = 1053;
-    c.addByDims = 1003;
-    c.addByData = 1004;
-    c.addButton = 6;
+    // Combos, shapes, dimensions A B C D H h I, then mu le Ae An Ve, the add modes and button.
+    ui::CoreGroupConfig c(ui::CoreGroupIds{ctl::kCore, ctl::kMaterial, {1066, 1067, 1068, 1069, 1070},
+                                           {1008, 1011, 1012, 1015, 1019, 1060, 1020}, 1063, 1062, 1009, 1010,
+                                           1053, ctl::kAddByDims, ctl::kAddByData, ctl::kAddCore});
     // Pictures by shape: E 129/130, EI 131/132, ER and ETD 133/134, other 135.
-    const QString p = QStringLiteral(":/flyback/pictures/");
-    c.pictures = {p + "129.svg", p + "131.svg", p + "133.svg", p + "133.svg", p + "135.svg"};
-    c.dimsPictures = {p + "130.svg", p + "132.svg", p + "134.svg", p + "134.svg", p + "135.svg"};
+    const QString folder = kFlybackResources.Path(QStringLiteral("pictures/"));
+    c.pictures = ui::ShapePictures(folder, {129, 131, 133, 133, 135});
+    c.dimsPictures = ui::ShapePictures(folder, {130, 132, 134, 134, 135});
     c.lowering = ShapeLowering::ToLast;
     return c;
 }

@@ -17,13 +17,15 @@
 #ifdef BOOSTCOIL_CALC_EXE
 
 using namespace fb;
+using clitest::ExpectRefused;
 using clitest::Json;
 namespace fs = std::filesystem;
 
 namespace {
 
-class BoostcoilCalc : public ::testing::Test {
+class BoostcoilCalc : public clitest::ToolTest {
 protected:
+    BoostcoilCalc() : ToolTest(BOOSTCOIL_CALC_EXE) {}
     void SetUp() override {
         pfctest::WriteDataRoot(dir);
         WriteDesign("Boostcoil/design.sav", PfcInput{});
@@ -32,15 +34,6 @@ protected:
         fs::create_directories(fs::path(dir.file(rel)).parent_path());
         ASSERT_TRUE(PfcDesignFile().Write(dir.file(rel), in).ok);
     }
-    fbtest::ProcessResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), BOOSTCOIL_CALC_EXE);
-        return fbtest::RunProcess(args);
-    }
-    fbtest::ProcessResult RunJson(const std::string& rel) {
-        return Run({"--data-root", dir.path(), "--json", dir.file(rel)});
-    }
-    static Json Parse(const fbtest::ProcessResult& r) { return clitest::ParseOutput(r); }
-    std::set<std::string> Files() const { return clitest::FilesBelow(dir.path()); }
     // The window's road without the tool.
     PfcResult DesignDirectly(const PfcInput& in) {
         CWireTable wires;
@@ -50,15 +43,6 @@ protected:
         EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), "N87 Epcos", in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
         return CalculateChoke(in, core, mat, wires);
     }
-    // Exit status 2 or 3: one line on stderr, nothing on stdout.
-    static void ExpectRefused(const fbtest::ProcessResult& r, int status) {
-        EXPECT_EQ(r.exitCode, status) << r.out;
-        EXPECT_TRUE(r.out.empty());
-        ASSERT_FALSE(r.err.empty());
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-    }
-
-    fbtest::TempDir dir;
 };
 
 }  // namespace
@@ -133,21 +117,6 @@ TEST_F(BoostcoilCalc, MissingCatalogueWarnsFirst) {
     const Json j = Parse(RunJson("Boostcoil/design.sav"));
     ASSERT_GE(j["messages"].size(), 1u);
     EXPECT_EQ(j["messages"][0]["text"], "В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
-}
-
-TEST_F(BoostcoilCalc, CannotStart) {
-    ExpectRefused(Run({"--data-root", dir.path(), "--json", dir.file("none.sav")}), 2);
-    ExpectRefused(Run({"--data-root", dir.path(), "--json", dir.path()}), 2);  // a folder
-    ExpectRefused(Run({"--data-root", dir.path(), "--json"}), 2);
-    ExpectRefused(Run({"--data-root"}), 2);
-    ExpectRefused(Run({"--frobnicate", dir.file("Boostcoil/design.sav")}), 2);
-    ExpectRefused(Run({"--data-root", dir.path(), "a.sav", "b.sav"}), 2);
-    fs::remove_all(dir.file("Ferrites_Materials"));
-    ExpectRefused(RunJson("Boostcoil/design.sav"), 2);
-    fs::remove(dir.file("Wire.txt"));
-    const fbtest::ProcessResult r = RunJson("Boostcoil/design.sav");
-    ExpectRefused(r, 2);
-    EXPECT_NE(r.err.find("Wire.txt"), std::string::npos);
 }
 
 TEST_F(BoostcoilCalc, CoreNotInItsShapeListIsNotCalculated) {

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "common/cli/calctool.h"
+#include "tests/cli/clitest.h"
 #include "tests/support/process.h"
 
 #if defined(FLYBACK_CALC_EXE) && defined(BOOSTCOIL_CALC_EXE)
@@ -126,6 +128,41 @@ TEST_P(CalcFamily, EnglishReportKeepsNumbersAndKeys) {
     EXPECT_EQ(enKeys, ruKeys);
     EXPECT_EQ(Run({"--lang", "de", Example()}).exitCode, 2);
     EXPECT_EQ(Run({Example(), "--lang"}).exitCode, 2);
+}
+
+// Every way a tool cannot start, on a copy of the shipped data: status 2, nothing on stdout,
+// one line on stderr; a missing wire table is named.
+TEST_P(CalcFamily, CannotStartGivesStatusTwoAndOneLine) {
+    namespace fs = std::filesystem;
+    fbtest::TempDir dir;
+    for (const char* part : {"Wire.txt", "Bases_Cores", "Ferrites_Materials"})
+        fs::copy(std::string(FB_ROOT_DIR) + "/" + part, dir.file(part), fs::copy_options::recursive);
+    const std::string design = dir.file("design.sav");
+    fs::copy_file(Example(), design);
+    auto refused = [&](std::vector<std::string> args, const char* what) { clitest::ExpectRefused(Run(args), 2, what); };
+    refused({"--data-root", dir.path(), "--json", dir.file("nothing.sav")}, "missing design file");
+    refused({"--data-root", dir.path(), "--json", dir.file("Bases_Cores")}, "a folder as design file");
+    refused({"--json"}, "no file");
+    refused({"--data-root", dir.path(), "--json"}, "no file after the root");
+    refused({"--data-root"}, "a root without value");
+    refused({"--bogus", design}, "unknown option");
+    refused({design, "--data-root"}, "option without value");
+    refused({"a.sav", "b.sav"}, "two files");
+    refused({"--data-root", dir.path(), "a.sav", "b.sav"}, "two files after the root");
+
+    // No material file: first every file renamed, then the folder gone.
+    const fs::path materials = dir.file("Ferrites_Materials");
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(materials)) files.push_back(e.path());
+    for (const fs::path& f : files) fs::rename(f, fs::path(f).replace_extension(".dat"));
+    refused({"--data-root", dir.path(), "--json", design}, "no material file");
+    fs::remove_all(materials);
+    refused({"--data-root", dir.path(), "--json", design}, "no material folder");
+
+    fs::remove(dir.file("Wire.txt"));
+    const auto r = Run({"--data-root", dir.path(), "--json", design});
+    clitest::ExpectRefused(r, 2, "no wire table");
+    EXPECT_NE(r.err.find("Wire.txt"), std::string::npos) << r.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTools, CalcFamily, ::testing::ValuesIn(kTools),

@@ -42,8 +42,9 @@ const char* const kN87 =
     "[F_100]\r\nB_50 = 7.6\r\nB_100 = 53.2\r\nB_200 = 381.2\r\n\r\n"
     "[F_300]\r\nB_50 = 70.9\r\nB_100 = 383.1\r\nB_200 = 2311\r\n";
 
-class FlybackCalc : public ::testing::Test {
+class FlybackCalc : public clitest::ToolTest {
 protected:
+    FlybackCalc() : ToolTest(FLYBACK_CALC_EXE) {}
     void SetUp() override {
         dir.write("Wire.txt", kWire);
         dir.write("Bases_Cores/FerritesCores.txt", kCores);
@@ -54,20 +55,6 @@ protected:
     void WriteDesign(const std::string& rel, const FlybackInput& in) {
         ASSERT_TRUE(FlybackDesignFile().Write(dir.file(rel), in).ok);
     }
-
-    fbtest::ProcessResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), FLYBACK_CALC_EXE);
-        return fbtest::RunProcess(args);
-    }
-    fbtest::ProcessResult RunJson(const std::string& rel, std::vector<std::string> extra = {}) {
-        std::vector<std::string> args = {"--data-root", dir.path(), "--json"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        args.push_back(dir.file(rel));
-        return Run(args);
-    }
-    static Json Parse(const fbtest::ProcessResult& r) { return clitest::ParseOutput(r); }
-
-    std::set<std::string> Files() const { return clitest::FilesBelow(dir.path()); }
 
     // The window's road without the tool: load everything and run the design once.
     FlybackOutcome DesignDirectly(FlybackInput in, const std::string& material = "N87 Epcos") {
@@ -90,8 +77,6 @@ protected:
             EXPECT_EQ(j["labels"][FormatInt(id)], o.labels.at(id)) << id;
         for (const KeyField<FlybackInput>& f : FlybackKeyTable()) EXPECT_EQ(j["inputs"][f.key], f.ValueText(o.input));
     }
-
-    fbtest::TempDir dir;
 };
 
 }  // namespace
@@ -215,30 +200,6 @@ TEST_F(FlybackCalc, UsenseOptionReachesTheDesign) {
     EXPECT_EQ(two["results"]["1111"], o.results.at(ctl::kRsense));
     EXPECT_NE(one["results"]["1111"], two["results"]["1111"]);
     EXPECT_EQ(two["inputs"].size(), FlybackKeyTable().size());  // Usense is not a file key
-}
-
-TEST_F(FlybackCalc, CannotStartGivesStatusTwo) {
-    auto expectTwo = [](const fbtest::ProcessResult& r, const char* what) {
-        EXPECT_EQ(r.exitCode, 2) << what;
-        EXPECT_TRUE(r.out.empty()) << what;
-        EXPECT_FALSE(r.err.empty()) << what;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << what << ": " << r.err;  // one line
-    };
-    expectTwo(RunJson("nothing.sav"), "missing design file");
-    expectTwo(RunJson("Bases_Cores"), "a folder as design file");
-    expectTwo(Run({"--json"}), "no file");
-    expectTwo(Run({"--bogus", dir.file("design.sav")}), "unknown option");
-    expectTwo(Run({dir.file("design.sav"), "--data-root"}), "option without value");
-    expectTwo(Run({"a.sav", "b.sav"}), "two files");
-
-    fs::rename(dir.file("Ferrites_Materials/N87 Epcos.txt"), dir.file("Ferrites_Materials/N87 Epcos.dat"));
-    expectTwo(RunJson("design.sav"), "no material file");
-    fs::rename(dir.file("Ferrites_Materials/N87 Epcos.dat"), dir.file("Ferrites_Materials/N87 Epcos.txt"));
-
-    fs::remove(dir.file("Wire.txt"));
-    const auto r = RunJson("design.sav");
-    expectTwo(r, "no wire table");
-    EXPECT_NE(r.err.find("Wire.txt"), std::string::npos);
 }
 
 TEST_F(FlybackCalc, UnknownCoreGivesStatusThreeAndRunsNothing) {

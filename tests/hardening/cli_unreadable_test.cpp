@@ -121,6 +121,18 @@ protected:
         return RunTool({t.exe, "--data-root", dir.path(), "--json", dir.file(t.design)}, unprivileged);
     }
 
+    // Each tool, run as nobody after `prepare(tool)`, stops with status 2 and names `file`.
+    template <class Prepare>
+    void ExpectEachToolStopsNaming(const std::string& file, Prepare prepare) {
+        for (const Tool& t : Tools()) {
+            prepare(t);
+            const ToolResult r = Run(t, true);
+            if (r.skipped) GTEST_SKIP() << "the tool cannot run as nobody here";
+            EXPECT_EQ(r.exitCode, 2) << t.name << ": " << r.err;
+            EXPECT_NE(r.err.find(file), std::string::npos) << t.name << ": " << r.err;
+        }
+    }
+
     // Replaces a file by a named pipe nobody writes to.
     void MakePipe(const std::string& rel) {
         fs::remove(dir.file(rel));
@@ -139,35 +151,19 @@ TEST_F(UnreadableInput, SoundRootRunsForNobodyToo) {
 }
 
 TEST_F(UnreadableInput, DesignFileWithoutReadPermission) {
-    for (const Tool& t : Tools()) {
-        ::chmod(dir.file(t.design).c_str(), 0);
-        const ToolResult r = Run(t, true);
-        if (r.skipped) GTEST_SKIP() << "the tool cannot run as nobody here";
-        EXPECT_EQ(r.exitCode, 2) << t.name << ": " << r.err;
-        EXPECT_NE(r.err.find("design.sav"), std::string::npos) << t.name << ": " << r.err;
-    }
+    ExpectEachToolStopsNaming("design.sav", [&](const Tool& t) { ::chmod(dir.file(t.design).c_str(), 0); });
 }
 
 TEST_F(UnreadableInput, WireTableWithoutReadPermission) {
     ::chmod(dir.file("Wire.txt").c_str(), 0);
-    for (const Tool& t : Tools()) {
-        const ToolResult r = Run(t, true);
-        if (r.skipped) GTEST_SKIP() << "the tool cannot run as nobody here";
-        EXPECT_EQ(r.exitCode, 2) << t.name << ": " << r.err;
-        EXPECT_NE(r.err.find("Wire.txt"), std::string::npos) << t.name << ": " << r.err;
-    }
+    ExpectEachToolStopsNaming("Wire.txt", [](const Tool&) {});
 }
 
 // flyback-calc used to go on with an empty material and report success with the design's
 // guard about "incomplete" data of a material without a name.
 TEST_F(UnreadableInput, MaterialFileWithoutReadPermission) {
     ::chmod(dir.file("Ferrites_Materials/N87 Epcos.txt").c_str(), 0);
-    for (const Tool& t : Tools()) {
-        const ToolResult r = Run(t, true);
-        if (r.skipped) GTEST_SKIP() << "the tool cannot run as nobody here";
-        EXPECT_EQ(r.exitCode, 2) << t.name << ": " << r.err;
-        EXPECT_NE(r.err.find("N87 Epcos.txt"), std::string::npos) << t.name << ": " << r.err;
-    }
+    ExpectEachToolStopsNaming("N87 Epcos.txt", [](const Tool&) {});
 }
 
 // A pipe would block a reader that opens it; the tools must see it is no file and go on.

@@ -11,6 +11,7 @@
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 #include "flyback/design/flyback.h"
+#include "flyback/design/run.h"
 #include "tests/hardening/sweep.h"
 
 namespace fbtest {
@@ -20,18 +21,13 @@ using fb::FlybackInput;
 using fb::FlybackOutcome;
 namespace ctl = fb::ctl;
 
-std::string FlybackInput::*const kU2[5] = {&FlybackInput::U21, &FlybackInput::U22, &FlybackInput::U23,
-                                           &FlybackInput::U24, &FlybackInput::U25};
-std::string FlybackInput::*const kI2[5] = {&FlybackInput::I21, &FlybackInput::I22, &FlybackInput::I23,
-                                           &FlybackInput::I24, &FlybackInput::I25};
-std::string FlybackInput::*const kUd[5] = {&FlybackInput::Ud1, &FlybackInput::Ud2, &FlybackInput::Ud3,
-                                           &FlybackInput::Ud4, &FlybackInput::Ud5};
-std::string FlybackInput::*const kD2[5] = {&FlybackInput::d21, &FlybackInput::d22, &FlybackInput::d23,
-                                           &FlybackInput::d24, &FlybackInput::d25};
-std::string FlybackInput::*const kW2[5] = {&FlybackInput::w21, &FlybackInput::w22, &FlybackInput::w23,
-                                           &FlybackInput::w24, &FlybackInput::w25};
-std::string FlybackInput::*const kN2[5] = {&FlybackInput::n21, &FlybackInput::n22, &FlybackInput::n23,
-                                           &FlybackInput::n24, &FlybackInput::n25};
+// The secondaries' fields by index, as the engine holds them.
+using fb::kD2;
+using fb::kI2;
+using fb::kN2;
+using fb::kU2;
+using fb::kUd;
+using fb::kW2;
 
 struct Case {
     FlybackInput in;
@@ -55,14 +51,9 @@ Case MakeCase(Rng& rng, long index, const SweepData& data) {
         int* flags[] = {&in.setevoe, &in.Auto, &in.rds, &in.yes_d, &in.yes_al};
         *flags[rng.Below(5)] = kOddFlags[rng.Below(5)];
     }
-    // Mostly sound sets with a stray bad field, some half bad, a few almost all bad.
-    const double u = rng.Unit();
-    const double h = u < 0.4 ? 0 : u < 0.65 ? 0.03 : u < 0.85 ? 0.25 : 0.9;
-    c.core = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(6))
-                              : static_cast<size_t>(rng.Below(static_cast<int>(data.coreNames.size())));
-    c.material = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(2))
-                                  : static_cast<size_t>(rng.Below(static_cast<int>(data.materials.size())));
-    c.wires = rng.Chance(0.8) ? 0 : static_cast<size_t>(rng.Below(static_cast<int>(data.wireTables.size())));
+    const CaseDraw draw = DrawCase(rng, data);
+    const double h = draw.hostile;
+    c.core = draw.core, c.material = draw.material, c.wires = draw.wires;
     in.core = data.coreNames[c.core];
     in.mater = data.materials[c.material].name;
     in.zazor = in.yes_al != 0 ? FieldText(rng, h, 20, 3000) : FieldText(rng, h, 0, 1.5);

@@ -39,13 +39,9 @@ Case MakeCase(Rng& rng, long index, const SweepData& data) {
         const int odd[] = {-1, 2, 255, INT_MIN, INT_MAX};
         (rng.Chance(0.5) ? in.yes_d : in.yes_al) = odd[rng.Below(5)];
     }
-    const double u = rng.Unit();
-    const double h = u < 0.4 ? 0 : u < 0.65 ? 0.03 : u < 0.85 ? 0.25 : 0.9;
-    c.coreIndex = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(6))
-                                   : static_cast<size_t>(rng.Below(static_cast<int>(data.coreNames.size())));
-    c.material = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(2))
-                                  : static_cast<size_t>(rng.Below(static_cast<int>(data.materials.size())));
-    c.wires = rng.Chance(0.8) ? 0 : static_cast<size_t>(rng.Below(static_cast<int>(data.wireTables.size())));
+    const CaseDraw draw = DrawCase(rng, data);
+    const double h = draw.hostile;
+    c.coreIndex = draw.core, c.material = draw.material, c.wires = draw.wires;
     in.core = data.coreNames[c.coreIndex];
     in.mater = data.materials[c.material].name;
     in.zazor = in.yes_al == 1 ? FieldText(rng, h, 20, 3000) : FieldText(rng, h, 0, 4);

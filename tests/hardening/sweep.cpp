@@ -273,6 +273,18 @@ std::string Shown(const std::string& s) {
     return out;
 }
 
+CaseDraw DrawCase(Rng& rng, const SweepData& data) {
+    CaseDraw d;
+    const double u = rng.Unit();
+    d.hostile = u < 0.4 ? 0 : u < 0.65 ? 0.03 : u < 0.85 ? 0.25 : 0.9;
+    d.core = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(6))
+                              : static_cast<size_t>(rng.Below(static_cast<int>(data.coreNames.size())));
+    d.material = rng.Chance(0.75) ? static_cast<size_t>(rng.Below(2))
+                                  : static_cast<size_t>(rng.Below(static_cast<int>(data.materials.size())));
+    d.wires = rng.Chance(0.8) ? 0 : static_cast<size_t>(rng.Below(static_cast<int>(data.wireTables.size())));
+    return d;
+}
+
 void ExpectSoundSweep(const SweepTally& t) {
     EXPECT_EQ(t.failures, 0);
     EXPECT_GT(t.good, t.cases / 5);

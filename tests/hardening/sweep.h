@@ -68,6 +68,15 @@ struct SweepData {
     SweepData();
 };
 
+// What one input set draws besides its texts: how hostile its fields are (mostly sound sets
+// with a stray bad field, some half bad, a few almost all bad), and the core, material and wire
+// table (mostly one of the first six cores, two materials and the sound table; now and then any).
+struct CaseDraw {
+    double hostile = 0;
+    size_t core = 0, material = 0, wires = 0;
+};
+CaseDraw DrawCase(Rng& rng, const SweepData& data);
+
 // Format checks of shown texts. Num(n): what FormatFixed(v, n) gives for a finite v.
 bool IsFixed(const std::string& text, int decimals);
 // A tidied diameter ("0.5", "1", "0.315").

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -236,6 +237,55 @@ protected:
             if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::owner_all);
             EXPECT_EQ(data.read(c == "folder" ? rel + "/kept.txt" : rel), mine) << c;
         }
+    }
+
+    // A start-up without a settings file: the folders found, the first design run by the core
+    // selection, the default core and "N87 Epcos" shown and loaded.
+    void ExpectStartedOnDefaults(int coreCombo, const QString& core, int materialCombo) {
+        ASSERT_TRUE(start());
+        EXPECT_EQ(window->programFolder(), data.programFolder());
+        EXPECT_EQ(window->dataRoot(), data.root());
+        EXPECT_EQ(window->calculations(), 1);
+        EXPECT_EQ(ShownText(window.get(), coreCombo), core);
+        EXPECT_EQ(ShownText(window.get(), materialCombo), QStringLiteral("N87 Epcos"));
+        EXPECT_EQ(window->material().name, "N87 Epcos");
+    }
+
+    // Without the shipped catalogue the start-up only warns, creates the user core file and
+    // runs no design (there is no core).
+    void ExpectMissingCatalogueOnlyWarns() {
+        data.remove("Bases_Cores/FerritesCores.txt");
+        ASSERT_TRUE(start());
+        EXPECT_EQ(messages.texts(), QStringList({"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\""}));
+        EXPECT_TRUE(data.exists("Bases_Cores/UserFerritesCores.txt"));
+        EXPECT_EQ(window->calculations(), 0);
+    }
+
+    // Every input of the form's catalogue rows, written into the started window and read back,
+    // comes back as written, and writing the form runs no rule and no design; the edits take
+    // only numbers where the catalogue says numeric.
+    template <class Input>
+    void ExpectFormKeepsEveryField(const fb::InputCatalogue<Input>& catalogue) {
+        ASSERT_TRUE(start());
+        const std::vector<fb::ui::FieldDescriptor<Input>> rows = fb::ui::FormFieldsOf(catalogue);
+        ExpectNumbersOnlyWhereNumeric(window.get(), rows);
+        Input in;
+        int n = 0;
+        for (const auto& f : rows) {
+            if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
+            if (f.flag) in.*(f.flag) = (++n) % 2;
+        }
+        in.core = "E 32/16/9";
+        in.mater = "N97 Epcos";
+        fb::ui::FormBinding<Input> binding(window.get(), rows);
+        binding.toForm(in);
+        Input back;
+        binding.toFields(back);
+        for (const auto& f : rows) {
+            if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
+            else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
+        }
+        EXPECT_EQ(window->calculations(), 1);
     }
 
     Data data;

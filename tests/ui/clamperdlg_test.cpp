@@ -18,6 +18,8 @@
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
 #include "flyback/ui/clamperdlg.h"
+#include "flyback/clamper/clamper.h"
+#include "support/inputtexts.h"
 
 namespace fbtest {
 namespace {
@@ -27,17 +29,9 @@ using fb::CClamperDlg;
 // The main window's stored defaults with a 110 V / 0.5 A / 1.01 mH / 100 kHz design.
 fb::ClamperInput HandedIn() {
     fb::ClamperInput in;
-    in.Urefl = "110";
-    in.L1 = "1.01";
-    in.L1unit = "мГн";
-    in.Ipk = "0.5";
-    in.Fconv = "100";
-    in.Uclamp = "100";
-    in.Ures = "20";
-    in.Ceq = "49";
-    in.Ls = "17";
-    in.TL1 = "1.3";
-    in.TLs = "0,18";
+    fbtest::SetTexts(in, fb::ClamperFields(), {{"Urefl", "110"}, {"L1", "1.01"}, {"L1unit", "мГн"}, {"Ipk", "0.5"},
+                                               {"Fconv", "100"}, {"Uclamp", "100"}, {"Ures", "20"}, {"Ceq", "49"},
+                                               {"Ls", "17"}, {"TL1", "1.3"}, {"TLs", "0,18"}});
     return in;
 }
 

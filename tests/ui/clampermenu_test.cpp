@@ -12,6 +12,8 @@
 #include "flyback/ui/formfields.h"
 #include "tests/support/modal.h"
 #include "tests/ui/uitest.h"
+#include "flyback/design/fields.h"
+#include "support/inputtexts.h"
 
 namespace fbtest {
 namespace {
@@ -68,12 +70,8 @@ TEST_F(ClamperMenuTest, SixTextsComeBackAndAreStoredWithTheNextCalculation) {
     EXPECT_EQ(handed.Ceq, "49");
 
     const fb::FlybackInput& in = window->input();
-    EXPECT_EQ(in.Uclamp, "120");
-    EXPECT_EQ(in.Ures, "25");
-    EXPECT_EQ(in.Ceq, "60");
-    EXPECT_EQ(in.Ls, "12");
-    EXPECT_EQ(in.TL1, "1.5");
-    EXPECT_EQ(in.TLs, "0,2");
+    fbtest::ExpectTexts(in, fb::FlybackFields(), {{"Uclamp", "120"}, {"Ures", "25"}, {"Ceq", "60"}, {"Ls", "12"},
+                                                  {"TL1", "1.5"}, {"TLs", "0,2"}});
     EXPECT_EQ(window->calculations(), before);  // the window itself does not calculate
     EXPECT_EQ(data.read("Flyback/Flyback.ini").find("\r\nUclamp\t= 120\r\n"), std::string::npos);
 

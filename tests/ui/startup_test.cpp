@@ -27,13 +27,7 @@ class StartupTest : public WindowTest {};
 
 TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFile) {
     ASSERT_FALSE(data.exists("Flyback/Flyback.ini"));
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window->programFolder(), data.programFolder());
-    EXPECT_EQ(window->dataRoot(), data.root());
-    EXPECT_EQ(window->calculations(), 1);  // the core selection ran the first design
-    EXPECT_EQ(text(1005), "E 25/13/7");
-    EXPECT_EQ(text(1006), "N87 Epcos");
-    EXPECT_EQ(window->material().name, "N87 Epcos");
+    ASSERT_NO_FATAL_FAILURE(ExpectStartedOnDefaults(1005, "E 25/13/7", 1006));
     EXPECT_EQ(text(1045), "200");
     EXPECT_EQ(text(1026), "0");
     EXPECT_EQ(text(1051), "1");
@@ -99,14 +93,7 @@ TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
     ExpectUnreadableSettingsLeftAlone("Flyback", "Flyback.ini", fb::ctl::kCalculate);
 }
 
-TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
-    data.remove("Bases_Cores/FerritesCores.txt");
-    ASSERT_TRUE(start());
-    ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_EQ(messages.texts()[0], "В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"");
-    EXPECT_TRUE(data.exists("Bases_Cores/UserFerritesCores.txt"));
-    EXPECT_EQ(window->calculations(), 0);  // no core, so no design
-}
+TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) { ExpectMissingCatalogueOnlyWarns(); }
 
 // The window adds no arithmetic: every result, label and tooltip it shows is the text the
 // design returns for the same inputs.
@@ -159,27 +146,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(messages.texts().size(), 2);
 }
 
-TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
-    ASSERT_TRUE(start());
-    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::FlybackFormFields());
-    FlybackInput in;
-    int n = 0;
-    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
-        if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
-        if (f.flag) in.*(f.flag) = (++n) % 2;
-    }
-    in.core = "E 32/16/9";
-    in.mater = "N97 Epcos";
-    fb::ui::FormBinding<FlybackInput> binding(window.get(), fb::FlybackFormFields());
-    binding.toForm(in);
-    FlybackInput back;
-    binding.toFields(back);
-    for (const fb::FlybackField& f : fb::FlybackFormFields()) {
-        if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
-        else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
-    }
-    EXPECT_EQ(window->calculations(), 1);  // writing the form triggered no rule and no design
-}
+TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) { ExpectFormKeepsEveryField(fb::FlybackFields()); }
 
 }  // namespace
 }  // namespace fbtest

@@ -18,19 +18,9 @@ QString WindowTest::text(int id) const {
 }
 
 fb::ui::CoreGroupConfig FirstLoweringCoreGroup() {
-    fb::ui::CoreGroupConfig config;
-    config.coreCombo = 1000;
-    config.materialCombo = 1001;
-    config.shapes = {1011, 1012, 1013, 1014, 1015};
-    config.dims = {1021, 1022, 1023, 1024, 1026, 1025, 1027};
-    config.mu = 1028;
-    config.Ae = 1029;
-    config.An = 1030;
-    config.le = 1031;
-    config.Ve = 1032;
-    config.addByDims = 1002;
-    config.addByData = 1003;
-    config.addButton = 8;
+    fb::ui::CoreGroupConfig config(fb::ui::CoreGroupIds{1000, 1001, {1011, 1012, 1013, 1014, 1015},
+                                                        {1021, 1022, 1023, 1024, 1026, 1025, 1027}, 1028, 1031,
+                                                        1029, 1030, 1032, 1002, 1003, 8});
     config.lowering = fb::ShapeLowering::ToFirst;
     return config;
 }

@@ -6,9 +6,11 @@
 #include <stdexcept>
 
 #include "boostcoil/adviser/pfcadvice.h"
+#include "common/adviser/programadvice.h"
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
+#include "support/advisertesting.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -16,31 +18,19 @@ namespace {
 const std::string kShipped = FB_SOURCE_DIR "/data/";
 
 void ExpectSameAsSingle(const std::string& file, const fb::PfcInput& form, const fb::Candidate& c) {
-    fb::PfcDesignFile().Write(file, fb::PfcCandidateInput(form, c.core, c.material));
+    fb::PfcDesignFile().Write(file, fb::GapModeCandidateInput(form, c.core, c.material));
     const fb::CalcRun single = fb::RunDesignFile(kShipped, file);
     ASSERT_EQ(single.status, fb::CalcRun::Status::Calculated) << c.core << " " << single.error;
     EXPECT_EQ(single.result.texts, c.results) << c.core << " " << c.material;
     EXPECT_EQ(single.messages, c.messages) << c.core << " " << c.material;
     EXPECT_EQ(single.input.zazor, c.gapText);
-    // Its whole analysis with the shipped geometry: the same checks, text for text, and numbers.
-    fb::CMaterial material;
-    material.Load(kShipped, single.material, fb::kPfcSmallBuffer);
-    fb::CWireTable wires;
-    wires.Load(kShipped, fb::kPfcSmallBuffer);
-    fb::CCoreGeometry geometries;
-    geometries.Load(kShipped);
-    const fb::CoreGeometry g = geometries.For(single.core.name, single.core.Ae, single.core.An, single.core.le);
-    const fb::DesignAnalysis a = fb::AnalyseChokeDesign(single.result, material, wires, g, fb::LossOptions{});
-    EXPECT_EQ(fb::CandidateChecksJson(c.checks), fb::ChecksJson(a.checks)) << c.core << " " << c.material;
-    EXPECT_EQ(c.works, !fb::HasError(a.checks));
-    if (!a.losses.valid) return;
-    // Results that are not numbers stay so in both.
-    auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
-    EXPECT_TRUE(same(c.copperLoss, a.losses.copperLoss)) << c.core << " " << c.material;
-    EXPECT_TRUE(same(c.totalLoss, a.losses.totalLoss));
-    EXPECT_TRUE(same(c.temperatureRise, a.losses.rise));
-    EXPECT_TRUE(same(c.buildFill, a.losses.buildFill));
-    EXPECT_EQ(c.mass, g.mass);
+    // Its whole analysis with the shipped geometry: the same checks, text for text, and numbers;
+    // results that are not numbers stay so in both.
+    const fbtest::SingleDesignData d =
+        fbtest::LoadSingleDesignData(kShipped, single.material, fb::kPfcSmallBuffer, single.core);
+    const fb::DesignAnalysis a =
+        fb::AnalyseChokeDesign(single.result, d.material, d.wires, d.geometry, fb::LossOptions{});
+    fbtest::ExpectCandidateAsAnalysed(c, a, d.geometry, true);
 }
 
 class PfcShipped : public ::testing::TestWithParam<const char*> {};

@@ -10,6 +10,8 @@
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
+#include "boostcoil/design/pfccatalogue.h"
+#include "support/inputtexts.h"
 
 namespace fb {
 namespace {
@@ -93,16 +95,9 @@ TEST_F(PfcDesign, RippleIsClampedTo1And200) {
 
 TEST_F(PfcDesign, CommasBecomePointsInEveryNumericInput) {
     PfcInput in;
-    in.zazor = "1,0";
-    in.Fr = "100,0";
-    in.Irip = "40,0";
-    in.j = "5,0";
-    in.Umin = "85,0";
-    in.Umax = "265,0";
-    in.U2min = "320,0";
-    in.U2nom = "400,0";
-    in.U2max = "420,5";
-    in.P2 = "100,0";
+    fbtest::SetTexts(in, fb::PfcFields(), {{"zazor", "1,0"}, {"Fr", "100,0"}, {"Irip", "40,0"}, {"j", "5,0"},
+                                           {"Umin", "85,0"}, {"Umax", "265,0"}, {"U2min", "320,0"}, {"U2nom", "400,0"},
+                                           {"U2max", "420,5"}, {"P2", "100,0"}});
     const PfcResult r = Run(in);
     EXPECT_EQ(r.input.zazor, "1.0");
     EXPECT_EQ(r.input.Fr, "100.0");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/tempdir.h"
+#include "boostcoil/design/pfccatalogue.h"
+#include "support/inputtexts.h"
 
 namespace fb {
 namespace {
@@ -17,19 +19,10 @@ TEST(PfcKeys, DefaultsComposeInTableOrder) { EXPECT_EQ(PfcDesignFile().Compose(P
 
 TEST(PfcKeys, EveryFieldSurvivesWriteAndRead) {
     PfcInput in;
-    in.core = "PQ 32/20";
-    in.mater = "3C90 Ferroxcube";
-    in.zazor = "153";
-    in.Fr = "62,5";
-    in.Irip = "1.0";
-    in.j = "4";
-    in.Umin = "90";
-    in.Umax = "264";
-    in.U2min = "330";
-    in.U2nom = "390";
-    in.U2max = "";
-    in.P2 = "250";
-    in.d11 = "0.51";
+    fbtest::SetTexts(in, fb::PfcFields(), {{"core", "PQ 32/20"}, {"mater", "3C90 Ferroxcube"}, {"zazor", "153"},
+                                           {"Fr", "62,5"}, {"Irip", "1.0"}, {"j", "4"}, {"Umin", "90"}, {"Umax", "264"},
+                                           {"U2min", "330"}, {"U2nom", "390"}, {"U2max", ""}, {"P2", "250"},
+                                           {"d11", "0.51"}});
     in.yes_d = 1;
     in.yes_al = 1;
     fbtest::TempDir dir;

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/data/numbers.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/tooltips.h"

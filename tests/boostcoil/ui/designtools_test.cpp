@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "boostcoil/design/pfccatalogue.h"
-#include "boostcoil/ui/pfcfields.h"
 #include "common/data/numbers.h"
 #include "common/report/designtools.h"
 #include "tests/boostcoil/ui/bcuitest.h"

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "boostcoil/design/pfckeys.h"
-#include "boostcoil/ui/pfcfields.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/ui/coregroup.h"
@@ -35,13 +35,7 @@ QString Shown(const std::string& text) {
 }
 
 TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFileOnlyOnClose) {
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window->programFolder(), data.programFolder());
-    EXPECT_EQ(window->dataRoot(), data.root());
-    EXPECT_EQ(window->calculations(), 1);  // the core selection ran the first design
-    EXPECT_EQ(text(1000), "E 36/18/11");
-    EXPECT_EQ(text(1001), "N87 Epcos");
-    EXPECT_EQ(window->material().name, "N87 Epcos");
+    ASSERT_NO_FATAL_FAILURE(ExpectStartedOnDefaults(1000, "E 36/18/11", 1001));
     const std::pair<int, const char*> inputs[] = {{1040, "85"},  {1041, "265"}, {1042, "100"}, {1043, "40"},
                                                   {1044, "5"},   {1045, "320"}, {1046, "400"}, {1047, "420"},
                                                   {1048, "100"}, {1049, "0.63"}, {1050, "1"}};
@@ -136,13 +130,7 @@ TEST_F(StartupTest, UnreadableSettingsAreNamedAndNeverWritten) {
     ExpectUnreadableSettingsLeftAlone("Boostcoil", "Boostcoil.ini", fb::bcid::kCalculate);
 }
 
-TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) {
-    data.remove("Bases_Cores/FerritesCores.txt");
-    ASSERT_TRUE(start());
-    EXPECT_EQ(messages.texts(), QStringList({"В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\""}));
-    EXPECT_TRUE(data.exists("Bases_Cores/UserFerritesCores.txt"));
-    EXPECT_EQ(window->calculations(), 0);  // no core, so no design
-}
+TEST_F(StartupTest, MissingCatalogueOnlyWarnsAndTheUserFileIsCreated) { ExpectMissingCatalogueOnlyWarns(); }
 
 TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
     ASSERT_TRUE(start());
@@ -195,27 +183,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeWrittenIsReportedWhenClosing) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) {
-    ASSERT_TRUE(start());
-    fbtest::ExpectNumbersOnlyWhereNumeric(window.get(), fb::PfcFormFields());
-    PfcInput in;
-    int n = 0;
-    for (const fb::PfcField& f : fb::PfcFormFields()) {
-        if (f.text && f.kind == fb::ui::FieldKind::Edit) in.*(f.text) = "1" + std::to_string(++n) + ",5";
-        if (f.flag) in.*(f.flag) = (++n) % 2;
-    }
-    in.core = "E 32/16/9";
-    in.mater = "N97 Epcos";
-    fb::ui::FormBinding<PfcInput> binding(window.get(), fb::PfcFormFields());
-    binding.toForm(in);
-    PfcInput back;
-    binding.toFields(back);
-    for (const fb::PfcField& f : fb::PfcFormFields()) {
-        if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
-        else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
-    }
-    EXPECT_EQ(window->calculations(), 1);  // writing the form triggered no design
-}
+TEST_F(StartupTest, FieldsToFormAndBackKeepEveryField) { ExpectFormKeepsEveryField(fb::PfcFields()); }
 
 }  // namespace
 }  // namespace bctest

@@ -7,11 +7,13 @@
 #include <atomic>
 #include <cmath>
 
+#include "common/adviser/programadvice.h"
 #include "common/adviser/ranking.h"
 #include "common/data/textfile.h"
 #include "flyback/adviser/flybackadvice.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/design/flybackanalysis.h"
+#include "support/advisertesting.h"
 #include "support/tempdir.h"
 
 namespace {
@@ -145,7 +147,7 @@ TEST_F(TinyCatalogue, FailingCandidatesSayWhy) {
 // The single design the CLI runs for the candidate's core and material, from a design file.
 fb::CalcRun SingleDesign(const std::string& root, const std::string& file, const fb::FlybackInput& form,
                          const fb::Candidate& c) {
-    fb::FlybackDesignFile().Write(file, fb::FlybackCandidateInput(form, c.core, c.material));
+    fb::FlybackDesignFile().Write(file, fb::GapModeCandidateInput(form, c.core, c.material));
     fb::CalcOptions options;
     options.dataRoot = root;
     options.file = file;
@@ -162,23 +164,10 @@ void ExpectSameAsSingle(const std::string& root, const std::string& file, const 
     EXPECT_EQ(single.outcome.results, c.results) << c.core << " " << c.material;
     EXPECT_EQ(single.messages, c.messages) << c.core << " " << c.material;
     EXPECT_EQ(single.outcome.input.zazor, c.gapText);
-    fb::CMaterial material;
-    material.Load(root, single.materialLoaded, fb::kBigBuffer);
-    fb::CWireTable wires;
-    wires.Load(root, fb::kBigBuffer);
-    fb::CCoreGeometry geometries;
-    geometries.Load(root);
-    const fb::CoreGeometry g = geometries.For(single.core.name, single.core.Ae, single.core.An, single.core.le);
+    fbtest::SingleDesignData d = fbtest::LoadSingleDesignData(root, single.materialLoaded, fb::kBigBuffer, single.core);
     const fb::DesignAnalysis a =
-        fb::AnalyseFlybackDesign(single.outcome, single.core, material, wires, g, fb::LossOptions{});
-    EXPECT_EQ(fb::CandidateChecksJson(c.checks), fb::ChecksJson(a.checks)) << c.core << " " << c.material;
-    EXPECT_EQ(c.works, !fb::HasError(a.checks));
-    if (!a.losses.valid) return;
-    EXPECT_EQ(c.copperLoss, a.losses.copperLoss) << c.core << " " << c.material;
-    EXPECT_EQ(c.totalLoss, a.losses.totalLoss);
-    EXPECT_EQ(c.temperatureRise, a.losses.rise);
-    EXPECT_EQ(c.buildFill, a.losses.buildFill);
-    EXPECT_EQ(c.mass, g.mass);
+        fb::AnalyseFlybackDesign(single.outcome, single.core, d.material, d.wires, d.geometry, fb::LossOptions{});
+    fbtest::ExpectCandidateAsAnalysed(c, a, d.geometry, false);
 }
 
 TEST_F(TinyCatalogue, AnEvaluatorThatThrowsFailsOnlyItsPair) {

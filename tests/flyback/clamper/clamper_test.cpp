@@ -3,6 +3,7 @@
 #include <map>
 
 #include "flyback/clamper/clamper.h"
+#include "support/inputtexts.h"
 
 using namespace fb;
 
@@ -11,17 +12,9 @@ namespace {
 // The main window's stored clamper defaults with a small transformer's results.
 ClamperInput DefaultInput() {
     ClamperInput in;
-    in.Urefl = "110";
-    in.Uclamp = "100";
-    in.Ures = "20";
-    in.Ipk = "0.5";
-    in.Ls = "17";
-    in.Fconv = "100";
-    in.Ceq = "49";
-    in.L1 = "1.010";
-    in.L1unit = "мГн";
-    in.TL1 = "1.3";
-    in.TLs = "0,18";
+    fbtest::SetTexts(in, fb::ClamperFields(), {{"Urefl", "110"}, {"Uclamp", "100"}, {"Ures", "20"}, {"Ipk", "0.5"},
+                                               {"Ls", "17"}, {"Fconv", "100"}, {"Ceq", "49"}, {"L1", "1.010"},
+                                               {"L1unit", "мГн"}, {"TL1", "1.3"}, {"TLs", "0,18"}});
     return in;
 }
 
@@ -118,10 +111,7 @@ TEST(Clamper, CapacitanceBands) {
 
     // Through the calculation: Ct = Ls·Ipk²/Uclamp² µF exactly 0.01 and 0.1.
     ClamperInput in = DefaultInput();
-    in.Ceq = "0";
-    in.Ipk = "1";
-    in.Uclamp = "10";
-    in.Ls = "1";
+    fbtest::SetTexts(in, fb::ClamperFields(), {{"Ceq", "0"}, {"Ipk", "1"}, {"Uclamp", "10"}, {"Ls", "1"}});
     ClamperResult out;
     CalculateClamper(in, out);
     EXPECT_EQ(out.CclampText, "10.0");
@@ -135,23 +125,17 @@ TEST(Clamper, CapacitanceBands) {
     EXPECT_EQ(out.CclampText, "-0.575");
 }
 
+// Values at and beside the edges of each band, and the text each gives.
 TEST(Clamper, ResistorBands) {
-    EXPECT_EQ(FormatResistor(100), "100");
-    EXPECT_EQ(FormatResistor(99.99), "100.0");
-    EXPECT_EQ(FormatResistor(10), "10.0");
-    EXPECT_EQ(FormatResistor(9.999), "10.00");
-    EXPECT_EQ(FormatResistor(1), "1.00");
-    EXPECT_EQ(FormatResistor(0.9999), "1.000");
-    EXPECT_EQ(FormatResistor(0), "0.000");
+    const std::pair<double, const char*> bands[] = {{100, "100"}, {99.99, "100.0"}, {10, "10.0"},  {9.999, "10.00"},
+                                                    {1, "1.00"},   {0.9999, "1.000"}, {0, "0.000"}};
+    for (const auto& [ohms, text] : bands) EXPECT_EQ(FormatResistor(ohms), text) << ohms;
 }
 
 TEST(Clamper, SlowDiodeBands) {
-    EXPECT_STREQ(SlowDiodeFor(1.5), "FR107");
-    EXPECT_STREQ(SlowDiodeFor(1.6), "FR207");
-    EXPECT_STREQ(SlowDiodeFor(2.999), "FR207");
-    EXPECT_STREQ(SlowDiodeFor(3.0), "FR307");
-    EXPECT_STREQ(SlowDiodeFor(5.0), "FR307");
-    EXPECT_STREQ(SlowDiodeFor(5.01), "FR607");
+    const std::pair<double, const char*> bands[] = {{1.5, "FR107"}, {1.6, "FR207"}, {2.999, "FR207"},
+                                                    {3.0, "FR307"}, {5.0, "FR307"}, {5.01, "FR607"}};
+    for (const auto& [amperes, diode] : bands) EXPECT_STREQ(SlowDiodeFor(amperes), diode) << amperes;
     ClamperInput in = DefaultInput();
     in.Ipk = "3";
     ClamperResult out;

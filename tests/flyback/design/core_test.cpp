@@ -5,6 +5,8 @@
 
 #include "common/data/numbers.h"
 #include "tests/flyback/design/fixture.h"
+#include "flyback/design/fields.h"
+#include "support/inputtexts.h"
 
 namespace {
 
@@ -34,12 +36,8 @@ TEST(FlybackCore, UngappedCoreUsesTheMaterialPermeability) {
     // Enough turns that the ungapped AL already meets the requirement: one pass, no gap.
     Bench b;
     FlybackInput in;
-    in.zazor = "0";
-    in.Umirror = "30";
-    in.U21 = "5";
-    in.Ud1 = "0.5";
-    in.I21 = "0.1";
-    in.U22 = "";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"zazor", "0"}, {"Umirror", "30"}, {"U21", "5"}, {"Ud1", "0.5"},
+                                               {"I21", "0.1"}, {"U22", ""}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     EXPECT_FALSE(o.result.corrected);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "flyback/design/flyback.h"
+#include "flyback/design/fields.h"
+#include "support/inputtexts.h"
 
 namespace {
 
@@ -89,12 +91,8 @@ TEST(FlybackKeyTable, ReadingBackRestoresEveryReadKeyAndIgnoresResults) {
     written.yes_d = 1;
     written.yes_al = 1;
     written.rds = 0;
-    written.U25 = "48";
-    written.d25 = "1,2";
-    written.w1 = "58";
-    written.n23 = "4";
-    written.TLs = "0.2";
-    written.Usense = "0.5";
+    fbtest::SetTexts(written, fb::FlybackFields(), {{"U25", "48"}, {"d25", "1,2"}, {"w1", "58"}, {"n23", "4"},
+                                                    {"TLs", "0.2"}, {"Usense", "0.5"}});
     const std::string text = fb::FlybackDesignFile().Compose(written);
     FlybackInput read;
     read.core.clear();

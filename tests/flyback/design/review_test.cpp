@@ -8,6 +8,8 @@
 
 #include "common/data/numbers.h"
 #include "tests/flyback/design/fixture.h"
+#include "flyback/design/fields.h"
+#include "support/inputtexts.h"
 
 namespace {
 
@@ -46,17 +48,9 @@ TEST(FlybackReview, AcAutoDesignWithGapCorrection) {
     in.Unom = "230";
     in.Umax = "264";
     in.Auto = 1;
-    in.Iccm = "30";
-    in.zazor = "0,1";
-    in.Fconv = "65";
-    in.Usense = "0,5";
-    in.U22 = "";
-    in.I22 = "0,5";
-    in.Ud2 = "0,7";
-    in.U23 = "5";
-    in.I23 = "1,5";
-    in.Ud3 = "0,45";
-    in.d23 = "0,4";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"Iccm", "30"}, {"zazor", "0,1"}, {"Fconv", "65"}, {"Usense", "0,5"},
+                                               {"U22", ""}, {"I22", "0,5"}, {"Ud2", "0,7"}, {"U23", "5"},
+                                               {"I23", "1,5"}, {"Ud3", "0,45"}, {"d23", "0,4"}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     EXPECT_EQ(o.result.passes, 3);
@@ -102,13 +96,8 @@ TEST(FlybackReview, AlModeDesignWithTheUsersWires) {
     in.Unas = "1,5";
     in.Iccm = "50";
     in.yes_d = 1;
-    in.d11 = "0,33";
-    in.d21 = "0,9";
-    in.d22 = "0.2";
-    in.U24 = "24";
-    in.I24 = "0,3";
-    in.Ud4 = "1";
-    in.d24 = "0.25";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"d11", "0,33"}, {"d21", "0,9"}, {"d22", "0.2"}, {"U24", "24"},
+                                               {"I24", "0,3"}, {"Ud4", "1"}, {"d24", "0.25"}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     EXPECT_EQ(o.result.passes, 3);
@@ -143,14 +132,8 @@ TEST(FlybackReview, PowerLawCoreDiscontinuousDesign) {
     b.core.k1 = 50;
     b.core.k2 = -0.7;
     FlybackInput in;
-    in.zazor = "0.2";
-    in.Umirror = "90";
-    in.U21 = "5";
-    in.Ud1 = "0,45";
-    in.I21 = "4";
-    in.U22 = "15";
-    in.I22 = "0,2";
-    in.Ud2 = "0,7";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"zazor", "0.2"}, {"Umirror", "90"}, {"U21", "5"}, {"Ud1", "0,45"},
+                                               {"I21", "4"}, {"U22", "15"}, {"I22", "0,2"}, {"Ud2", "0,7"}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     EXPECT_EQ(o.result.passes, 1);
@@ -176,10 +159,7 @@ TEST(FlybackReview, ReflectedVoltageOnTheBoundStillLowersThePrimaryByOne) {
     // Ur = Umirror, so neither loop runs and only the last decrement acts.
     Bench b;
     FlybackInput in;
-    in.Umirror = "100";
-    in.U21 = "9.5";
-    in.Ud1 = "0.5";
-    in.U22 = "";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"Umirror", "100"}, {"U21", "9.5"}, {"Ud1", "0.5"}, {"U22", ""}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     ASSERT_LT(o.result.NpMin, 10 * o.result.Ns[0]);
@@ -237,13 +217,9 @@ TEST(FlybackReview, NoGuardStopsAnOrdinaryDesign) {
                             in.rds = rds;
                             in.Iccm = Iccm;
                             in.yes_d = yes_d;
-                            in.U22 = "0";
-                            in.I23 = "1";
-                            in.Ud3 = "0,7";
-                            in.d23 = "0,5";
-                            in.U24 = "5";
-                            in.I24 = "0,5";
-                            in.Ud4 = "0,5";
+                            fbtest::SetTexts(in, fb::FlybackFields(), {{"U22", "0"}, {"I23", "1"}, {"Ud3", "0,7"},
+                                                                       {"d23", "0,5"}, {"U24", "5"}, {"I24", "0,5"},
+                                                                       {"Ud4", "0,5"}});
                             const fb::FlybackOutcome o = b.Run(in);
                             SCOPED_TRACE(testing::Message() << setevoe << Auto << yes_al << rds << Iccm << yes_d);
                             ASSERT_TRUE(o.computed) << (o.messages.empty() ? "" : o.messages.back().text);

@@ -3,6 +3,8 @@
 
 #include "common/data/numbers.h"
 #include "tests/flyback/design/fixture.h"
+#include "flyback/design/fields.h"
+#include "support/inputtexts.h"
 
 namespace {
 
@@ -21,10 +23,7 @@ TEST(FlybackWindings, SkinDepthTooltipAt100kHz) {
 TEST(FlybackWindings, SecondTurnsRoundUpFromTheReference) {
     Bench b;
     FlybackInput in;
-    in.Ud1 = "0.7";
-    in.U22 = "5";
-    in.Ud2 = "0.5";
-    in.I22 = "0.5";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"Ud1", "0.7"}, {"U22", "5"}, {"Ud2", "0.5"}, {"I22", "0.5"}});
     in.Umirror = "200";  // gives four turns on secondary 1
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
@@ -53,10 +52,7 @@ TEST(FlybackWindings, AbsentSecondariesStayBlankWithPlainTips) {
     FlybackInput in;
     in.U22 = "0";
     in.U21 = "0";  // secondary 1 still serves as the turns reference
-    in.Ud1 = "12.8";
-    in.U23 = "24";
-    in.I23 = "1";
-    in.Ud3 = "1";
+    fbtest::SetTexts(in, fb::FlybackFields(), {{"Ud1", "12.8"}, {"U23", "24"}, {"I23", "1"}, {"Ud3", "1"}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     for (int i : {0, 1, 3, 4}) {
