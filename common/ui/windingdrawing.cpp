@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/ui/language.h"
 
@@ -91,11 +92,7 @@ double LegendWidth(const QRectF& area) { return std::min(300.0, area.width() / 2
 
 }  // namespace
 
-QString WindingName(const std::string& name) {
-    const std::size_t space = name.find(' ');
-    const std::string word = name.substr(0, space);
-    return Translated(Q(word)) + (space == std::string::npos ? QString() : Q(name.substr(space)));
-}
+QString WindingName(const std::string& name) { return Q(LocalizedWindingName(name)); }
 
 void PaintWindingWindow(QPainter& p, const QRectF& area, const LossAnalysis& a, const CoreGeometry& g) {
     const double legendWidth = LegendWidth(area);
