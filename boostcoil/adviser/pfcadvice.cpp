@@ -4,6 +4,7 @@
 
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 
@@ -66,7 +67,7 @@ SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, cons
     }
     PfcInput form;
     if (!PfcDesignFile().Read(file, form)) {
-        run.error = "Не удалось прочитать файл \"" + file + "\".";
+        run.error = Phrase("Не удалось прочитать файл \"{1}\".", {file});
         return run;
     }
     return SweepCatalogueOf(dataRoot, kPfcCoreBuffer, kPfcSmallBuffer,

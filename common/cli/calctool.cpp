@@ -257,7 +257,7 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
     // One rule for both programs: a shown value that came out infinite or undefined is invalid.
     const bool valid = !ShowsNotFinite(text);
     j["valid"] = valid;
-    if (!valid) j["why"] = kNotFiniteWhy;
+    if (!valid) j["why"] = Localized(kNotFiniteWhy);
     return j;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "flyback/design/flybackanalysis.h"
@@ -68,7 +69,7 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
     }
     FlybackInput form;
     if (!FlybackDesignFile().Read(file, form)) {
-        run.error = "Не удалось прочитать файл \"" + file + "\"";
+        run.error = Phrase("Не удалось прочитать файл \"{1}\"", {file});
         return run;
     }
     form.Usense = usense;
