@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/analysis/designanalysis.h"
+#include "common/data/english.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/reportdata.h"
 #include "common/report/reportrows.h"
@@ -20,9 +21,9 @@ std::vector<ReportRow> InputRows(const InputCatalogue<Input>& fields, const Inpu
     std::vector<ReportRow> rows;
     for (const InputField<Input>& f : fields) {
         if (!*f.caption) continue;
-        const std::string text = f.kind == FieldKind::Check ? (in.*f.flag ? "да" : "нет") : f.Text(in);
+        const std::string text = f.kind == FieldKind::Check ? Localized(in.*f.flag ? "да" : "нет") : f.Text(in);
         if (text.empty()) continue;  // an unused row (an absent winding)
-        rows.push_back({BareCaption(f), text, f.unit});
+        rows.push_back(LocalizedRow({BareCaption(f), text, f.unit}, f.caption));
     }
     return rows;
 }
@@ -41,7 +42,7 @@ void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGe
 template <class Source>
 ReportData DesignReport(const char* title, const char* program, const char* version, const Source& s) {
     ReportData d;
-    d.title = title;
+    d.title = Localized(title);
     d.program = program;
     d.version = version;
     d.date = s.date;

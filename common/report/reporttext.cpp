@@ -1,4 +1,5 @@
 #include "common/report/reportdata.h"
+#include "common/data/english.h"
 
 namespace fb {
 namespace {
@@ -14,7 +15,7 @@ size_t Width(const std::string& s) {
 
 class TextReport {
 public:
-    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + text + "\n"; }
+    void Heading(const std::string& text) { m_out += (m_out.empty() ? "" : "\n") + Localized(text) + "\n"; }
     void Line(const std::string& text) { m_out += "  " + text + "\n"; }
     void Row(const ReportRow& r) {
         std::string line = "  " + r.caption + ":";
@@ -25,7 +26,7 @@ public:
         m_out += line + "\n";
     }
     void Rows(const std::vector<ReportRow>& rows) {
-        if (rows.empty()) Line(report::kNothing);
+        if (rows.empty()) Line(Localized(report::kNothing));
         for (const ReportRow& r : rows) Row(r);
     }
     const std::string& Text() const { return m_out; }
@@ -59,7 +60,7 @@ std::string ReportPlainText(const ReportData& d) {
         r.Line("! " + m);
     }
     r.Heading(report::kChecks);
-    if (d.checks.empty()) r.Line(report::kNothing);
+    if (d.checks.empty()) r.Line(Localized(report::kNothing));
     for (const ReportCheck& c : d.checks) r.Line("[" + c.severity + "] " + c.rule + ": " + c.text);
     r.Heading(report::kAnalysis);
     r.Rows(d.analysis);
@@ -68,7 +69,7 @@ std::string ReportPlainText(const ReportData& d) {
         for (const auto& row : d.windings.rows) r.Line(Joined(row));
     }
     r.Heading(report::kInstructions);
-    if (d.instructions.empty()) r.Line(report::kNothing);
+    if (d.instructions.empty()) r.Line(Localized(report::kNothing));
     for (size_t i = 0; i < d.instructions.size(); ++i) r.Line(std::to_string(i + 1) + ". " + d.instructions[i]);
     if (!d.clamper.empty()) {
         r.Heading(report::kClamper);

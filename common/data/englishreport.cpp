@@ -1,0 +1,108 @@
+// The English of the report document: headings, row captions, units, the windings table and
+// the winding steps.
+#include "common/data/englishtemplates.h"
+
+namespace fb {
+namespace {
+
+const std::vector<EnglishEntry> kReport = {
+    {"Отчет о расчете трансформатора обратноходового преобразователя", "Flyback converter transformer design report"},
+    {"Отчет о расчете дросселя корректора коэффициента мощности", "PFC choke design report"},
+    {"Программа: <b>{1}</b>, версия {2}. Дата: {3}.", "Program: <b>{1}</b>, version {2}. Date: {3}."},
+    {"Сердечник и материал", "Core and material"},
+    {"Проверка проекта", "Design checks"},
+    {"Потери, намотка и температура", "Losses, winding and temperature"},
+    {"Инструкция по намотке", "Winding instructions"},
+    {"RCD-демпфер", "RCD clamper"},
+    {"Графики", "Plots"},
+    {"Нет графиков: расчет не выполнен.", "No plots: the design is not calculated."},
+    {"нет данных", "no data"},
+    {"Дополнительные величины (не из методики расчета)", "Additional figures (not from the design method)"},
+    {"Правило", "Rule"},
+    {"Важность", "Severity"},
+    {"Сообщение", "Message"},
+    {"Окно намотки", "Winding window"},
+    // The core and the material.
+    {"Площадь сечения Ae", "Cross-section area Ae"},
+    {"Площадь окна An", "Window area An"},
+    {"Длина средней линии le", "Mean path length le"},
+    {"Объем Ve", "Volume Ve"},
+    {"Магнитная проницаемость сердечника", "Core permeability"},
+    {"Зависимость AL от зазора", "AL against the gap"},
+    {"{1} · зазор^{2}", "{1} · gap^{2}"},
+    {"мм²", "mm²"},
+    {"см³", "cm³"},
+    {"нГн/виток²", "nH/turn²"},
+    {"Максимальная индукция Bmax", "Maximum flux density Bmax"},
+    {"Предел амплитуды по потерям Bmmax", "Peak limit for the losses Bmmax"},
+    {"Начальная магнитная проницаемость", "Initial permeability"},
+    {"Таблица потерь, частоты", "Loss table, frequencies"},
+    // Losses, build-up and temperature.
+    {"Потери в меди", "Copper loss"},
+    {"Потери всего", "Total loss"},
+    {"Допустимый перегрев", "Allowed temperature rise"},
+    {"Температура окружающей среды", "Ambient temperature"},
+    {"Температура обмотки", "Winding temperature"},
+    {"Высота окна каркаса", "Former window height"},
+    {"Заполнение по высоте", "Fill of the height"},
+    {"НЕ помещается", "does NOT fit"},
+    {"Индуктивность рассеяния (оценка)", "Leakage inductance (estimate)"},
+    {"Размеры каркаса", "Former dimensions"},
+    {"оценены по данным сердечника", "estimated from the core's data"},
+    {"Примечание", "Note"},
+    {"Жилы × провод, мм", "Strands × wire, mm"},
+    {"Слои × витков", "Layers × turns"},
+    {"Высота, мм", "Height, mm"},
+    {"Потери, Вт", "Loss, W"},
+    // The adviser's table.
+    {"Работает", "Works"},
+    {"Перегрев, K", "Rise, K"},
+    {"Ve, см3", "Ve, cm3"},
+    {"Масса, г", "Mass, g"},
+    {"Причина", "Reason"},
+    // Result captions of the secondary windings and the clamper.
+    {"Вторичная обмотка 1: провод", "Secondary winding 1: wire"},
+    {"Вторичная обмотка 2: провод", "Secondary winding 2: wire"},
+    {"Вторичная обмотка 3: провод", "Secondary winding 3: wire"},
+    {"Вторичная обмотка 4: провод", "Secondary winding 4: wire"},
+    {"Вторичная обмотка 5: провод", "Secondary winding 5: wire"},
+    {"Вторичная обмотка 1: плотность тока", "Secondary winding 1: current density"},
+    {"Вторичная обмотка 2: плотность тока", "Secondary winding 2: current density"},
+    {"Вторичная обмотка 3: плотность тока", "Secondary winding 3: current density"},
+    {"Вторичная обмотка 4: плотность тока", "Secondary winding 4: current density"},
+    {"Вторичная обмотка 5: плотность тока", "Secondary winding 5: current density"},
+    {"Вторичная обмотка 1: U вых.", "Secondary winding 1: U out"},
+    {"Вторичная обмотка 2: U вых.", "Secondary winding 2: U out"},
+    {"Вторичная обмотка 3: U вых.", "Secondary winding 3: U out"},
+    {"Вторичная обмотка 4: U вых.", "Secondary winding 4: U out"},
+    {"Вторичная обмотка 5: U вых.", "Secondary winding 5: U out"},
+    {"Вторичная обмотка 1: Ud обрат.", "Secondary winding 1: Ud reverse"},
+    {"Вторичная обмотка 2: Ud обрат.", "Secondary winding 2: Ud reverse"},
+    {"Вторичная обмотка 3: Ud обрат.", "Secondary winding 3: Ud reverse"},
+    {"Вторичная обмотка 4: Ud обрат.", "Secondary winding 4: Ud reverse"},
+    {"Вторичная обмотка 5: Ud обрат.", "Secondary winding 5: Ud reverse"},
+    {"Вторичная обмотка 1: Ic(rms)", "Secondary winding 1: Ic(rms)"},
+    {"Вторичная обмотка 2: Ic(rms)", "Secondary winding 2: Ic(rms)"},
+    {"Вторичная обмотка 3: Ic(rms)", "Secondary winding 3: Ic(rms)"},
+    {"Вторичная обмотка 4: Ic(rms)", "Secondary winding 4: Ic(rms)"},
+    {"Вторичная обмотка 5: Ic(rms)", "Secondary winding 5: Ic(rms)"},
+    {"\"Медленный\" диод", "\"Slow\" diode"},
+    {"Сопротивление резистора с быстрым диодом", "Resistor with a fast diode"},
+    {"Мощность на резисторе с быстрым диодом", "Resistor power with a fast diode"},
+    {"А/мм2", "A/mm2"},
+    {"см3", "cm3"},
+    // The winding steps.
+    {"Оставить поля {1} мм у каждого края каркаса.", "Leave a margin of {1} mm at each edge of the former."},
+    {"{1}: {2} вит. проводом {3} мм (в изоляции {4} мм), {5} сл. по {6} вит. в слое.",
+     "{1}: {2} turns of {3} mm wire ({4} mm insulated), layers: {5}, {6} turns per layer."},
+    {"Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм).",
+     "Outer insulation: tape of {2} mm, layers: {1} ({3} mm)."},
+    {"Изоляция перед следующей обмоткой: {1} сл. ленты по {2} мм ({3} мм).",
+     "Insulation before the next winding: tape of {2} mm, layers: {1} ({3} mm)."},
+};
+
+}  // namespace
+
+const std::vector<EnglishEntry>& EnglishReportTexts() { return kReport; }
+
+}  // namespace fb
