@@ -9,8 +9,9 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include "common/report/reportdocument.h"
 #include "common/data/english.h"
+#include "common/report/reportdocument.h"
+#include "common/ui/language.h"
 
 namespace fb::report {
 
@@ -22,6 +23,11 @@ bool EnsureReportApplication() {
     static char name[] = "report";
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
+    // A command-line tool run in English: the drawing's texts come from the programs'
+    // translation beside it, as in the windows.
+    static const bool translated =
+        !EnglishTexts() || ui::InstallTranslations(*app, ui::Language::English, QCoreApplication::applicationDirPath());
+    (void)translated;
     return app != nullptr;
 }
 
