@@ -503,17 +503,20 @@ std::string LocalizedReport(const std::string& report) {
             // A caption whose value is empty keeps its padding.
             const std::size_t indent = line.find_first_not_of(' ');
             out += line.substr(0, indent) + LocalizedRuns(line.substr(indent, colon - indent)) + line.substr(colon);
-        } else if (value == std::string::npos || value < colon + 3) {
-            out += LocalizedRuns(line);
+        } else if (value == std::string::npos) {
+            // A heading or a line of its own: whole after its indent when it has an entry.
+            const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+            out += line.substr(0, indent) + LocalizedRuns(line.substr(indent));
         } else {
-            // The value keeps its column, or follows one space after a longer caption.
+            // The value keeps its column, or follows one space after a longer caption or where
+            // the Russian has one space.
             std::size_t indent = line.find_first_not_of(' ');
             std::string caption = line.substr(0, indent) + LocalizedRuns(line.substr(indent, colon - indent)) + ":";
             std::size_t width = 0;  // the column in characters, not bytes
             for (std::size_t k = 0; k < value; ++k) width += (static_cast<unsigned char>(line[k]) & 0xC0) != 0x80;
             std::size_t shown = 0;
             for (char c : caption) shown += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-            caption += std::string(shown < width ? width - shown : 1, ' ');
+            caption += std::string(shown < width && value > colon + 2 ? width - shown : 1, ' ');
             out += caption + LocalizedRuns(line.substr(value));
         }
         if (stop < report.size()) out += '\n';
