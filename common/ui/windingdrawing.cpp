@@ -37,6 +37,15 @@ void PaintWinding(QPainter& p, const WindingResult& w, QColor color, double x0, 
     const LayerBuild& b = w.build;
     const double bundle = b.bundle_mm * scale;
     double left = std::ceil(w.turns - 1e-9);
+    // Layers thinner than a pixel cannot be told apart, and turns that came out infinite give
+    // billions of them: the winding is then one block of its build.
+    if (!(bundle >= 0.5) || !std::isfinite(left)) {
+        p.setBrush(color);
+        p.setPen(QPen(color.darker(140), 0));
+        if (left > 0)
+            p.drawRect(QRectF(x0, yTop, b.build_mm * scale, std::min(left, double(b.turnsPerLayer)) * bundle));
+        return;
+    }
     for (int layer = 0; layer < b.layers && left > 0; ++layer) {
         const double turns = std::min(left, double(b.turnsPerLayer));
         left -= turns;
