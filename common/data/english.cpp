@@ -460,9 +460,11 @@ std::string EnglishRuns(const std::string& russian, const WholeEnglish& whole) {
     if (whole(russian, english)) return english;
     std::string out;
     std::size_t i = 0;
+    bool quoted = false;  // a name in quotes (a file, a core) is shown as it is
     while (i < russian.size()) {
         std::size_t end = WordEnd(russian, i);
-        if (end == i) {
+        if (end == i || quoted) {
+            quoted = quoted != (russian[i] == '"');
             out += russian[i++];
             continue;
         }

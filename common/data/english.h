@@ -32,7 +32,8 @@ void ForEachEnglishText(const std::function<void(const char* russian, const char
 // The piece-by-piece fallback for a text composed at run time that has no entry of its own
 // ("69 витков, провод 0.375 x 1"): whole when `whole` knows it, else each run of Russian words
 // (words apart by spaces and commas) by its longest leading words `whole` knows, the rest as it
-// is. `whole` gives the English of a text or false. The windows' Translated shares it.
+// is; a name in double quotes (a file, a core) stays as it is. `whole` gives the English of a
+// text or false. The windows' Translated shares it.
 using WholeEnglish = std::function<bool(const std::string& russian, std::string& english)>;
 std::string EnglishRuns(const std::string& russian, const WholeEnglish& whole);
 

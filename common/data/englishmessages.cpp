@@ -157,6 +157,9 @@ const std::vector<EnglishEntry> kMessages = {
     {"{1}.\nИсходные данные не сохранены, программа продолжает работу.",
      "{1}.\nThe input data are not saved; the program goes on."},
     {"{1}.\nСердечник не добавлен в базу.", "{1}.\nThe core is not added to the base."},
+    // The save dialogs' question, a window template with Qt's "%1".
+    {"Заменить файл \"%1\"?", "Replace the file \"%1\"?"},
+    {"Заменить файл %1 ?", "Replace the file \"%1\"?"},  // quoted: the seam keeps a quoted name as it is
     {"Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.",
      "A file name cannot hold the characters \"/\" and \"\\\": the file is saved only in the program's folder."},
     {"Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.",

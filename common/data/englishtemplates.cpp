@@ -122,7 +122,7 @@ const EnglishEntry kChecks[] = {
      "copper and core losses."},
     {"{1}: Rac/Rdc = {2}, слоёв {3}: потери от близости проводников преобладают. Уменьшите число слоев, возьмите "
      "более тонкие жилы или чередуйте обмотки.",
-     "{1}: Rac/Rdc = {2}, layers: {3}: proximity losses dominate. Use fewer layers, thinner strands or interleave "
+     "{1}: Rac/Rdc = {2}, layer count {3}: proximity losses dominate. Use fewer layers, thinner strands or interleave "
      "the windings."},
     {"Намотка и потери в меди не рассчитаны.", "The winding and the copper losses are not calculated."},
     {"Намотка и потери в меди не рассчитаны: {1}", "The winding and the copper losses are not calculated: {1}"},

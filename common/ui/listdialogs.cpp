@@ -15,6 +15,7 @@
 #include "common/files/savedfiles.h"
 #include "common/ui/dialogunits.h"
 #include "common/ui/formbinding.h"
+#include "common/ui/language.h"
 #include "common/ui/messageseam.h"
 
 namespace fb::ui {
@@ -150,7 +151,7 @@ bool CSaveFile::confirmReplace() {
 
 bool CSaveFile::ask(const QString& fileName) {
     return MessageSeam::current().question(this, QString::fromUtf8(kWarningCaption),
-                                           m_config.replaceQuestion.arg(fileName));
+                                           Translated(m_config.replaceQuestion).arg(fileName));
 }
 
 std::string CSaveFile::fileName() const { return WithSavedExtension(m_name.toStdString()); }

@@ -65,6 +65,8 @@ TEST(EnglishTable, RunsWithoutAnEntryGoPieceByPiece) {
         return true;
     };
     EXPECT_EQ(EnglishRuns("5 провод, 3 мм", only), "5 wire, 3 мм");
+    // A quoted name keeps its letters ("мм" of a saved design's name is no unit).
+    EXPECT_EQ(EnglishRuns("провод \"E 25, 0.4мм.sav\" провод", only), "wire \"E 25, 0.4мм.sav\" wire");
     SetEnglishTexts(false);
     EXPECT_EQ(LocalizedRuns("69 витков, провод 0.375 x 1"), "69 витков, провод 0.375 x 1");
 }
