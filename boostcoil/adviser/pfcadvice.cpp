@@ -3,6 +3,7 @@
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
 #include "common/adviser/programadvice.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 
@@ -38,7 +39,7 @@ SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, cons
     CWireTable wires;
     PfcInput form;
     if (!LoadSweepInputs(dataRoot, kPfcSmallBuffer, wires, [&] { return PfcDesignFile().Read(file, form); },
-                         "Не удалось прочитать файл \"" + file + "\".", run))
+                         Phrase("Не удалось прочитать файл \"{1}\".", {file}), run))
         return run;
     return SweepCatalogueOf(dataRoot, kPfcCoreBuffer, kPfcSmallBuffer,
                             PfcEvaluator(form, wires, LoadAdviceAnalysis(dataRoot, losses)), options);

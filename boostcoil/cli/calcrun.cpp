@@ -4,6 +4,7 @@
 #include "boostcoil/design/pfckeys.h"
 #include "common/adviser/adviceanalysis.h"
 #include "common/cli/designinput.h"
+#include "common/data/english.h"
 #include "common/files/startup.h"
 
 namespace fb {
@@ -26,7 +27,7 @@ CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile
     if (auto failure = start.LoadWireTable()) return Stop(run, failure->message.text);
     // This tool's sentence ends with a full stop.
     if (start.ReadDesign(PfcDesignFile(), designFile, run.input))
-        return Stop(run, "Не удалось прочитать файл \"" + designFile + "\".");
+        return Stop(run, Phrase("Не удалось прочитать файл \"{1}\".", {designFile}));
     if (run.input.mater.empty()) run.input.mater = kDefaultMaterial;
     if (auto failure = start.ListMaterialFiles()) return Stop(run, failure->Line());
     if (auto failure = start.ChooseMaterial(run.input.mater)) return Stop(run, failure->Line());
@@ -41,7 +42,7 @@ CalcRun RunDesignFile(const std::string& dataRoot, const std::string& designFile
     run.messages = start.LoadCores(false);
     if (start.SelectCore(run.input.core, run.core)) {
         run.status = CalcRun::Status::CoreNotListed;
-        run.error = "Сердечник \"" + run.input.core + "\" отсутствует в списке сердечников своей формы.";
+        run.error = Phrase("Сердечник \"{1}\" отсутствует в списке сердечников своей формы.", {run.input.core});
         return run;
     }
     if (run.input.core.empty()) run.warnings.push_back(cli::EmptyCoreWarning(start.cores().shape, run.core.name));

@@ -4,6 +4,7 @@
 
 #include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfckeys.h"
+#include "common/data/english.h"
 
 namespace fb {
 namespace {
@@ -56,7 +57,8 @@ ordered_json JsonReport(const CalcRun& run) {
                                      pfcid::kRequiredUnit});
     j["tooltips"] = TextsOf(r.tooltips, {pfcid::kBpk});
     ordered_json messages = ordered_json::array();
-    for (const Message& m : run.messages) messages.push_back({{"caption", m.caption}, {"text", m.text}});
+    for (const Message& m : run.messages)
+        messages.push_back({{"caption", Localized(m.caption)}, {"text", LocalizedRuns(m.text)}});
     j["messages"] = messages;
     j["fields"] = FieldsJson(run);
     return j;
@@ -151,7 +153,8 @@ std::string TextReport(const CalcRun& run) {
     out += "\nДополнительная информация:\n" + Indented(Text(r.texts, pfcid::kInfo));
     if (!run.messages.empty()) {
         out += "\nСообщения:\n";
-        for (const Message& m : run.messages) out += "  " + m.caption + " " + m.text + "\n";
+        // Whole before the report is put into English line by line.
+        for (const Message& m : run.messages) out += "  " + Localized(m.caption) + " " + LocalizedRuns(m.text) + "\n";
     }
     return out;
 }

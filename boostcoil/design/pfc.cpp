@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -166,8 +167,9 @@ Entered AdjustEntered(Prepared& p, PfcInput& in, PfcResult& r, double& Ffr, bool
         if (!(r.AL_req < p.zazor) || !std::isfinite(r.AL_req)) return Entered::Fits;
         corrected = F0(r.AL_req - 0.5);
         if (!(TextToDouble(corrected) > 0))
-            refusal = "Требуемая величина AL получилась " + F1(r.AL_req) + " нГн/виток^2: сердечника с такой AL нет, "
-                      "расчет не выполнен, величина AL не изменена.\nПроверьте мощность и напряжения.";
+            refusal = Phrase("Требуемая величина AL получилась {1} нГн/виток^2: сердечника с такой AL нет, расчет не "
+                             "выполнен, величина AL не изменена.\nПроверьте мощность и напряжения.",
+                             {F1(r.AL_req)});
     } else {
         r.gap_req = GapForAL(r.AL_req, p.gap, Ffr);
         r.texts[pfcid::kRequired] = F3(r.gap_req + 0.0005);
@@ -332,9 +334,9 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
         // The loss lookups need two frequencies and two flux densities; without them every
         // flux limit would be 0 and the design meaningless.
         SetEmptyTexts(r);
-        r.messages.push_back(Warning("Материал \"" + material.name +
-                                     "\" не содержит таблицы потерь (нужны не менее двух частот и двух значений "
-                                     "индукции). Расчет не выполнен."));
+        r.messages.push_back(Warning(Phrase("Материал \"{1}\" не содержит таблицы потерь (нужны не менее двух частот и "
+                                            "двух значений индукции). Расчет не выполнен.",
+                                            {material.name})));
         return r;
     }
     r.calculated = true;
@@ -361,9 +363,11 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
         if (lastAllowed) {
             // A requirement that keeps moving: stop with the last pass rather than hang, and
             // leave the entered value as the shown results were computed with it.
-            r.messages.push_back(Warning(std::string(r.input.yes_al == 1 ? "Величина AL" : "Немагнитный зазор") +
-                                         " не подобрана за " + FormatInt(kPfcMaxPasses) +
-                                         " проходов расчета. Показаны результаты последнего прохода."));
+            r.messages.push_back(Warning(Phrase(r.input.yes_al == 1 ? "Величина AL не подобрана за {1} проходов "
+                                                                      "расчета. Показаны результаты последнего прохода."
+                                                                    : "Немагнитный зазор не подобрана за {1} проходов "
+                                                                      "расчета. Показаны результаты последнего прохода.",
+                                                {FormatInt(kPfcMaxPasses)})));
             break;
         }
     }

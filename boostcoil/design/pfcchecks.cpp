@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/analysis/corechecks.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -11,10 +12,10 @@ namespace {
 void CheckRipple(const PfcExtra& x, Checks& checks) {
     if (!(x.rippleSized > 0) || !(x.rippleWorst > 1.1 * x.rippleSized)) return;
     checks.push_back({"pfc_ripple_worst", Severity::Warning,
-                      "Наибольший размах пульсации тока " + F3(x.rippleWorst) + " А (при сети " + F0(x.rippleLine) +
-                          " В) выше расчётного " + F3(x.rippleSized) + " А на " +
-                          F0((x.rippleWorst / x.rippleSized - 1) * 100) +
-                          " %. Учтите его в пиковом токе и потерях или увеличьте индуктивность.",
+                      Phrase("Наибольший размах пульсации тока {1} А (при сети {2} В) выше расчётного {3} А на {4} "
+                             "%. Учтите его в пиковом токе и потерях или увеличьте индуктивность.",
+                             {F3(x.rippleWorst), F0(x.rippleLine), F3(x.rippleSized),
+                              F0((x.rippleWorst / x.rippleSized - 1) * 100)}),
                       {{"ripple_worst_A", x.rippleWorst}, {"ripple_line_V", x.rippleLine},
                        {"ripple_sized_A", x.rippleSized}}});
 }
@@ -24,9 +25,9 @@ bool CheckOutputVoltage(const PfcResult& r, Checks& checks) {
     const double crest = std::sqrt(2.0) * Umax;
     if (U2nom > crest) return true;
     checks.push_back({"pfc_output_below_peak", Severity::Error,
-                      "Выходное напряжение " + F0(U2nom) + " В не выше амплитуды сети " + F1(crest) +
-                          " В: повышающий корректор так работать не может. Задайте выходное напряжение выше " +
-                          F0(crest) + " В или уменьшите Umax.",
+                      Phrase("Выходное напряжение {1} В не выше амплитуды сети {2} В: повышающий корректор так "
+                             "работать не может. Задайте выходное напряжение выше {3} В или уменьшите Umax.",
+                             {F0(U2nom), F1(crest), F0(crest)}),
                       {{"U2nom_V", U2nom}, {"line_crest_V", crest}}});
     return false;
 }
@@ -37,9 +38,10 @@ void CheckHoldUp(const PfcResult& r, Checks& checks) {
     const double U2min = TextToDouble(r.input.U2min), U2nom = TextToDouble(r.input.U2nom);
     if (U2min < U2nom) return;
     checks.push_back({"pfc_holdup_voltage", Severity::Error,
-                      "Минимальное выходное напряжение " + F0(U2min) + " В не ниже номинального " + F0(U2nom) +
-                          " В: ёмкость выходного конденсатора получается бесконечной или отрицательной. Задайте "
-                          "минимальное напряжение ниже номинального.",
+                      Phrase("Минимальное выходное напряжение {1} В не ниже номинального {2} В: ёмкость выходного "
+                             "конденсатора получается бесконечной или отрицательной. Задайте минимальное напряжение "
+                             "ниже номинального.",
+                             {F0(U2min), F0(U2nom)}),
                       {{"U2min_V", U2min}, {"U2nom_V", U2nom}}});
 }
 

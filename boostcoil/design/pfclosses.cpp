@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -9,7 +10,7 @@ namespace fb {
 LossAnalysis AnalyseChoke(const PfcResult& r, const CWireTable& wires, const CoreGeometry& g, const LossOptions& o) {
     if (!r.calculated) {
         LossAnalysis a;
-        a.notes.push_back("Расчет дросселя не выполнен: намотка и потери не рассчитаны.");
+        a.notes.push_back(Localized("Расчет дросселя не выполнен: намотка и потери не рассчитаны."));
         return a;
     }
     WindingInput w;

@@ -16,7 +16,7 @@ void AddInfoRows(const std::string& info, std::vector<ReportRow>& rows) {
         std::string line = info.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t tab = line.find('\t');
-        if (tab != std::string::npos) rows.push_back({line.substr(0, tab), line.substr(tab + 1), ""});
+        if (tab != std::string::npos) rows.push_back(LocalizedRow({line.substr(0, tab), line.substr(tab + 1), ""}));
         start = end + 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "boostcoil/design/pfcwaves.h"
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -19,8 +20,8 @@ PfcWaveInput PfcWaveInputOf(const PfcResult& r) {
 PlotSet PfcPlots(const PfcResult& r) {
     if (!r.calculated) {
         PlotSet none;
-        none.title = "Графики: дроссель ККМ";
-        none.notes.push_back("Нет графиков: расчет не выполнен.");
+        none.title = Localized("Графики: дроссель ККМ");
+        none.notes.push_back(Localized("Нет графиков: расчет не выполнен."));
         return none;
     }
     return PfcWaveforms(PfcWaveInputOf(r));

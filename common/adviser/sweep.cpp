@@ -6,6 +6,7 @@
 #include <set>
 #include <thread>
 
+#include "common/data/english.h"
 #include "common/data/textfile.h"
 
 namespace fb {
@@ -94,9 +95,9 @@ private:
         try {
             return m_eval(core, material);
         } catch (const std::exception& e) {
-            return Failed(core, material, std::string("Внутренняя ошибка расчета: ") + e.what());
+            return Failed(core, material, Phrase("Внутренняя ошибка расчета: {1}", {e.what()}));
         } catch (...) {
-            return Failed(core, material, "Внутренняя ошибка расчета");
+            return Failed(core, material, Localized("Внутренняя ошибка расчета"));
         }
     }
     static Candidate Failed(const CoreRecord& core, const CMaterial& material, std::string why) {

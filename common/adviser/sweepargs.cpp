@@ -1,5 +1,7 @@
 #include "common/adviser/sweepargs.h"
 
+#include "common/data/english.h"
+
 namespace fb {
 namespace {
 
@@ -21,7 +23,7 @@ bool TakeSweepOption(int argc, char** argv, int& i, SweepArgs& args, std::string
     const std::string arg = argv[i];
     auto value = [&](std::string& out) {
         if (i + 1 >= argc) {
-            error = "после " + arg + " нужно значение";
+            error = Phrase("после {1} нужно значение", {arg});
             return false;
         }
         out = argv[++i];
@@ -35,7 +37,8 @@ bool TakeSweepOption(int argc, char** argv, int& i, SweepArgs& args, std::string
         args.refinements = true;
     } else if (arg == "--top") {
         args.refinements = true;
-        if (value(v) && !ParseTop(v, args.print.top)) error = "после --top нужно целое число больше 0, а не \"" + v + "\"";
+        if (value(v) && !ParseTop(v, args.print.top))
+            error = Phrase("после --top нужно целое число больше 0, а не \"{1}\"", {v});
     } else if (arg == "--sort") {
         args.refinements = true;
         if (!value(v)) return true;
@@ -43,7 +46,7 @@ bool TakeSweepOption(int argc, char** argv, int& i, SweepArgs& args, std::string
         if (key)
             args.print.sort = *key;
         else
-            error = "после --sort нужно loss, temperature, volume или mass, а не \"" + v + "\"";
+            error = Phrase("после --sort нужно loss, temperature, volume или mass, а не \"{1}\"", {v});
     } else {
         return false;
     }
@@ -51,7 +54,7 @@ bool TakeSweepOption(int argc, char** argv, int& i, SweepArgs& args, std::string
 }
 
 std::string SweepArgsError(const SweepArgs& args) {
-    if (args.refinements && !args.sweep) return "--top, --sort и --works-only действуют только вместе с --sweep";
+    if (args.refinements && !args.sweep) return Localized("--top, --sort и --works-only действуют только вместе с --sweep");
     return "";
 }
 

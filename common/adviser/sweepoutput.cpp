@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/analysis/lossanalysis.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/files/fieldcatalogue.h"
 
@@ -84,9 +85,10 @@ std::string SweepJson(const std::vector<Candidate>& candidates, const SweepPrint
 
 std::string SweepTable(const std::vector<Candidate>& candidates, const SweepPrint& print) {
     const std::size_t w[] = {5, 18, 18, 9, 11, 12, 10, 10};
-    std::string out = Pad("№", w[0]) + Pad(caption::kCore, w[1]) + Pad(caption::kMaterial, w[2]) +
-                      Pad("Работает", w[3]) + Pad("Потери, Вт", w[4]) + Pad("Перегрев, K", w[5]) +
-                      Pad("Ve, см3", w[6]) + Pad("Масса, г", w[7]) + "Причина\n";
+    std::string out = Pad("№", w[0]) + Pad(Localized(caption::kCore), w[1]) + Pad(Localized(caption::kMaterial), w[2]) +
+                      Pad(Localized("Работает"), w[3]) + Pad(Localized("Потери, Вт"), w[4]) +
+                      Pad(Localized("Перегрев, K"), w[5]) + Pad(Localized("Ve, см3"), w[6]) +
+                      Pad(Localized("Масса, г"), w[7]) + Localized("Причина") + "\n";
     int n = 0;
     for (const Candidate& c : Ranked(candidates, print)) {
         std::string why;
@@ -94,7 +96,7 @@ std::string SweepTable(const std::vector<Candidate>& candidates, const SweepPrin
         for (char& ch : why)
             if (ch == '\n') ch = ' ';
         out += Pad(FormatInt(++n), w[0]) + Pad(c.core, w[1]) + Pad(c.material, w[2]) +
-               Pad(c.works ? "да" : "нет", w[3]) + Pad(Cell(c.totalLoss, 3), w[4]) +
+               Pad(Localized(c.works ? "да" : "нет"), w[3]) + Pad(Cell(c.totalLoss, 3), w[4]) +
                Pad(Cell(c.temperatureRise, 1), w[5]) + Pad(Cell(c.volume, 3), w[6]) + Pad(Cell(c.mass, 1), w[7]) +
                why + "\n";
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/analysis/designchecks.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -18,7 +19,7 @@ std::string FiguresJson(const Figures& figures) {
 std::vector<std::string> FiguresReportLines(const Figures& figures) {
     std::vector<std::string> lines;
     for (const Figure& f : figures)
-        lines.push_back(f.label + ": " + F3(f.value) + (f.unit.empty() ? "" : " " + f.unit));
+        lines.push_back(Localized(f.label) + ": " + F3(f.value) + (f.unit.empty() ? "" : " " + Localized(f.unit)));
     return lines;
 }
 

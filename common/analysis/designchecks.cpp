@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -18,11 +19,11 @@ void CheckFringing(const GapCheckData& d, Checks& out) {
     if (!(d.gap > 0) || !(d.le > 0)) return;
     if (d.gap >= d.le / 3) {
         Add(out, "gap_fringing_range", Severity::Error,
-            "Зазор " + F3(d.gap) + " мм не меньше трети длины магнитной линии (" + F1(d.le) +
-                (d.hasAlLaw ? " мм): закон AL сердечника здесь не проверен, расчёт недостоверен. Выберите "
-                              "сердечник большего размера."
-                            : " мм): модель выпучивания поля здесь неприменима, расчёт недостоверен. Выберите "
-                              "сердечник большего размера."),
+            Phrase(d.hasAlLaw ? "Зазор {1} мм не меньше трети длины магнитной линии ({2} мм): закон AL сердечника "
+                                "здесь не проверен, расчёт недостоверен. Выберите сердечник большего размера."
+                              : "Зазор {1} мм не меньше трети длины магнитной линии ({2} мм): модель выпучивания "
+                                "поля здесь неприменима, расчёт недостоверен. Выберите сердечник большего размера.",
+                   {F3(d.gap), F1(d.le)}),
             {{"gap_mm", d.gap}, {"le_mm", d.le}});
         return;
     }
@@ -31,9 +32,10 @@ void CheckFringing(const GapCheckData& d, Checks& out) {
     // The factor falls back towards 1 as the gap nears le/3, so long gaps count on their own.
     if (Ffr > kFringingLimit || d.gap >= d.le / 10)
         Add(out, "gap_fringing_range", Severity::Warning,
-            "Зазор " + F3(d.gap) + " мм велик для этого сердечника (коэффициент выпучивания " + F2(Ffr) +
-                "): индуктивность известна лишь приблизительно, а поле у зазора греет обмотку. Проверьте "
-                "индуктивность измерением или выберите сердечник большего размера.",
+            Phrase("Зазор {1} мм велик для этого сердечника (коэффициент выпучивания {2}): индуктивность известна "
+                   "лишь приблизительно, а поле у зазора греет обмотку. Проверьте индуктивность измерением или "
+                   "выберите сердечник большего размера.",
+                   {F3(d.gap), F2(Ffr)}),
             {{"gap_mm", d.gap}, {"fringing_factor", Ffr}});
 }
 
@@ -96,13 +98,13 @@ std::string ChecksJson(const Checks& checks) {
 }
 
 std::vector<std::string> ChecksReportLines(const Checks& checks) {
-    if (checks.empty()) return {"Проверка: замечаний нет."};
+    if (checks.empty()) return {Localized("Проверка: замечаний нет.")};
     std::vector<std::string> lines;
     for (const Check& c : checks) {
         const char* word = c.severity == Severity::Error     ? "ошибка"
                            : c.severity == Severity::Warning ? "предупреждение"
                                                              : "замечание";
-        lines.push_back(std::string("[") + word + "] " + c.text + " (" + c.rule + ")");
+        lines.push_back("[" + Localized(word) + "] " + c.text + " (" + c.rule + ")");
     }
     return lines;
 }
@@ -119,8 +121,9 @@ bool IsToroidName(const std::string& name) {
 void CheckGap(const GapCheckData& d, Checks& out) {
     if (d.gap > 0 && d.toroid)
         Add(out, "gap_on_toroid", Severity::Error,
-            "Зазор " + F3(d.gap) + " мм на кольцевом сердечнике пропилить нельзя. Выберите сердечник с "
-            "разъёмом (E, ETD, PQ, RM) или кольцо из порошкового материала.",
+            Phrase("Зазор {1} мм на кольцевом сердечнике пропилить нельзя. Выберите сердечник с разъёмом (E, ETD, "
+                   "PQ, RM) или кольцо из порошкового материала.",
+                   {F3(d.gap)}),
             {{"gap_mm", d.gap}});
     CheckFringing(d, out);
     // A gap cut in the centre leg must stay well inside the window height; E-type windows are
@@ -128,15 +131,16 @@ void CheckGap(const GapCheckData& d, Checks& out) {
     const double height = d.An > 0 ? std::sqrt(2 * d.An) : 0;
     if (d.gap > 0 && !d.toroid && height > 0 && d.gap >= height)
         Add(out, "gap_window", Severity::Error,
-            "Зазор " + F3(d.gap) + " мм больше высоты окна сердечника (около " + F1(height) +
-                " мм): такой зазор не выполнить. Выберите сердечник большего размера.",
+            Phrase("Зазор {1} мм больше высоты окна сердечника (около {2} мм): такой зазор не выполнить. Выберите "
+                   "сердечник большего размера.",
+                   {F3(d.gap), F1(height)}),
             {{"gap_mm", d.gap}, {"window_height_mm", height}});
     // Below a μe of about 10 the gap's stray field, not the core, sets the inductance.
     if (d.gap > 0 && d.mue > 0 && d.mue < 10)
         Add(out, "mue_low", d.mue < 3 ? Severity::Error : Severity::Warning,
-            "Эффективная проницаемость " + F1(d.mue) +
-                " слишком мала: индуктивность определяет поле рассеяния зазора, а не сердечник. Выберите "
-                "сердечник большего размера.",
+            Phrase("Эффективная проницаемость {1} слишком мала: индуктивность определяет поле рассеяния зазора, а "
+                   "не сердечник. Выберите сердечник большего размера.",
+                   {F1(d.mue)}),
             {{"mue", d.mue}});
 }
 
@@ -146,15 +150,20 @@ void CheckFlux(const FluxCheckData& d, Checks& out) {
     const double Bsat = d.Bmax / kBmaxToBsat100;
     if (d.Bmax > 0 && d.Bpk > d.Bmax + 0.0005)
         Add(out, "flux_above_bmax", d.Bpk > Bsat ? Severity::Error : Severity::Warning,
-            "Амплитуда индукции " + F3(d.Bpk) + " Т выше предельной для материала " + F3(d.Bmax) + " Т" +
-                (d.Bpk > Bsat ? " и насыщения при 100 °C (около " + F3(Bsat) + " Т): сердечник насыщается"
-                              : ": запаса до насыщения почти нет") +
-                ". Увеличьте зазор или число витков, либо выберите сердечник большего размера.",
+            d.Bpk > Bsat ? Phrase("Амплитуда индукции {1} Т выше предельной для материала {2} Т и насыщения при "
+                                  "100 °C (около {3} Т): сердечник насыщается. Увеличьте зазор или число витков, "
+                                  "либо выберите сердечник большего размера.",
+                                  {F3(d.Bpk), F3(d.Bmax), F3(Bsat)})
+                         : Phrase("Амплитуда индукции {1} Т выше предельной для материала {2} Т: запаса до "
+                                  "насыщения почти нет. Увеличьте зазор или число витков, либо выберите сердечник "
+                                  "большего размера.",
+                                  {F3(d.Bpk), F3(d.Bmax)}),
             {{"Bpk_T", d.Bpk}, {"Bmax_T", d.Bmax}, {"Bsat100_T", Bsat}});
     else if (d.Blim > 0 && d.Bpk > d.Blim + 0.0005)
         Add(out, "flux_above_limit", Severity::Warning,
-            "Амплитуда индукции " + F3(d.Bpk) + " Т выше допустимой " + F3(d.Blim) +
-                " Т. Увеличьте зазор или выберите сердечник большего размера.",
+            Phrase("Амплитуда индукции {1} Т выше допустимой {2} Т. Увеличьте зазор или выберите сердечник большего "
+                   "размера.",
+                   {F3(d.Bpk), F3(d.Blim)}),
             {{"Bpk_T", d.Bpk}, {"Blim_T", d.Blim}});
 }
 
@@ -163,10 +172,10 @@ void CheckTrip(const TripCheckData& d, Checks& out) {
     const double headroom = d.Itrip / d.Ipk - 1;
     if (headroom < kTripTolerance)
         Add(out, "current_limit_headroom", headroom < 0 ? Severity::Error : Severity::Warning,
-            "Ток срабатывания защиты " + F3(d.Itrip) + " А превышает пиковый ток при полной нагрузке " +
-                F3(d.Ipk) + " А лишь на " + F1(headroom * 100) +
-                " %: с разбросом порога источник уйдёт в ограничение тока при полной нагрузке. Нужен запас "
-                "не менее 10 %: увеличьте зазор или выберите сердечник большего размера.",
+            Phrase("Ток срабатывания защиты {1} А превышает пиковый ток при полной нагрузке {2} А лишь на {3} %: с "
+                   "разбросом порога источник уйдёт в ограничение тока при полной нагрузке. Нужен запас не менее "
+                   "10 %: увеличьте зазор или выберите сердечник большего размера.",
+                   {F3(d.Itrip), F3(d.Ipk), F1(headroom * 100)}),
             {{"Itrip_A", d.Itrip}, {"Ipk_A", d.Ipk}, {"headroom_pct", headroom * 100}});
     // Flux follows the current until saturation; the upper end of the trip tolerance counts.
     const double Btrip = d.Bpk * d.Itrip / d.Ipk;
@@ -174,42 +183,45 @@ void CheckTrip(const TripCheckData& d, Checks& out) {
     const double BtripHigh = Btrip * (1 + kTripTolerance);
     if (d.Bmax > 0 && BtripHigh > Bsat)
         Add(out, "trip_flux_saturation", Btrip > Bsat ? Severity::Error : Severity::Warning,
-            "При срабатывании защиты (" + F3(d.Itrip) + " А) индукция " + F3(Btrip) + " Т, с разбросом порога +10 % — " +
-                F3(BtripHigh) + " Т, а насыщение при 100 °C около " + F3(Bsat) +
-                " Т. Снизьте порог ограничения тока или увеличьте зазор.",
+            Phrase("При срабатывании защиты ({1} А) индукция {2} Т, с разбросом порога +10 % — {3} Т, а насыщение при "
+                   "100 °C около {4} Т. Снизьте порог ограничения тока или увеличьте зазор.",
+                   {F3(d.Itrip), F3(Btrip), F3(BtripHigh), F3(Bsat)}),
             {{"Itrip_A", d.Itrip}, {"Btrip_T", Btrip}, {"Btrip_tolerance_T", BtripHigh}, {"Bsat100_T", Bsat}});
 }
 
 void CheckFill(const FillCheckData& d, Checks& out) {
     if (d.insulatedFill > 1)
         Add(out, "window_fill", Severity::Error,
-            "Обмотки с изоляцией занимают " + F2(d.insulatedFill) +
-                " площади окна: они не поместятся. Выберите сердечник большего размера или уменьшите плотность "
-                "тока.",
+            Phrase("Обмотки с изоляцией занимают {1} площади окна: они не поместятся. Выберите сердечник большего "
+                   "размера или уменьшите плотность тока.",
+                   {F2(d.insulatedFill)}),
             {{"fill_insulated", d.insulatedFill}, {"limit", 1}});
     else if (d.insulatedFill > d.limit)
         Add(out, "window_fill", Severity::Warning,
-            "Обмотки с изоляцией занимают " + F2(d.insulatedFill) + " площади окна, больше " + F2(d.limit) +
-                ": проверьте размещение с каркасом и изоляцией или выберите сердечник большего размера.",
+            Phrase("Обмотки с изоляцией занимают {1} площади окна, больше {2}: проверьте размещение с каркасом и "
+                   "изоляцией или выберите сердечник большего размера.",
+                   {F2(d.insulatedFill), F2(d.limit)}),
             {{"fill_insulated", d.insulatedFill}, {"limit", d.limit}});
 }
 
 void CheckLossRange(const LossRangeData& d, Checks& out) {
     if (d.Flast > 0 && (d.f > d.Flast * (1 + 1e-9) || d.f < d.Ffirst * (1 - 1e-9)))
         Add(out, "loss_extrapolated", Severity::Warning,
-            "Частота " + F1(d.f) + " кГц вне таблицы потерь материала " + d.material + " (" + F1(d.Ffirst) + "…" +
-                F1(d.Flast) + " кГц): потери и допустимая индукция экстраполированы. Выберите материал для этой "
-                "частоты.",
+            Phrase("Частота {1} кГц вне таблицы потерь материала {2} ({3}…{4} кГц): потери и допустимая индукция "
+                   "экстраполированы. Выберите материал для этой частоты.",
+                   {F1(d.f), d.material, F1(d.Ffirst), F1(d.Flast)}),
             {{"f_kHz", d.f}, {"Ffirst_kHz", d.Ffirst}, {"Flast_kHz", d.Flast}});
     if (d.Blast > 0 && d.Bac > d.Blast * (1 + 1e-9))
         Add(out, "loss_extrapolated", Severity::Warning,
-            "Переменная индукция " + F3(d.Bac) + " Т выше последней точки таблицы потерь (" + F3(d.Blast) +
-                " Т): потери экстраполированы. Увеличьте число витков или выберите сердечник большего размера.",
+            Phrase("Переменная индукция {1} Т выше последней точки таблицы потерь ({2} Т): потери экстраполированы. "
+                   "Увеличьте число витков или выберите сердечник большего размера.",
+                   {F3(d.Bac), F3(d.Blast)}),
             {{"Bac_T", d.Bac}, {"Blast_T", d.Blast}});
     else if (d.Bfirst > 0 && d.Bac > 0 && d.Bac < d.Bfirst * (1 - 1e-9))
         Add(out, "loss_extrapolated", Severity::Note,
-            "Переменная индукция " + F3(d.Bac) + " Т ниже первой точки таблицы потерь (" + F3(d.Bfirst) +
-                " Т): потери экстраполированы, но малы.",
+            Phrase("Переменная индукция {1} Т ниже первой точки таблицы потерь ({2} Т): потери экстраполированы, но "
+                   "малы.",
+                   {F3(d.Bac), F3(d.Bfirst)}),
             {{"Bac_T", d.Bac}, {"Bfirst_T", d.Bfirst}});
 }
 
@@ -219,8 +231,9 @@ void CheckFinite(const std::vector<NamedValue>& values, Checks& out) {
         if (!std::isfinite(v.value)) names += (names.empty() ? "" : ", ") + v.name;
     if (!names.empty())
         Add(out, "not_finite", Severity::Error,
-            "Результаты не являются конечными числами (" + names +
-                "). Проверьте исходные данные, данные сердечника и материала.",
+            Phrase("Результаты не являются конечными числами ({1}). Проверьте исходные данные, данные сердечника и "
+                   "материала.",
+                   {names}),
             {});
 }
 
@@ -228,14 +241,16 @@ void CheckDuty(const std::vector<NamedValue>& duties, Checks& out) {
     for (const NamedValue& v : duties)
         if (std::isfinite(v.value) && (v.value < 0 || v.value >= 1))
             Add(out, "duty_out_of_range", Severity::Error,
-                "Коэффициент заполнения " + v.name + " = " + F3(v.value) +
-                    " вне пределов 0…1: при этих напряжениях схема работать не может. Проверьте входные и "
-                    "выходные напряжения.",
+                Phrase("Коэффициент заполнения {1} = {2} вне пределов 0…1: при этих напряжениях схема работать не "
+                       "может. Проверьте входные и выходные напряжения.",
+                       {Localized(v.name), F3(v.value)}),
                 {{"duty", v.value}});
 }
 
 void CheckNotComputed(const std::string& reason, Checks& out) {
-    Add(out, "not_computed", Severity::Error, "Расчёт не выполнен: " + reason.substr(0, reason.find('\n')), {});
+    // The engine's stop text is whole in the table; its first line says what happened.
+    const std::string said = LocalizedRuns(reason);
+    Add(out, "not_computed", Severity::Error, Phrase("Расчёт не выполнен: {1}", {said.substr(0, said.find('\n'))}), {});
 }
 
 }  // namespace fb

@@ -5,6 +5,7 @@
 
 #include "common/analysis/dowell.h"
 #include "common/analysis/thermal.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -68,7 +69,7 @@ WindingResult LayOut(const WindingInput& s, double fSwitch, double formerWidth, 
     w.build = BuildLayers(w.turns, w.strands, w.insulated_mm, width);
     if (!w.build.fits) {
         a.fits = false;
-        Note(a, w.name + ": ни один виток не помещается по ширине каркаса.");
+        Note(a, Phrase("{1}: ни один виток не помещается по ширине каркаса.", {LocalizedWindingName(w.name)}));
     }
     // Copper across the fullest layer: its turns, each √strands wires of the equal-area square.
     const double across = std::min(w.turns, double(w.build.turnsPerLayer)) * std::sqrt(w.strands);
@@ -80,8 +81,8 @@ WindingResult LayOut(const WindingInput& s, double fSwitch, double formerWidth, 
     prep.delta1At20 = PenetrationRatio(w.wire_mm, SkinDepth(fSwitch, kRho20), w.porosity);
     w.Irms = std::sqrt(prep.harmonics.total2);
     if (w.build.fits && w.porosity < kMinPorosity)
-        Note(a, w.name + ": слой заполнен на " + F0(w.porosity * 100) +
-                    " % ширины — модель Доуэлла для неполных слоев приближенная.");
+        Note(a, Phrase("{1}: слой заполнен на {2} % ширины — модель Доуэлла для неполных слоев приближенная.",
+                       {LocalizedWindingName(w.name), F0(w.porosity * 100)}));
     return w;
 }
 
@@ -105,8 +106,8 @@ std::vector<std::string> CheckLossOptions(const LossOptions& o) {
     std::vector<std::string> out;
     auto within = [&](double v, double lo, double hi, const char* what) {
         if (!(v >= lo && v <= hi))
-            out.push_back(std::string(what) + ": " + TidyNumber(v) + " вне допустимого диапазона " + TidyNumber(lo) +
-                          "…" + TidyNumber(hi) + ".");
+            out.push_back(Phrase("{1}: {2} вне допустимого диапазона {3}…{4}.",
+                                 {Localized(what), TidyNumber(v), TidyNumber(lo), TidyNumber(hi)}));
     };
     within(o.ambient_C, -60, 200, "Температура окружающей среды, °C");
     within(o.tape_mm, 0, 5, "Толщина изоляционной ленты, мм");
@@ -130,12 +131,12 @@ LossAnalysis AnalyseWindings(const std::vector<WindingInput>& specs, double fSwi
     if (!a.notes.empty()) return a;
     const double width = g.bobbinWidth - 2 * o.margin_mm;
     if (!(g.bobbinWidth > 0) || !(g.bobbinHeight > 0) || !(g.mlt > 0) || !(width > 0)) {
-        Note(a, "Нет размеров каркаса (ширина, высота намотки, длина витка) или поля по краям не оставляют места: "
-                "намотка и потери не рассчитаны.");
+        Note(a, Localized("Нет размеров каркаса (ширина, высота намотки, длина витка) или поля по краям не оставляют "
+                          "места: намотка и потери не рассчитаны."));
         return a;
     }
     a.valid = true;
-    if (g.estimated) Note(a, "Размеры каркаса оценены по Ae, An и le сердечника, а не взяты из данных.");
+    if (g.estimated) Note(a, Localized("Размеры каркаса оценены по Ae, An и le сердечника, а не взяты из данных."));
 
     std::vector<Prepared> prep(specs.size());
     a.fits = true;
@@ -157,16 +158,16 @@ LossAnalysis AnalyseWindings(const std::vector<WindingInput>& specs, double fSwi
         T = next;
     }
     if (!settled || !std::isfinite(T))
-        Note(a, "Температура обмоток не устанавливается (тепловой разгон): потери и нагрев ориентировочные.");
+        Note(a, Localized("Температура обмоток не устанавливается (тепловой разгон): потери и нагрев ориентировочные."));
     a.copperLoss = CopperAt(T, a.windings, g.mlt);
     a.totalLoss = coreLoss + a.copperLoss;
     const ConvectionRise rise = TemperatureRise(a.totalLoss, g.surface);
     a.rise = rise.deltaT;
     a.hotSpot = o.ambient_C + a.rise;
-    if (!(g.surface > 0)) Note(a, "Нет площади поверхности сердечника: нагрев не рассчитан.");
+    if (!(g.surface > 0)) Note(a, Localized("Нет площади поверхности сердечника: нагрев не рассчитан."));
     else if (!rise.InRange())
-        Note(a, "Плотность потерь " + F1(rise.density) +
-                    " мВт/см² вне диапазона формулы естественного охлаждения (10…600 мВт/см²).");
+        Note(a, Phrase("Плотность потерь {1} мВт/см² вне диапазона формулы естественного охлаждения (10…600 мВт/см²).",
+                       {F1(rise.density)}));
     Leakage(a, specs, g.mlt, width, o.InsulationGap());
     return a;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -10,9 +11,10 @@ namespace {
 void CheckBuild(const LossAnalysis& a, Checks& out) {
     if (a.fits) return;
     out.push_back({"build_not_fit", Severity::Error,
-                   "Обмотки не помещаются на каркас: высота намотки " + F2(a.build) + " мм при высоте каркаса " +
-                       F2(a.formerHeight) + " мм (заполнение " + F2(a.buildFill) +
-                       "). Выберите сердечник большего размера, уменьшите плотность тока или толщину изоляции.",
+                   Phrase("Обмотки не помещаются на каркас: высота намотки {1} мм при высоте каркаса {2} мм "
+                          "(заполнение {3}). Выберите сердечник большего размера, уменьшите плотность тока или "
+                          "толщину изоляции.",
+                          {F2(a.build), F2(a.formerHeight), F2(a.buildFill)}),
                    {{"build_mm", a.build}, {"former_height_mm", a.formerHeight}, {"build_fill", a.buildFill}}});
 }
 
@@ -22,16 +24,16 @@ void CheckTemperature(const LossAnalysis& a, double rated, Checks& out) {
     const bool hot = !(a.hotSpot <= rated);
     if (hot)
         out.push_back({"hot_spot_rated", Severity::Error,
-                       "Температура наиболее нагретой точки " + F0(a.hotSpot) + " °C (окружающая среда " +
-                           F0(a.ambient) + " °C, перегрев " + F0(a.rise) + " К) выше допустимой для феррита " +
-                           F0(rated) + " °C: растут потери в сердечнике и падает индукция насыщения. "
-                           "Выберите сердечник большего размера или снизьте потери.",
+                       Phrase("Температура наиболее нагретой точки {1} °C (окружающая среда {2} °C, перегрев {3} К) "
+                              "выше допустимой для феррита {4} °C: растут потери в сердечнике и падает индукция "
+                              "насыщения. Выберите сердечник большего размера или снизьте потери.",
+                              {F0(a.hotSpot), F0(a.ambient), F0(a.rise), F0(rated)}),
                        {{"hot_spot_C", a.hotSpot}, {"rated_C", rated}, {"rise_K", a.rise}}});
     if (!(a.rise <= a.riseLimit))
         out.push_back({"temperature_rise", Severity::Warning,
-                       "Перегрев " + F0(a.rise) + " К выше допустимого " + F0(a.riseLimit) + " К (потери " +
-                           F2(a.totalLoss) + " Вт). Выберите сердечник большего размера или снизьте потери в "
-                           "меди и сердечнике.",
+                       Phrase("Перегрев {1} К выше допустимого {2} К (потери {3} Вт). Выберите сердечник большего "
+                              "размера или снизьте потери в меди и сердечнике.",
+                              {F0(a.rise), F0(a.riseLimit), F2(a.totalLoss)}),
                        {{"rise_K", a.rise}, {"limit_K", a.riseLimit}, {"total_loss_W", a.totalLoss}}});
 }
 
@@ -39,9 +41,9 @@ void CheckAcFactors(const LossAnalysis& a, Checks& out) {
     for (const WindingResult& w : a.windings) {
         if (!(w.acFactor > kAcFactorLimit)) continue;
         out.push_back({"ac_resistance_ratio", Severity::Warning,
-                       w.name + ": Rac/Rdc = " + F2(w.acFactor) + ", слоёв " + FormatInt(w.build.layers) +
-                           ": потери от близости проводников преобладают. Уменьшите число слоев, возьмите "
-                           "более тонкие жилы или чередуйте обмотки.",
+                       Phrase("{1}: Rac/Rdc = {2}, слоёв {3}: потери от близости проводников преобладают. "
+                              "Уменьшите число слоев, возьмите более тонкие жилы или чередуйте обмотки.",
+                              {LocalizedWindingName(w.name), F2(w.acFactor), FormatInt(w.build.layers)}),
                        {{"ac_factor", w.acFactor}, {"layers", static_cast<double>(w.build.layers)}, {"wire_mm", w.wire_mm},
                         {"strands", w.strands}}});
     }
@@ -52,7 +54,8 @@ void CheckAcFactors(const LossAnalysis& a, Checks& out) {
 void CheckLosses(const LossAnalysis& a, Checks& out, double ratedHotSpot_C) {
     if (!a.valid) {
         out.push_back({"losses_not_analysed", Severity::Note,
-                       "Намотка и потери в меди не рассчитаны" + (a.notes.empty() ? "." : ": " + a.notes.front()),
+                       a.notes.empty() ? Localized("Намотка и потери в меди не рассчитаны.")
+                                       : Phrase("Намотка и потери в меди не рассчитаны: {1}", {a.notes.front()}),
                        {}});
         return;
     }
@@ -61,8 +64,8 @@ void CheckLosses(const LossAnalysis& a, Checks& out, double ratedHotSpot_C) {
     CheckAcFactors(a, out);
     if (a.geometryEstimated)
         out.push_back({"geometry_estimated", Severity::Note,
-                       "Размеры каркаса, длина витка и поверхность сердечника оценены по Ae, An и le: намотка и "
-                       "нагрев ориентировочные. Добавьте размеры сердечника в файл геометрии.",
+                       Localized("Размеры каркаса, длина витка и поверхность сердечника оценены по Ae, An и le: "
+                                 "намотка и нагрев ориентировочные. Добавьте размеры сердечника в файл геометрии."),
                        {}});
 }
 

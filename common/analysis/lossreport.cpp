@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/analysis/lossanalysis.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -19,7 +20,7 @@ Json Num(double v, int decimals = kLossDecimals) {
 
 Json WindingJson(const WindingResult& w) {
     Json j = Json::object();
-    j["name"] = w.name;
+    j["name"] = LocalizedWindingName(w.name);
     j["turns"] = Num(w.turns, 0);
     j["strands"] = Num(w.strands, 0);
     j["wire_mm"] = Num(w.wire_mm, 3);
@@ -74,19 +75,22 @@ std::string AnalysisJsonText(const LossAnalysis& a) {
 
 std::vector<std::string> AnalysisReportLines(const LossAnalysis& a) {
     std::vector<std::string> out;
-    out.push_back("Намотка и потери");
+    out.push_back(Localized("Намотка и потери"));
     for (const WindingResult& w : a.windings) {
-        out.push_back(w.name + ": " + F0(w.turns) + " вит., " + TidyNumber(w.wire_mm) + " x " + F0(w.strands) +
-                      ", слоев " + FormatInt(w.build.layers) + ", высота " + F2(w.build.build_mm) + " мм, Rdc " +
-                      F3(w.Rdc * 1000) + " мОм, Rac/Rdc " + F2(w.acFactor) + ", потери " + F3(w.loss) + " Вт");
+        out.push_back(Phrase("{1}: {2} вит., {3} x {4}, слоев {5}, высота {6} мм, Rdc {7} мОм, Rac/Rdc {8}, потери {9} Вт",
+                             {LocalizedWindingName(w.name), F0(w.turns), TidyNumber(w.wire_mm), F0(w.strands),
+                              FormatInt(w.build.layers), F2(w.build.build_mm), F3(w.Rdc * 1000), F2(w.acFactor),
+                              F3(w.loss)}));
     }
-    out.push_back("Потери в сердечнике " + F3(a.coreLoss) + " Вт, в меди " + F3(a.copperLoss) + " Вт, всего " +
-                  F3(a.totalLoss) + " Вт");
-    out.push_back("Перегрев " + F1(a.rise) + " К (допустимо " + F0(a.riseLimit) + " К), температура " + F1(a.hotSpot) +
-                  " °C при окружающей " + F0(a.ambient) + " °C");
-    out.push_back("Высота намотки " + F2(a.build) + " мм из " + F2(a.formerHeight) + " мм (" + F0(a.buildFill * 100) +
-                  " %): " + (a.fits ? "помещается" : "НЕ помещается"));
-    if (a.hasLeakage) out.push_back("Индуктивность рассеяния (оценка по намотке) " + F2(a.leakage_uH) + " мкГн");
+    out.push_back(Phrase("Потери в сердечнике {1} Вт, в меди {2} Вт, всего {3} Вт",
+                         {F3(a.coreLoss), F3(a.copperLoss), F3(a.totalLoss)}));
+    out.push_back(Phrase("Перегрев {1} К (допустимо {2} К), температура {3} °C при окружающей {4} °C",
+                         {F1(a.rise), F0(a.riseLimit), F1(a.hotSpot), F0(a.ambient)}));
+    out.push_back(Phrase(a.fits ? "Высота намотки {1} мм из {2} мм ({3} %): помещается"
+                                : "Высота намотки {1} мм из {2} мм ({3} %): НЕ помещается",
+                         {F2(a.build), F2(a.formerHeight), F0(a.buildFill * 100)}));
+    if (a.hasLeakage)
+        out.push_back(Phrase("Индуктивность рассеяния (оценка по намотке) {1} мкГн", {F2(a.leakage_uH)}));
     for (const std::string& n : a.notes) out.push_back(n);
     return out;
 }

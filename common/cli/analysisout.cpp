@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/adviser/sweepoutput.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb::cli {
@@ -49,7 +50,7 @@ FlagOption InterleaveFlag() {
 bool OptionNumber(const Options& options, const std::string& name, double& value, std::string& error) {
     const std::string& text = options.values.at(name);
     if (NumberOf(text, value)) return true;
-    error = "после " + name + " нужно число, а не \"" + text + "\"";
+    error = Phrase("после {1} нужно число, а не \"{2}\"", {name, text});
     return false;
 }
 
@@ -61,7 +62,7 @@ std::string TakeLossOptions(const Options& options, LossOptions& out) {
         !OptionNumber(options, kRiseLimit, out.riseLimit_K, error))
         return error;
     if (layers != std::floor(layers) || std::fabs(layers) > 1e6)
-        return std::string("после ") + kTapeLayers + " нужно целое число, а не \"" + options.values.at(kTapeLayers) + "\"";
+        return Phrase("после {1} нужно целое число, а не \"{2}\"", {kTapeLayers, options.values.at(kTapeLayers)});
     out.tapeLayers = static_cast<int>(layers);
     const auto flag = options.flags.find(kInterleave);
     out.interleave = flag != options.flags.end() && flag->second;

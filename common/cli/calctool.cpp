@@ -28,7 +28,7 @@ bool IsFlag(const Tool& tool, const std::string& name) {
 }
 
 std::string ShortUsage(const Tool& tool) {
-    std::string s = "использование: " + tool.name + " [--data-root DIR]";
+    std::string s = Localized("использование:") + " " + tool.name + " [--data-root DIR]";
     for (const ValueOption& o : tool.options) s += " [" + o.name + " " + o.value + "]";
     for (const FlagOption& f : tool.flags) s += " [" + f.name + "]";
     if (tool.sweep) s += " [--sweep [--top N] [--sort KEY] [--works-only]]";
@@ -132,6 +132,9 @@ std::string Printed(const Tool& tool, const Options& options, Result& r) {
 }
 
 int RunTool(const Tool& tool, int argc, char** argv, const std::function<Result(const Options&)>& run) {
+    // The language first, so that a mistake in the other options is told in it.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--lang") SetEnglishTexts(std::string(argv[i + 1]) == "en");
     const Options options = ParseOptions(tool, argc, argv);
     if (options.help) {
         const std::string usage = Usage(tool);
@@ -174,13 +177,13 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
         const std::string arg = argv[i];
         const ValueOption* option = Find(tool, arg);
         if ((arg == "--data-root" || arg == "--lang" || option) && i + 1 >= argc) {
-            a.error = "после " + arg + " нужно значение";
+            a.error = Phrase("после {1} нужно значение", {arg});
         } else if (arg == "--data-root") {
             a.dataRoot = argv[++i];
             rootGiven = true;
         } else if (arg == "--lang") {
             const std::string lang = argv[++i];
-            if (lang != "en" && lang != "ru") a.error = "неизвестный язык " + lang + " (en или ru)";
+            if (lang != "en" && lang != "ru") a.error = Phrase("неизвестный язык {1} (en или ru)", {lang});
             a.english = lang == "en";
         } else if (option) {
             a.values[arg] = argv[++i];
@@ -195,15 +198,15 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
         } else if (arg == "-h" || arg == "--help") {
             a.help = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            a.error = "неизвестный параметр " + arg;
+            a.error = Phrase("неизвестный параметр {1}", {arg});
         } else if (!a.file.empty()) {
-            a.error = "указано больше одного файла";
+            a.error = Localized("указано больше одного файла");
         } else {
             a.file = arg;
         }
     }
     if (a.error.empty() && tool.sweep) a.error = SweepArgsError(a.sweep);
-    if (a.error.empty() && a.file.empty() && !a.help) a.error = "не указан файл расчета";
+    if (a.error.empty() && a.file.empty() && !a.help) a.error = Localized("не указан файл расчета");
     a.dataRoot = rootGiven ? WithSeparator(a.dataRoot) : DataRootAbove(ExePath(argc > 0 ? argv[0] : nullptr));
     return a;
 }
@@ -258,7 +261,7 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
     // The one rule of both programs (ResultValid): a value that came out infinite or undefined.
     const bool valid = ResultValid(text);
     j["valid"] = valid;
-    if (!valid) j["why"] = kNotFiniteWhy;
+    if (!valid) j["why"] = Localized(kNotFiniteWhy);
     return j;
 }
 

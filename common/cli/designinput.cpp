@@ -1,6 +1,7 @@
 #include "common/cli/designinput.h"
 
 #include "common/data/corebase.h"
+#include "common/data/english.h"
 #include "common/data/material.h"
 #include "common/data/textfile.h"
 #include "common/files/corefiles.h"
@@ -42,26 +43,28 @@ InputCheck CheckDesignBytes(const std::string& path, std::size_t bufferSize) {
     if (!file.ok) return check;
     check.read = true;
     check.text = file.text;
-    const std::string quoted = "\"" + path + "\"";
     // The reader looks for the section name anywhere in what it read; without it nothing is read.
     if (file.text.find("INI_DATA") == std::string::npos) {
-        check.error = "Файл " + quoted + " не является файлом расчета: в нем нет раздела [INI_DATA].";
+        check.error = Phrase("Файл \"{1}\" не является файлом расчета: в нем нет раздела [INI_DATA].", {path});
         return check;
     }
     const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
     const std::string seen = bytes.substr(0, limit);
     if (file.truncated)
-        check.warnings.push_back("Файл " + quoted + " длиннее, чем читает программа: прочитаны первые " +
-                                 FormatInt(static_cast<long long>(limit)) + " байт из " +
-                                 FormatInt(static_cast<long long>(bytes.size())) + ", остальное не учтено.");
+        check.warnings.push_back(Phrase("Файл \"{1}\" длиннее, чем читает программа: прочитаны первые {2} байт из {3}, "
+                                        "остальное не учтено.",
+                                        {path, FormatInt(static_cast<long long>(limit)),
+                                         FormatInt(static_cast<long long>(bytes.size()))}));
     if (seen.find('\0') != std::string::npos)
-        check.warnings.push_back("В файле " + quoted + " есть нулевой байт: все, что после него, не прочитано.");
+        check.warnings.push_back(Phrase("В файле \"{1}\" есть нулевой байт: все, что после него, не прочитано.", {path}));
     if (HasControlBytes(seen))
-        check.warnings.push_back("Файл " + quoted + " не похож на текст в кодировке Windows-1251: в нем есть "
-                                 "управляющие символы.");
+        check.warnings.push_back(Phrase("Файл \"{1}\" не похож на текст в кодировке Windows-1251: в нем есть "
+                                        "управляющие символы.",
+                                        {path}));
     if (LooksLikeUtf8(seen.substr(0, seen.find('\0'))))
-        check.warnings.push_back("Файл " + quoted + " записан, по-видимому, в кодировке UTF-8, а не Windows-1251: "
-                                 "русские буквы прочитаны неверно.");
+        check.warnings.push_back(Phrase("Файл \"{1}\" записан, по-видимому, в кодировке UTF-8, а не Windows-1251: "
+                                        "русские буквы прочитаны неверно.",
+                                        {path}));
     return check;
 }
 
@@ -84,16 +87,18 @@ void ApplyInputCheck(const InputCheck& check, Result& r) {
 }
 
 std::string EmptyCoreWarning(int shape, const std::string& used) {
-    return "В файле расчета не указан сердечник: расчет выполнен для первого сердечника списка формы \"" +
-           std::string(ShapeCaption(shape)) + "\" — \"" + used + "\".";
+    return Phrase("В файле расчета не указан сердечник: расчет выполнен для первого сердечника списка формы \"{1}\" — "
+                  "\"{2}\".",
+                  {Localized(ShapeCaption(shape)), used});
 }
 
 std::string MaterialWarning(const std::vector<std::string>& materials, const std::string& wanted, int index) {
     const std::string name = wanted.empty() ? kDefaultMaterial : wanted;
     if (index < 0 || index >= static_cast<int>(materials.size())) return "";
     if (FindEntryStartingWith(materials, name) >= 0) return "";
-    return "Материала \"" + name + "\" нет в папке \"Ferrites_Materials\": расчет выполнен с первым материалом "
-           "списка — \"" + materials[index] + "\".";
+    return Phrase("Материала \"{1}\" нет в папке \"Ferrites_Materials\": расчет выполнен с первым материалом списка "
+                  "— \"{2}\".",
+                  {name, materials[index]});
 }
 
 }  // namespace fb::cli

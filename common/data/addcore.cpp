@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/data/corebase.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 
@@ -26,15 +27,16 @@ std::string UnlistedNameProblem(const std::string& name, int shape) {
     CCoreBase probe;
     probe.SetUserText("[" + name + "]");
     if (!probe.ListForShape(shape).empty()) return {};
-    const std::string here = std::string("\"") + ShapeCaption(shape) + "\"";
     for (int s = 0; s < kShapeCount; ++s)
         if (!probe.ListForShape(s).empty())
-            return std::string("Сердечник с таким названием будет показан в списке формы \"") + ShapeCaption(s) +
-                   "\", а не " + here + ": выберите эту форму или измените название.";
+            return Phrase("Сердечник с таким названием будет показан в списке формы \"{1}\", а не \"{2}\": выберите "
+                          "эту форму или измените название.",
+                          {Localized(ShapeCaption(s)), Localized(ShapeCaption(shape))});
     if (shape == 4)
-        return "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет показан "
-               "в списке формы \"Другая\": измените название.";
-    return "Сердечник с таким названием не будет показан в списке формы " + here + ": измените название.";
+        return Localized("Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
+                         "показан в списке формы \"Другая\": измените название.");
+    return Phrase("Сердечник с таким названием не будет показан в списке формы \"{1}\": измените название.",
+                  {Localized(ShapeCaption(shape))});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "common/data/corebase.h"
 
+#include "common/data/english.h"
 #include "common/data/lookup.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -38,7 +39,7 @@ Messages CCoreBase::Load(const std::string& dataRoot, std::size_t bufferSize, bo
     if (catalogue.ok) {
         m_catalogue = catalogue.text;
     } else {
-        messages.push_back(Warning("В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\""));
+        messages.push_back(Warning(Localized("В папке \"Bases_Cores\" отсутствует файл \"FerritesCores.txt\"")));
     }
     const std::string userPath = JoinPath(folder, kUserCoresName);
     // The user's own file grows with every core added, so no buffer bounds it.

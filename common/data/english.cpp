@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "common/data/englishtemplates.h"
+
 namespace fb {
 namespace {
 
@@ -346,12 +348,28 @@ const std::unordered_map<std::string, const char*>& Table() {
     return table;
 }
 
+// The entries of the other tables (whole templates of checks, losses, the report and the
+// messages), merged with the captions above into one lookup.
+const std::unordered_map<std::string, const char*>& Merged() {
+    static const std::unordered_map<std::string, const char*> merged = [] {
+        std::unordered_map<std::string, const char*> m = Table();
+        for (const EnglishEntry& e : EnglishTemplates()) m.emplace(e.russian, e.english);
+        return m;
+    }();
+    return merged;
+}
+
 }  // namespace
 
 const char* EnglishText(const std::string& russian) {
-    const auto& table = Table();
+    const auto& table = Merged();
     auto it = table.find(russian);
     return it == table.end() ? nullptr : it->second;
+}
+
+void ForEachEnglishText(const std::function<void(const char* russian, const char* english)>& visit) {
+    for (const auto& [russian, english] : Table()) visit(russian.c_str(), english);
+    for (const EnglishEntry& e : EnglishTemplates()) visit(e.russian, e.english);
 }
 
 namespace {
@@ -366,6 +384,28 @@ std::string Localized(const std::string& russian) {
     if (!g_english) return russian;
     const char* english = EnglishText(russian);
     return english ? english : russian;
+}
+
+std::string Phrase(const std::string& russian, const std::vector<std::string>& args) {
+    const std::string text = Localized(russian);
+    std::string out;
+    out.reserve(text.size() + 16 * args.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{') {
+            const std::size_t close = text.find('}', i);
+            if (close != std::string::npos && close > i + 1 && close - i <= 3 &&
+                text.find_first_not_of("0123456789", i + 1) == close) {
+                const std::size_t n = std::stoul(text.substr(i + 1, close - i - 1));
+                if (n >= 1 && n <= args.size()) {
+                    out += args[n - 1];
+                    i = close;
+                    continue;
+                }
+            }
+        }
+        out += text[i];
+    }
+    return out;
 }
 
 namespace {
@@ -389,33 +429,42 @@ std::size_t WordEnd(const std::string& s, std::size_t i) {
 
 // A run of words: whole when it has an entry, else its longest leading words that have one
 // and the rest the same way (a unit before a phrase, a list apart by commas).
-std::string RunInEnglish(const std::string& run) {
-    if (const char* whole = EnglishText(run)) return whole;
+std::string RunInEnglish(const std::string& run, const WholeEnglish& whole) {
+    std::string english;
+    if (whole(run, english)) return english;
     for (std::size_t cut = run.find_last_of(" ,"); cut != std::string::npos && cut > 0;
          cut = run.find_last_of(" ,", cut - 1)) {
         const std::size_t head = run.find_last_not_of(" ,", cut);
         if (head == std::string::npos) break;
-        if (const char* english = EnglishText(run.substr(0, head + 1))) {
+        if (whole(run.substr(0, head + 1), english)) {
             const std::size_t rest = run.find_first_not_of(" ,", cut);
-            return english + run.substr(head + 1, rest - head - 1) + RunInEnglish(run.substr(rest));
+            return english + run.substr(head + 1, rest - head - 1) + RunInEnglish(run.substr(rest), whole);
         }
     }
     const std::size_t gap = run.find_first_of(" ,");
     if (gap == std::string::npos) return run;
     const std::size_t rest = run.find_first_not_of(" ,", gap);
-    return run.substr(0, rest) + RunInEnglish(run.substr(rest));
+    return run.substr(0, rest) + RunInEnglish(run.substr(rest), whole);
+}
+
+bool FromTable(const std::string& russian, std::string& english) {
+    const char* text = EnglishText(russian);
+    if (text) english = text;
+    return text != nullptr;
 }
 
 }  // namespace
 
-std::string LocalizedRuns(const std::string& russian) {
-    if (!g_english) return russian;
-    if (const char* whole = EnglishText(russian)) return whole;
+std::string EnglishRuns(const std::string& russian, const WholeEnglish& whole) {
+    std::string english;
+    if (whole(russian, english)) return english;
     std::string out;
     std::size_t i = 0;
+    bool quoted = false;  // a name in quotes (a file, a core) is shown as it is
     while (i < russian.size()) {
         std::size_t end = WordEnd(russian, i);
-        if (end == i) {
+        if (end == i || quoted) {
+            quoted = quoted != (russian[i] == '"');
             out += russian[i++];
             continue;
         }
@@ -427,10 +476,19 @@ std::string LocalizedRuns(const std::string& russian) {
             if (wordEnd == gap) break;
             end = next = wordEnd;
         }
-        out += RunInEnglish(russian.substr(i, end - i));
+        out += RunInEnglish(russian.substr(i, end - i), whole);
         i = end;
     }
     return out;
+}
+
+std::string LocalizedRuns(const std::string& russian) {
+    return g_english ? EnglishRuns(russian, FromTable) : russian;
+}
+
+std::string LocalizedWindingName(const std::string& name) {
+    const std::size_t space = name.find(' ');
+    return Localized(name.substr(0, space)) + (space == std::string::npos ? "" : name.substr(space));
 }
 
 std::string LocalizedReport(const std::string& report) {
@@ -443,17 +501,24 @@ std::string LocalizedReport(const std::string& report) {
         const std::string line = report.substr(start, stop - start);
         const std::size_t colon = line.find(": ");
         const std::size_t value = colon == std::string::npos ? colon : line.find_first_not_of(' ', colon + 1);
-        if (value == std::string::npos || value < colon + 3) {
-            out += LocalizedRuns(line);
+        if (colon != std::string::npos && value == std::string::npos) {
+            // A caption whose value is empty keeps its padding.
+            const std::size_t indent = line.find_first_not_of(' ');
+            out += line.substr(0, indent) + LocalizedRuns(line.substr(indent, colon - indent)) + line.substr(colon);
+        } else if (value == std::string::npos) {
+            // A heading or a line of its own: whole after its indent when it has an entry.
+            const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+            out += line.substr(0, indent) + LocalizedRuns(line.substr(indent));
         } else {
-            // The value keeps its column, or follows one space after a longer caption.
+            // The value keeps its column, or follows one space after a longer caption or where
+            // the Russian has one space.
             std::size_t indent = line.find_first_not_of(' ');
             std::string caption = line.substr(0, indent) + LocalizedRuns(line.substr(indent, colon - indent)) + ":";
             std::size_t width = 0;  // the column in characters, not bytes
             for (std::size_t k = 0; k < value; ++k) width += (static_cast<unsigned char>(line[k]) & 0xC0) != 0x80;
             std::size_t shown = 0;
             for (char c : caption) shown += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-            caption += std::string(shown < width ? width - shown : 1, ' ');
+            caption += std::string(shown < width && value > colon + 2 ? width - shown : 1, ' ');
             out += caption + LocalizedRuns(line.substr(value));
         }
         if (stop < report.size()) out += '\n';

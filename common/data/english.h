@@ -3,7 +3,9 @@
 // the design's result captions), keyed by the Russian text byte for byte. The windows use it
 // for an English interface, and the command-line tools can use it for their English reports.
 // Texts written only by window code are translated in translations/magnetics_en.ts instead.
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace fb {
 
@@ -18,9 +20,28 @@ void SetEnglishTexts(bool english);
 // `russian` as it is, or its English when English is chosen and known.
 std::string Localized(const std::string& russian);
 
-// A text composed at run time ("69 витков, провод 0.375 x 1") in the chosen language: whole
-// when it has an English text, else each run of Russian words that has one.
+// A whole text with numbered places "{1}", "{2}"…: the English template of `russian` when
+// English is chosen and one exists, else `russian` itself, its places filled with `args` in one
+// pass (a value holding "{2}" stays as it is). Numbers come formatted by the caller
+// (common/data/numbers), never by the locale.
+std::string Phrase(const std::string& russian, const std::vector<std::string>& args);
+
+// Every entry of the table, Russian and English, for the tests that walk it.
+void ForEachEnglishText(const std::function<void(const char* russian, const char* english)>& visit);
+
+// The piece-by-piece fallback for a text composed at run time that has no entry of its own
+// ("69 витков, провод 0.375 x 1"): whole when `whole` knows it, else each run of Russian words
+// (words apart by spaces and commas) by its longest leading words `whole` knows, the rest as it
+// is; a name in double quotes (a file, a core) stays as it is. `whole` gives the English of a
+// text or false. The windows' Translated shares it.
+using WholeEnglish = std::function<bool(const std::string& russian, std::string& english)>;
+std::string EnglishRuns(const std::string& russian, const WholeEnglish& whole);
+
+// A text composed at run time in the chosen language: EnglishRuns over this table.
 std::string LocalizedRuns(const std::string& russian);
+
+// A winding's name ("Первичная", "Вторичная 2", "Первичная 1/2") in the chosen language.
+std::string LocalizedWindingName(const std::string& name);
 
 // A report of "  Caption:   value" lines: each caption and value through LocalizedRuns, the
 // values kept in their column.

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/data/english.h"
+
 namespace fb {
 
 inline const char* const kWarningCaption = "Внимание!";
@@ -16,7 +18,8 @@ struct Message {
 
 using Messages = std::vector<Message>;
 
-inline Message Warning(std::string text) { return Message{kWarningCaption, std::move(text)}; }
+// In the chosen language: a whole text from the table, one composed with values through Phrase.
+inline Message Warning(const std::string& text) { return Message{Localized(kWarningCaption), Localized(text)}; }
 
 // The one message both programs give when values they show came out infinite or undefined
 // ("inf", "nan"): the texts stay as the formatting gives them, and this says why.

@@ -12,6 +12,7 @@
 #include <ctime>
 #include <vector>
 
+#include "common/data/english.h"
 #include "common/data/textcodec.h"
 
 namespace fb {
@@ -22,23 +23,23 @@ namespace {
 std::string SystemError(int err) {
     switch (err) {
     case EACCES:
-    case EPERM: return "нет прав на запись в папку или файл";
-    case EROFS: return "папка находится на носителе только для чтения";
+    case EPERM: return Localized("нет прав на запись в папку или файл");
+    case EROFS: return Localized("папка находится на носителе только для чтения");
     case ENOSPC:
-    case EDQUOT: return "на диске нет свободного места";
-    case EFBIG: return "превышен допустимый размер файла";
-    case ENOENT: return "папка не существует";
-    case ENOTDIR: return "часть пути не является папкой";
-    case EISDIR: return "под этим именем уже есть папка";
+    case EDQUOT: return Localized("на диске нет свободного места");
+    case EFBIG: return Localized("превышен допустимый размер файла");
+    case ENOENT: return Localized("папка не существует");
+    case ENOTDIR: return Localized("часть пути не является папкой");
+    case EISDIR: return Localized("под этим именем уже есть папка");
     case EMFILE:
-    case ENFILE: return "открыто слишком много файлов";
-    case EIO: return "ошибка ввода-вывода";
+    case ENFILE: return Localized("открыто слишком много файлов");
+    case EIO: return Localized("ошибка ввода-вывода");
     default: return std::strerror(err);
     }
 }
 
 WriteResult Fail(const std::string& path, const std::string& why) {
-    return WriteResult{false, "Не удалось записать файл \"" + path + "\": " + why};
+    return WriteResult{false, Phrase("Не удалось записать файл \"{1}\": {2}", {path, why})};
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -132,7 +133,7 @@ WriteResult WriteTextFileAtomic(const std::string& path, const std::string& utf8
     std::string bytes;
     std::string bad;
     if (!Utf8ToCp1251(utf8, bytes, &bad))
-        return Fail(path, "символ \"" + bad + "\" нельзя сохранить в кодировке Windows-1251");
+        return Fail(path, Phrase("символ \"{1}\" нельзя сохранить в кодировке Windows-1251", {bad}));
     return WriteBytesAtomic(path, bytes);
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/data/corebase.h"
 #include "common/data/coregeometry.h"
+#include "common/data/english.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
 
@@ -45,7 +46,7 @@ public:
     bool Held() const { return m_fd >= 0; }
     // Why the lock could not be had.
     std::string Reason() const {
-        return m_error == EACCES || m_error == EPERM ? "нет прав на чтение папки" : SystemErrorText(m_error);
+        return m_error == EACCES || m_error == EPERM ? Localized("нет прав на чтение папки") : SystemErrorText(m_error);
     }
 
 private:
@@ -62,19 +63,20 @@ AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& 
     const std::string folder = JoinPath(dataRoot, kCoresFolder);
     const std::string path = JoinPath(folder, kUserCoresName);
     if (!Utf8ToCp1251(record, recordBytes, &bad)) {
-        result.error = "Не удалось записать файл \"" + path + "\": символ \"" + bad +
-                       "\" нельзя сохранить в кодировке Windows-1251";
+        result.error = Phrase("Не удалось записать файл \"{1}\": {2}",
+                              {path, Phrase("символ \"{1}\" нельзя сохранить в кодировке Windows-1251", {bad})});
         return result;
     }
     const FolderLock lock(folder);
     if (!lock.Held()) {
-        result.error = "Не удалось записать файл \"" + path + "\": папку \"" + folder +
-                       "\" не удалось заблокировать от одновременной записи другой программой (" + lock.Reason() + ")";
+        result.error = Phrase("Не удалось записать файл \"{1}\": папку \"{2}\" не удалось заблокировать от "
+                              "одновременной записи другой программой ({3})",
+                              {path, folder, lock.Reason()});
         return result;
     }
     std::string bytes;
     if (FileExists(path) && !ReadAllBytes(path, bytes)) {
-        result.error = "Не удалось прочитать файл \"" + path + "\"";
+        result.error = Phrase("Не удалось прочитать файл \"{1}\"", {path});
         return result;
     }
     bytes += recordBytes;
@@ -94,7 +96,7 @@ AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& 
     // from that, and the user learns that the file itself could not be read.
     const size_t zero = bytes.find('\0');
     result.userText = Cp1251ToUtf8(zero == std::string::npos ? bytes : bytes.substr(0, zero));
-    result.warning = "Сердечник записан в файл \"" + path + "\", но прочитать этот файл заново не удалось";
+    result.warning = Phrase("Сердечник записан в файл \"{1}\", но прочитать этот файл заново не удалось", {path});
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/lookup.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
@@ -39,7 +40,7 @@ bool CWireTable::Load(const std::string& dataRoot, std::size_t bufferSize) {
 }
 
 Message CWireTable::MissingFileMessage(const std::string& dataRoot) {
-    return Warning("В папке " + dataRoot + " отсутствует файл \"Wire.txt\".\nДо свидания!");
+    return Warning(Phrase("В папке {1} отсутствует файл \"Wire.txt\".\nДо свидания!", {dataRoot}));
 }
 
 CWireTable::Nearest CWireTable::NearestStandard(const std::string& typed) {
@@ -62,8 +63,8 @@ CWireTable::Nearest CWireTable::NearestStandard(const std::string& typed) {
     out.text = text;
     if (d[k] != x) {
         out.text = TidyNumber(d[k]);
-        out.message = Warning("Указанный желаемый диаметр " + text + " мм заменен на ближайший стандартный диаметр " +
-                              out.text + " мм");
+        out.message =
+            Warning(Phrase("Указанный желаемый диаметр {1} мм заменен на ближайший стандартный диаметр {2} мм", {text, out.text}));
     }
     return out;
 }

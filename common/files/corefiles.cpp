@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/data/english.h"
 #include "common/data/textfile.h"
 
 namespace fb {
@@ -14,11 +15,11 @@ namespace {
 
 std::string ReadError(int err) {
     switch (err) {
-    case ENOENT: return "файла нет";
+    case ENOENT: return Localized("файла нет");
     case EACCES:
-    case EPERM: return "нет прав на чтение";
-    case ENOTDIR: return "часть пути не является папкой";
-    case EIO: return "ошибка ввода-вывода";
+    case EPERM: return Localized("нет прав на чтение");
+    case ENOTDIR: return Localized("часть пути не является папкой");
+    case EIO: return Localized("ошибка ввода-вывода");
     default: return std::strerror(err);
     }
 }
@@ -33,7 +34,7 @@ std::string UnreadableReason(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return ReadError(errno);
     // Checked before opening: opening a pipe would wait for a writer.
-    if (!S_ISREG(st.st_mode)) return "это не обычный файл (папка, канал или устройство)";
+    if (!S_ISREG(st.st_mode)) return Localized("это не обычный файл (папка, канал или устройство)");
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return ReadError(errno);
     char byte = 0;
@@ -48,7 +49,7 @@ StartupResult CatalogueFailure(const std::string& dataRoot) {
     const std::string why = UnreadableReason(path);
     if (why.empty()) return std::nullopt;
     return StartupFailure{StartupFailure::Cause::UnreadableCoreFile,
-                          Warning("Не удалось прочитать каталог сердечников \"" + path + "\": " + why + "."), true,
+                          Warning(Phrase("Не удалось прочитать каталог сердечников \"{1}\": {2}.", {path, why})), true,
                           path};
 }
 
@@ -59,8 +60,9 @@ StartupResult UserCoreFileFailure(const std::string& dataRoot) {
     const std::string why = UnreadableReason(path);
     if (why.empty()) return std::nullopt;
     return StartupFailure{StartupFailure::Cause::UnreadableCoreFile,
-                          Warning("Не удалось прочитать файл сердечников пользователя \"" + path + "\": " + why +
-                                  "; сердечники пользователя не загружены."),
+                          Warning(Phrase("Не удалось прочитать файл сердечников пользователя \"{1}\": {2}; сердечники "
+                                         "пользователя не загружены.",
+                                         {path, why})),
                           true, path};
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -90,8 +91,8 @@ std::vector<std::string> ParseLossOptions(std::string_view text, LossOptions& op
             LossOptions trial = options;
             if (k.set(Trim(line.substr(eq + 1)), trial) && CheckLossOptions(trial).empty()) options = trial;
             else
-                problems.push_back("строка " + FormatInt(lineNo) + " \"" + std::string(line) +
-                                   "\" не принята, оставлено " + k.show(options));
+                problems.push_back(Phrase("строка {1} \"{2}\" не принята, оставлено {3}",
+                                          {FormatInt(lineNo), std::string(line), k.show(options)}));
         }
     }
     return problems;
@@ -100,7 +101,7 @@ std::vector<std::string> ParseLossOptions(std::string_view text, LossOptions& op
 std::vector<std::string> ReadLossOptionsFile(const std::string& path, LossOptions& options) {
     if (!FileExists(path)) return {};
     const ReadResult file = ReadTextFile(path, kBigBuffer);
-    if (!file.ok) return {path + ": файл не прочитан, параметры анализа по умолчанию"};
+    if (!file.ok) return {Phrase("{1}: файл не прочитан, параметры анализа по умолчанию", {path})};
     std::vector<std::string> problems = ParseLossOptions(file.text, options);
     for (std::string& p : problems) p = path + ", " + p;
     return problems;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/data/english.h"
 #include "common/data/textcodec.h"
 
 namespace fb {
@@ -64,9 +65,9 @@ std::string WithSavedExtension(const std::string& name) {
 
 std::string SavedNameProblem(const std::string& name) {
     if (name.find_first_of("/\\") != std::string::npos)
-        return "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.";
+        return Localized("Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.");
     if (!name.empty() && name[0] == '.')
-        return "Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.";
+        return Localized("Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.");
     return {};
 }
 
@@ -94,7 +95,7 @@ std::string PfcSaveName(const PfcNameParts& p) {
 }
 
 Message SaveFailedMessage(const WriteResult& written) {
-    return Warning(written.error + ".\nИсходные данные не сохранены.");
+    return Warning(Phrase("{1}.\nИсходные данные не сохранены.", {written.error}));
 }
 
 }  // namespace fb

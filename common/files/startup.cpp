@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "common/data/english.h"
 #include "common/data/textfile.h"
 
 namespace fb {
@@ -23,8 +24,9 @@ bool CStartup::SomethingAt(const std::string& path) {
 }
 
 Message CStartup::UnreadableSettingsMessage(const std::string& path) {
-    return Warning("Не удалось прочитать файл настроек \"" + path +
-                   "\".\nПрограмма работает с исходными данными и не будет записывать этот файл.");
+    return Warning(Phrase("Не удалось прочитать файл настроек \"{1}\".\nПрограмма работает с исходными данными и не "
+                          "будет записывать этот файл.",
+                          {path}));
 }
 
 StartupResult CStartup::ListMaterialFiles() {
@@ -43,7 +45,7 @@ StartupResult CStartup::ChooseMaterial(const std::string& mater) {
     if (!m_material.name.empty()) return std::nullopt;
     const std::string file = m_choice.loadName + ".txt";
     return StartupFailure{StartupFailure::Cause::UnreadableMaterial,
-                          Warning("Не удалось прочитать файл материала \"" + file + "\"."), true, file};
+                          Warning(Phrase("Не удалось прочитать файл материала \"{1}\".", {file})), true, file};
 }
 
 Messages CStartup::LoadCores(bool createUserFile) { return m_cores.Load(m_dataRoot, m_buffers.cores, createUserFile); }
@@ -52,8 +54,8 @@ StartupResult CStartup::SelectCore(const std::string& name, CoreRecord& core) {
     m_cores.SelectByName(name);
     if (m_cores.OnSelect(core)) return std::nullopt;
     return StartupFailure{StartupFailure::Cause::CoreNotListed,
-                          Warning("Сердечник \"" + name + "\" отсутствует в списке формы \"" +
-                                  ShapeCaption(m_cores.shape) + "\""),
+                          Warning(Phrase("Сердечник \"{1}\" отсутствует в списке формы \"{2}\"",
+                                         {name, Localized(ShapeCaption(m_cores.shape))})),
                           true, ""};
 }
 

@@ -4,6 +4,7 @@
 // including executable's.
 #include <string>
 
+#include "common/data/english.h"
 #include "common/report/reportdata.h"
 #ifndef FB_NO_REPORT
 #include "common/report/reportdocument.h"
@@ -14,7 +15,7 @@ namespace fb {
 inline bool WriteCliReport(const ReportData& data, const std::string& path, std::string* error) {
 #ifdef FB_NO_REPORT
     (void)data, (void)path;
-    if (error) *error = "Отчет недоступен: программа собрана без Qt.";
+    if (error) *error = Localized("Отчет недоступен: программа собрана без Qt.");
     return false;
 #else
     return report::WriteReport(data, path, error);

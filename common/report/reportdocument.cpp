@@ -12,6 +12,7 @@
 
 #include "common/files/fieldcatalogue.h"
 #include "common/report/plotchart.h"
+#include "common/data/english.h"
 
 namespace fb::report {
 namespace {
@@ -23,6 +24,8 @@ constexpr int kPictureWidth = 480;  // points on the page
 const QSize kPlotSize(760, 440);
 
 QString H(const std::string& s) { return QString::fromStdString(s).toHtmlEscaped().replace('\n', "<br>"); }
+
+QString Nothing() { return QString::fromStdString(Localized(kNothing)); }
 
 QString PngDataUrl(const QImage& image) {
     QByteArray bytes;
@@ -60,12 +63,12 @@ public:
         m_html += QString("<h2%1>%2. %3</h2>\n")
                       .arg(newPage ? " style=\"page-break-before: always\"" : "")
                       .arg(m_section)
-                      .arg(QString::fromUtf8(text));
+                      .arg(QString::fromStdString(Localized(text)));
     }
-    void Sub(const char* text) { m_html += "<h3>" + QString::fromUtf8(text) + "</h3>\n"; }
+    void Sub(const char* text) { m_html += "<h3>" + QString::fromStdString(Localized(text)) + "</h3>\n"; }
     void Para(const QString& html) { m_html += "<p>" + html + "</p>\n"; }
     void Rows(const std::vector<ReportRow>& rows) {
-        if (rows.empty()) return Para(QString::fromUtf8(kNothing));
+        if (rows.empty()) return Para(Nothing());
         m_html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n";
         for (const ReportRow& r : rows)
             m_html += "<tr><td width=\"62%\">" + H(r.caption) + "</td><td align=\"right\"><b>" + H(r.value) +
@@ -84,7 +87,7 @@ public:
         m_html += "</table>\n";
     }
     void Picture(const QImage& image, const QString& caption, bool newPage, bool captioned = true) {
-        if (image.isNull()) return Para(caption.toHtmlEscaped() + ": " + QString::fromUtf8(kNothing));
+        if (image.isNull()) return Para(caption.toHtmlEscaped() + ": " + Nothing());
         const int height = image.width() > 0 ? kPictureWidth * image.height() / image.width() : 0;
         QString src;
         if (m_embedded) {
@@ -107,7 +110,8 @@ private:
 
 void Header(HtmlWriter& w, const ReportData& d) {
     w.m_html += "<h1>" + H(d.title) + "</h1>\n";
-    w.Para("Программа: <b>" + H(d.program) + "</b>, версия " + H(d.version) + ". Дата: " + H(d.date) + ".");
+    w.Para(QString::fromStdString(Phrase("Программа: <b>{1}</b>, версия {2}. Дата: {3}.",
+                                         {H(d.program).toStdString(), H(d.version).toStdString(), H(d.date).toStdString()})));
 }
 
 void Body(HtmlWriter& w, const ReportData& d) {
@@ -122,8 +126,8 @@ void Body(HtmlWriter& w, const ReportData& d) {
     w.Rows(d.results);
     for (const std::string& m : d.messages) w.Para("<font color=\"#b00000\">" + H(m) + "</font>");
     w.Heading(kChecks);
-    if (d.checks.empty()) w.Para(QString::fromUtf8(kNothing));
-    ReportTable checks{{"Правило", "Важность", "Сообщение"}, {}};
+    if (d.checks.empty()) w.Para(Nothing());
+    ReportTable checks{{Localized("Правило"), Localized("Важность"), Localized("Сообщение")}, {}};
     for (const ReportCheck& c : d.checks) checks.rows.push_back({c.rule, c.severity, c.text});
     if (!checks.Empty()) w.Table(checks);
     w.Heading(kAnalysis);
@@ -132,9 +136,9 @@ void Body(HtmlWriter& w, const ReportData& d) {
     for (const ReportImage& im : d.images) w.Picture(ImageOf(im), QString::fromStdString(im.caption), false);
     if (d.hasWindingDrawing)
         w.Picture(ui::WindingWindowImage(d.windingLosses, d.windingGeometry, QSize(1120, 640)),
-                  QString::fromUtf8(kWindingDrawingCaption), false);
+                  QString::fromStdString(Localized(kWindingDrawingCaption)), false);
     w.Heading(kInstructions);
-    if (d.instructions.empty()) w.Para(QString::fromUtf8(kNothing));
+    if (d.instructions.empty()) w.Para(Nothing());
     else {
         w.m_html += "<ol>\n";
         for (const std::string& s : d.instructions) w.m_html += "<li>" + H(s) + "</li>\n";
@@ -158,7 +162,7 @@ void Plots(HtmlWriter& w, const ReportData& d) {
 
 HtmlWriter Write(const ReportData& d, bool embedded) {
     HtmlWriter w(embedded);
-    w.m_html = "<!DOCTYPE html>\n<html lang=\"ru\"><head><meta charset=\"utf-8\"><title>" + H(d.title) +
+    w.m_html = QString("<!DOCTYPE html>\n<html lang=\"") + (EnglishTexts() ? "en" : "ru") + "\"><head><meta charset=\"utf-8\"><title>" + H(d.title) +
                "</title>\n<style>body { font-family: 'DejaVu Sans', sans-serif; font-size: 10pt; }"
                " h1 { font-size: 16pt; } h2 { font-size: 13pt; margin-top: 14pt; } h3 { font-size: 11pt; }"
                " th { text-align: left; } img { max-width: 100%; height: auto; }</style></head><body>\n";

@@ -14,7 +14,12 @@ namespace fb {
 std::vector<ReportRow> CoreRows(const CoreRecord& core);
 // Name, Bmax, Bmmax, mu and the frequency span of the loss table.
 std::vector<ReportRow> MaterialRows(const CMaterial& material);
-// The texts of the method's message boxes, in the order shown.
+// The texts of the method's message boxes, in the order shown, in the chosen language.
 std::vector<std::string> MessageTexts(const Messages& messages);
+// A row in the chosen language: the caption and the unit whole, a value composed at run time
+// ("58 витков, провод 0.28 x 1") by its runs; Russian rows stay as they are. A caption shown
+// without its unit ("Частота преобразования") may name the whole caption it was cut from
+// ("Частота преобразования, кГц"), whose English loses its unit the same way.
+ReportRow LocalizedRow(ReportRow row, const std::string& wholeCaption = "");
 
 }  // namespace fb

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -16,13 +17,7 @@ std::string StrandsText(const WindingResult& w) {
     return F0(w.strands) + " × " + TidyNumber(w.wire_mm);
 }
 
-void AnalysisRows(ReportData& data, const DesignAnalysis& analysis) {
-    for (const Figure& f : analysis.figures) data.analysis.push_back({f.label, F3(f.value), f.unit});
-    const LossAnalysis& a = analysis.losses;
-    if (!a.valid) {
-        for (const std::string& n : a.notes) data.analysis.push_back({"Примечание", n, ""});
-        return;
-    }
+void LossRows(ReportData& data, const LossAnalysis& a) {
     data.analysis.push_back({"Потери в сердечнике", F3(a.coreLoss), "Вт"});
     data.analysis.push_back({"Потери в меди", F3(a.copperLoss), "Вт"});
     data.analysis.push_back({"Потери всего", F3(a.totalLoss), "Вт"});
@@ -35,15 +30,25 @@ void AnalysisRows(ReportData& data, const DesignAnalysis& analysis) {
     data.analysis.push_back({"Заполнение по высоте", F0(a.buildFill * 100) + (a.fits ? "" : " (НЕ помещается)"), "%"});
     if (a.hasLeakage) data.analysis.push_back({"Индуктивность рассеяния (оценка)", F2(a.leakage_uH), "мкГн"});
     if (a.geometryEstimated) data.analysis.push_back({"Размеры каркаса", "оценены по данным сердечника", ""});
+}
+
+// The figures, the losses when analysed and the analysis's notes (composed in the chosen
+// language already).
+void AnalysisRows(ReportData& data, const DesignAnalysis& analysis) {
+    for (const Figure& f : analysis.figures) data.analysis.push_back({f.label, F3(f.value), f.unit});
+    const LossAnalysis& a = analysis.losses;
+    if (a.valid) LossRows(data, a);
     for (const std::string& n : a.notes) data.analysis.push_back({"Примечание", n, ""});
+    for (ReportRow& r : data.analysis) r = LocalizedRow(std::move(r));
 }
 
 void WindingsTable(ReportData& data, const LossAnalysis& a) {
     data.windings.headers = {"№", "Обмотка", "Витки", "Жилы × провод, мм", "Слои × витков", "Высота, мм", "Rac/Rdc",
                              "Потери, Вт"};
+    for (std::string& h : data.windings.headers) h = Localized(h);
     int order = 0;
     for (const WindingResult& w : a.windings)
-        data.windings.rows.push_back({FormatInt(++order), w.name, F0(w.turns), StrandsText(w),
+        data.windings.rows.push_back({FormatInt(++order), LocalizedWindingName(w.name), F0(w.turns), StrandsText(w),
                                       FormatInt(w.build.layers) + " × " + FormatInt(w.build.turnsPerLayer),
                                       F2(w.build.build_mm), F2(w.acFactor), F3(w.loss)});
 }
@@ -52,16 +57,18 @@ void WindingsTable(ReportData& data, const LossAnalysis& a) {
 void Instructions(ReportData& data, const LossAnalysis& a) {
     const LossOptions& o = a.options;
     if (o.margin_mm > 0)
-        data.instructions.push_back("Оставить поля " + TidyNumber(o.margin_mm) + " мм у каждого края каркаса.");
-    const std::string tape = FormatInt(o.tapeLayers) + " сл. ленты по " + TidyNumber(o.tape_mm) + " мм (" +
-                             TidyNumber(o.InsulationGap()) + " мм).";
+        data.instructions.push_back(Phrase("Оставить поля {1} мм у каждого края каркаса.", {TidyNumber(o.margin_mm)}));
+    const std::vector<std::string> tape = {FormatInt(o.tapeLayers), TidyNumber(o.tape_mm), TidyNumber(o.InsulationGap())};
     for (size_t i = 0; i < a.windings.size(); ++i) {
         const WindingResult& w = a.windings[i];
-        data.instructions.push_back(w.name + ": " + F0(w.turns) + " вит. проводом " + StrandsText(w) + " мм (в изоляции " +
-                                    TidyNumber(w.insulated_mm) + " мм), " + FormatInt(w.build.layers) +
-                                    " сл. по " + FormatInt(w.build.turnsPerLayer) + " вит. в слое.");
+        data.instructions.push_back(Phrase("{1}: {2} вит. проводом {3} мм (в изоляции {4} мм), {5} сл. по {6} вит. в слое.",
+                                           {LocalizedWindingName(w.name), F0(w.turns), StrandsText(w),
+                                            TidyNumber(w.insulated_mm), FormatInt(w.build.layers),
+                                            FormatInt(w.build.turnsPerLayer)}));
         const bool last = i + 1 == a.windings.size();
-        data.instructions.push_back((last ? "Наружная изоляция: " : "Изоляция перед следующей обмоткой: ") + tape);
+        data.instructions.push_back(Phrase(last ? "Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм)."
+                                                : "Изоляция перед следующей обмоткой: {1} сл. ленты по {2} мм ({3} мм).",
+                                           tape));
     }
 }
 
@@ -81,7 +88,7 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
         const std::string caption = f.caption.empty() && label != captionLabels.end() ? TextOf(labels, label->second) : f.caption;
         const std::string text = TextOf(texts, f.id);
         if (text.empty()) continue;  // a control the design left blank (an absent winding)
-        rows.push_back({caption, text, EndsWithUnit(text, unit) ? "" : unit});
+        rows.push_back(LocalizedRow({caption, text, EndsWithUnit(text, unit) ? "" : unit}));
     }
     return rows;
 }
@@ -99,7 +106,7 @@ void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGe
 
 ReportData DesignReport(const char* title, const ProgramInfo& program, const ReportSource& s) {
     ReportData d;
-    d.title = title;
+    d.title = Localized(title);
     d.program = program.name;
     d.version = program.version;
     d.date = s.date;

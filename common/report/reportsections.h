@@ -8,6 +8,7 @@
 
 #include "common/analysis/designanalysis.h"
 #include "common/data/programinfo.h"
+#include "common/data/english.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/reportdata.h"
 #include "common/report/reportrows.h"
@@ -21,9 +22,9 @@ std::vector<ReportRow> InputRows(const InputCatalogue<Input>& fields, const Inpu
     std::vector<ReportRow> rows;
     for (const InputField<Input>& f : fields) {
         if (!*f.caption) continue;
-        const std::string text = f.kind == FieldKind::Check ? (in.*f.flag ? "да" : "нет") : f.Text(in);
+        const std::string text = f.kind == FieldKind::Check ? Localized(in.*f.flag ? "да" : "нет") : f.Text(in);
         if (text.empty()) continue;  // an unused row (an absent winding)
-        rows.push_back({BareCaption(f), text, f.unit});
+        rows.push_back(LocalizedRow({BareCaption(f), text, f.unit}, f.caption));
     }
     return rows;
 }

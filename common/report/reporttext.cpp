@@ -1,13 +1,15 @@
 #include "common/data/textlayout.h"
 #include "common/report/reportdata.h"
+#include "common/data/english.h"
 
 namespace fb {
 namespace {
 
 class TextReport : public AlignedText {
 public:
+    void Heading(const std::string& text) { AlignedText::Heading(Localized(text)); }
     void Rows(const std::vector<ReportRow>& rows) {
-        if (rows.empty()) Line(report::kNothing);
+        if (rows.empty()) Line(Localized(report::kNothing));
         for (const ReportRow& r : rows) Row(r.caption, r.value, r.unit);
     }
 };
@@ -37,7 +39,7 @@ std::string ReportPlainText(const ReportData& d) {
         r.Line("! " + m);
     }
     r.Heading(report::kChecks);
-    if (d.checks.empty()) r.Line(report::kNothing);
+    if (d.checks.empty()) r.Line(Localized(report::kNothing));
     for (const ReportCheck& c : d.checks) r.Line("[" + c.severity + "] " + c.rule + ": " + c.text);
     r.Heading(report::kAnalysis);
     r.Rows(d.analysis);
@@ -46,7 +48,7 @@ std::string ReportPlainText(const ReportData& d) {
         for (const auto& row : d.windings.rows) r.Line(Joined(row));
     }
     r.Heading(report::kInstructions);
-    if (d.instructions.empty()) r.Line(report::kNothing);
+    if (d.instructions.empty()) r.Line(Localized(report::kNothing));
     for (size_t i = 0; i < d.instructions.size(); ++i) r.Line(std::to_string(i + 1) + ". " + d.instructions[i]);
     if (!d.clamper.empty()) {
         r.Heading(report::kClamper);

@@ -384,11 +384,11 @@ bool CoreGroup::AppendRecord(const std::string& record, const std::string& geome
     // this one started are kept, and this program's list takes them in too.
     const AppendCoreResult appended = AppendUserCore(m_dataRoot, record, geometryRecord);
     if (!appended.ok) {
-        ShowMessage(this, Warning(appended.error + ".\nСердечник не добавлен в базу."));
+        ShowMessage(this, Warning(Phrase("{1}.\nСердечник не добавлен в базу.", {appended.error})));
         return false;
     }
     m_base.SetUserText(appended.userText);
-    if (!appended.warning.empty()) ShowMessage(this, Warning(appended.warning + "."));
+    if (!appended.warning.empty()) ShowMessage(this, Warning(Phrase("{1}.", {appended.warning})));
     return true;
 }
 

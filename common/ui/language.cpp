@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QTranslator>
 
 #include "common/data/english.h"
@@ -86,35 +85,25 @@ bool InstallTranslations(QCoreApplication& app, Language language, const QString
 
 namespace {
 
-// A whole text from the programs' translation, else from the Qt-free captions; null if neither.
-QString WholeText(const QString& russian) {
-    const QByteArray source = russian.toUtf8();
-    const QString ours = QCoreApplication::translate(kContext, source.constData());
-    if (ours != russian) return ours;
-    const char* english = EnglishText(source.toStdString());
-    return english ? QString::fromUtf8(english) : QString();
+// A whole text from the programs' translation, else from the Qt-free table.
+bool WholeText(const std::string& russian, std::string& english) {
+    const QString ours = QCoreApplication::translate(kContext, russian.c_str());
+    if (ours != QString::fromStdString(russian)) {
+        english = ours.toStdString();
+        return true;
+    }
+    const char* text = EnglishText(russian);
+    if (text) english = text;
+    return text != nullptr;
 }
 
 }  // namespace
 
 // A text composed at run time ("58 витков, провод 0.28 x 1", "12.00 В") has no entry of its
-// own: its runs of Russian words are translated one by one where an entry exists.
+// own: the one piece-by-piece fallback of the Qt-free layer, over both tables.
 QString Translated(const QString& russian) {
     if (g_language == Language::Russian || russian.isEmpty()) return russian;
-    const QString whole = WholeText(russian);
-    if (!whole.isNull()) return whole;
-    // A word may hold hyphens ("скин-эффекту"); a run is words apart by spaces and commas.
-    static const QRegularExpression words(QStringLiteral(
-        "[\\x{0400}-\\x{04FF}]+(?:-[\\x{0400}-\\x{04FF}]+)*(?:[ ,]+[\\x{0400}-\\x{04FF}]+(?:-[\\x{0400}-\\x{04FF}]+)*)*"));
-    QString out;
-    qsizetype done = 0;
-    for (auto it = words.globalMatch(russian); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString part = WholeText(m.captured());
-        out += russian.mid(done, m.capturedStart() - done) + (part.isNull() ? m.captured() : part);
-        done = m.capturedEnd();
-    }
-    return out + russian.mid(done);
+    return QString::fromStdString(EnglishRuns(russian.toStdString(), WholeText));
 }
 
 namespace {

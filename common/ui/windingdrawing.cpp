@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/ui/language.h"
 
@@ -36,6 +37,15 @@ void PaintWinding(QPainter& p, const WindingResult& w, QColor color, double x0, 
     const LayerBuild& b = w.build;
     const double bundle = b.bundle_mm * scale;
     double left = std::ceil(w.turns - 1e-9);
+    // Layers thinner than a pixel cannot be told apart, and turns that came out infinite give
+    // billions of them: the winding is then one block of its build.
+    if (!(bundle >= 0.5) || !std::isfinite(left)) {
+        p.setBrush(color);
+        p.setPen(QPen(color.darker(140), 0));
+        if (left > 0)
+            p.drawRect(QRectF(x0, yTop, b.build_mm * scale, std::min(left, double(b.turnsPerLayer)) * bundle));
+        return;
+    }
     for (int layer = 0; layer < b.layers && left > 0; ++layer) {
         const double turns = std::min(left, double(b.turnsPerLayer));
         left -= turns;
@@ -93,11 +103,7 @@ double LegendWidth(const QRectF& area) { return std::min(300.0, area.width() / 2
 
 }  // namespace
 
-QString WindingName(const std::string& name) {
-    const std::size_t space = name.find(' ');
-    const std::string word = name.substr(0, space);
-    return Translated(Q(word)) + (space == std::string::npos ? QString() : Q(name.substr(space)));
-}
+QString WindingName(const std::string& name) { return Q(LocalizedWindingName(name)); }
 
 void PaintWindingWindow(QPainter& p, const QRectF& area, const LossAnalysis& a, const CoreGeometry& g) {
     const double legendWidth = LegendWidth(area);

@@ -1,6 +1,7 @@
 #include "flyback/adviser/flybackadvice.h"
 
 #include "common/adviser/programadvice.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "flyback/design/flybackanalysis.h"
@@ -39,7 +40,7 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
     CWireTable wires;
     FlybackInput form;
     if (!LoadSweepInputs(dataRoot, kBigBuffer, wires, [&] { return FlybackDesignFile().Read(file, form); },
-                         "Не удалось прочитать файл \"" + file + "\"", run))
+                         Phrase("Не удалось прочитать файл \"{1}\"", {file}), run))
         return run;
     form.Usense = usense;
     AdviceAnalysis analysis = LoadAdviceAnalysis(dataRoot, losses);

@@ -3,6 +3,7 @@
 #include "common/adviser/adviceanalysis.h"
 #include "common/cli/calctool.h"
 #include "common/cli/designinput.h"
+#include "common/data/english.h"
 #include "common/files/startup.h"
 #include "flyback/design/clamperopening.h"
 #include "flyback/design/flybackanalysis.h"
@@ -19,10 +20,11 @@ std::string ClamperFiniteWarning(const ClamperInput& in, const ClamperResult& ou
         std::string caption = id == clamperid::FirstResult ? ModeLabels(in.reverse).label : "";
         for (const ResultField& f : ClamperResultFields())
             if (f.id == id && caption.empty()) caption = f.caption;
-        names += (names.empty() ? "" : ", ") + caption;
+        names += (names.empty() ? "" : ", ") + LocalizedRuns(caption);
     }
     if (names.empty()) return "";
-    return "Расчет RCD клампера (" + names + "): " + cli::kNotFiniteWhy + "; проверьте его исходные данные.";
+    return Phrase("Расчет RCD клампера ({1}): {2}; проверьте его исходные данные.",
+                  {names, Localized(cli::kNotFiniteWhy)});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <nlohmann/json.hpp>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "flyback/cli/output.h"
 #include "flyback/design/fields.h"
@@ -94,7 +95,8 @@ Json CalcJson(const CalcRun& run) {
     j["labels"] = ByControl({ctl::kLpUnit, ctl::kRequiredCaption, ctl::kRequiredUnit}, out.labels);
     j["tooltips"] = ByControl(FlybackTooltipTools(), out.tooltips);
     Json messages = Json::array();
-    for (const Message& m : run.messages) messages.push_back(Json{{"caption", m.caption}, {"text", m.text}});
+    for (const Message& m : run.messages)
+        messages.push_back(Json{{"caption", Localized(m.caption)}, {"text", LocalizedRuns(m.text)}});
     j["messages"] = messages;
     j["clamper"] = ClamperJson(run);
     j["fields"] = FieldsJson(run);

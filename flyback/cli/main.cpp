@@ -6,6 +6,7 @@
 #include "common/cli/calctool.h"
 #include "flyback/cli/reportfile.h"
 #include "common/cli/designinput.h"
+#include "common/data/english.h"
 #include "flyback/adviser/flybackadvice.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/cli/output.h"
@@ -19,7 +20,7 @@ using fb::cli::Stopped;
 bool Capacitance(const fb::cli::Options& options, double& uF, std::string& error) {
     if (!fb::cli::OptionNumber(options, "--capacitance", uF, error)) return false;
     if (uF >= 0) return true;
-    error = "емкость после --capacitance должна быть не меньше 0 мкФ (0: по методике)";
+    error = fb::Localized("емкость после --capacitance должна быть не меньше 0 мкФ (0: по методике)");
     return false;
 }
 

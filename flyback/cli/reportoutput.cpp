@@ -1,3 +1,4 @@
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textlayout.h"
 #include "flyback/cli/output.h"
@@ -119,10 +120,10 @@ void MessagesGroup(Report& r, const Messages& messages) {
     r.Heading("Сообщения");
     if (messages.empty()) r.Line("нет");
     for (const Message& m : messages) {
-        std::string text = m.text;
+        std::string text = LocalizedRuns(m.text);  // whole, before the report goes line by line
         for (size_t p = text.find('\n'); p != std::string::npos; p = text.find('\n', p + 1))
             text.replace(p, 1, "\n    ");
-        r.Line(m.caption + "\n    " + text);
+        r.Line(Localized(m.caption) + "\n    " + text);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/data/textcodec.h"
 #include "flyback/design/fields.h"
@@ -36,11 +37,14 @@ struct NumberField {
     const char* caption;
 };
 
-// The second line of a guard's message: the field to correct, by its caption.
-std::string FixField(const char* key) { return std::string("\nИсправьте поле \"") + FlybackCaption(key) + "\"."; }
+// A guard's message whose second line names the field to correct by its caption: `russian`
+// ends with "{1}" in its template.
+std::string FixField(const char* russian, const char* key) {
+    return Phrase(std::string(russian) + "\nИсправьте поле \"{1}\".", {Localized(FlybackCaption(key))});
+}
 
 std::string TooLarge(const char* caption) {
-    return std::string("Число в поле \"") + caption + "\" слишком велико.\nВведите обычное число.";
+    return Phrase("Число в поле \"{1}\" слишком велико.\nВведите обычное число.", {Localized(caption)});
 }
 
 // The number fields in the order their overflow is checked.
@@ -70,8 +74,9 @@ FlybackRun::FlybackRun(const FlybackInput& in, const CoreRecord& core, const CMa
     m_out.input = in;
 }
 
+// A whole text in the chosen language (one composed with values comes through Phrase already).
 bool FlybackRun::Stop(std::string text) {
-    m_stop = std::move(text);
+    m_stop = Localized(text);
     return false;
 }
 
@@ -131,9 +136,10 @@ bool FlybackRun::CheckInputs() {
     // The loss lookups need two frequencies and two flux densities; the gap formulas need
     // the material permeability.
     if (!m_mat.Usable() || (!m_al && !(m_mat.mu > 0)))
-        return Stop("Данные материала \"" + m_mat.name +
-                    "\" неполны: нужны проницаемость mu и таблица потерь не менее чем с двумя частотами и двумя "
-                    "значениями индукции.\nВыберите другой материал или исправьте файл материала.");
+        return Stop(Phrase("Данные материала \"{1}\" неполны: нужны проницаемость mu и таблица потерь не менее чем с "
+                           "двумя частотами и двумя значениями индукции.\nВыберите другой материал или исправьте файл "
+                           "материала.",
+                           {m_mat.name}));
     // ChooseWire has nothing to choose from an empty table.
     if (m_wires.N < 1)
         return Stop("Таблица стандартных проводов пуста.\nДобавьте диаметры проводов (d1, diz1, ...) в файл Wire.txt.");
@@ -141,20 +147,21 @@ bool FlybackRun::CheckInputs() {
     // enters the residual gap of the fringing formula.
     const bool needCoreMu = !m_al && !m_core.HasAlLaw();
     if (!(m_core.Ae > 0) || !(m_core.le > 0) || !(m_core.An > 0) || (needCoreMu && !(m_core.mu > 0)))
-        return Stop("Данные сердечника \"" + m_core.name +
-                    "\" неполны: площадь сечения Ae, длина средней линии le, площадь окна An и эффективная "
-                    "проницаемость должны быть больше 0.\nВыберите другой сердечник или исправьте его данные.");
+        return Stop(Phrase("Данные сердечника \"{1}\" неполны: площадь сечения Ae, длина средней линии le, площадь "
+                           "окна An и эффективная проницаемость должны быть больше 0.\nВыберите другой сердечник или "
+                           "исправьте его данные.",
+                           {m_core.name}));
     // Fconv divides the energy per period, the skin depth and every current swing.
     if (!(Fconv > 0))
-        return Stop("Частота преобразования должна быть больше 0." + FixField("Fconv"));
+        return Stop(FixField("Частота преобразования должна быть больше 0.", "Fconv"));
     // A supply of 0 V makes the duty cycle 1 and the current swing 0 (0/0 in the peak current).
     if (!(Umin > 0) || !(Unom > 0) || !(Umax > 0))
-        return Stop("Напряжения питания (мин., ном., макс.) должны быть больше 0." + FixField("Umin"));
+        return Stop(FixField("Напряжения питания (мин., ном., макс.) должны быть больше 0.", "Umin"));
     // 1 - Iccm divides the inductance limit and the permitted flux.
     if (!(Iccm >= 0) || !(Iccm < 1))
-        return Stop("Неразрывность тока должна быть не меньше 0 и меньше 100 %." + FixField("Iccm"));
+        return Stop(FixField("Неразрывность тока должна быть не меньше 0 и меньше 100 %.", "Iccm"));
     // j divides the copper area of every winding.
-    if (!(j > 0)) return Stop("Плотность тока должна быть больше 0." + FixField("j"));
+    if (!(j > 0)) return Stop(FixField("Плотность тока должна быть больше 0.", "j"));
     // U21 + Ud1 divides the turns ratio and the turns of the other secondaries.
     if (!(U2[0] + Ud[0] > 0))
         return Stop("Сумма напряжения первой вторичной обмотки и падения на ее диоде должна быть больше 0.\n"
@@ -206,8 +213,9 @@ bool FlybackRun::FluxLimit() {
     m_r.dBlim = dBlim;
     // dBlim divides the minimum turns; a material without limits or losses gives none.
     if (!(dBlim > 0) || !std::isfinite(dBlim))
-        return Stop("Допустимая амплитуда индукции получилась не больше 0.\nПроверьте Bmax, Bmmax и таблицу "
-                    "потерь материала \"" + m_mat.name + "\".");
+        return Stop(Phrase("Допустимая амплитуда индукции получилась не больше 0.\nПроверьте Bmax, Bmmax и таблицу "
+                           "потерь материала \"{1}\".",
+                           {m_mat.name}));
     return true;
 }
 
@@ -222,9 +230,10 @@ bool FlybackRun::ReflectedVoltage() {
     // Ur = 0 makes the turns ratio 0 and the match of the reflected voltage endless.
     if (!(Umirror > 0)) {
         if (m_in.Auto == 1)
-            return Stop(std::string("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"") +
-                        FlybackCaption("Utrmax") + "\": оно должно быть больше максимального напряжения питания.");
-        return Stop("Отраженное напряжение должно быть больше 0." + FixField("Umirror"));
+            return Stop(Phrase("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"{1}\": оно должно быть "
+                               "больше максимального напряжения питания.",
+                               {Localized(FlybackCaption("Utrmax"))}));
+        return Stop(FixField("Отраженное напряжение должно быть больше 0.", "Umirror"));
     }
     return true;
 }
@@ -302,11 +311,12 @@ void FlybackRun::FinishTexts() {
     m_out.messages = m_wireMessages;
     if (m_r.corrected) {
         if (m_al)
-            m_out.messages.push_back(Warning("Заданная индуктивность сердечника оказалась велика.\nИндуктивность "
-                                             "сердечника была уменьшена до " + m_in.zazor + " нГн/виток2"));
+            m_out.messages.push_back(Warning(Phrase("Заданная индуктивность сердечника оказалась велика.\n"
+                                                    "Индуктивность сердечника была уменьшена до {1} нГн/виток2",
+                                                    {m_in.zazor})));
         else
-            m_out.messages.push_back(Warning("Заданная величина зазор оказалась недостаточной.\nЗазор был увеличен до " +
-                                             m_in.zazor + " мм"));
+            m_out.messages.push_back(Warning(Phrase(
+                "Заданная величина зазор оказалась недостаточной.\nЗазор был увеличен до {1} мм", {m_in.zazor})));
     }
     if (FluxWarning(m_r.Blim, m_r.Bpk))
         m_out.messages.push_back(Warning("Амплитуда индукции получилась больше допустимой.\nВыберите большее значение "

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/analysis/corechecks.h"
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "flyback/design/run.h"
 
@@ -44,10 +45,10 @@ void CheckSwitchVoltage(const FlybackOutcome& out, const FlybackExtra& x, Checks
     const double Utrmax = TextToDouble(out.input.Utrmax);
     if (Utrmax - out.result.Ur - x.busMaxPeak >= 0) return;
     checks.push_back({"switch_voltage_high_line", Severity::Warning,
-                      "При максимальном входном напряжении " + F0(x.busMaxPeak) + " В плюс отражённое " +
-                          F0(out.result.Ur) + " В превышают допустимое на ключе " + F0(Utrmax) +
-                          " В ещё до выброса. Уменьшите отражённое напряжение или выберите ключ на большее "
-                          "напряжение.",
+                      Phrase("При максимальном входном напряжении {1} В плюс отражённое {2} В превышают допустимое "
+                             "на ключе {3} В ещё до выброса. Уменьшите отражённое напряжение или выберите ключ на "
+                             "большее напряжение.",
+                             {F0(x.busMaxPeak), F0(out.result.Ur), F0(Utrmax)}),
                       {{"bus_peak_V", x.busMaxPeak}, {"Ur_V", out.result.Ur}, {"Utrmax_V", Utrmax}}});
 }
 
@@ -55,17 +56,18 @@ void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) 
     CheckSwitchVoltage(out, x, checks);
     if (!x.ac) {
         checks.push_back({"dc_input_capacitor", Severity::Warning,
-                          "Питание постоянным напряжением: рассчитанная ёмкость входного конденсатора (" +
-                              F0(out.result.Cin) + " мкФ) смысла не имеет, её задаёт источник питания.",
+                          Phrase("Питание постоянным напряжением: рассчитанная ёмкость входного конденсатора ({1} "
+                                 "мкФ) смысла не имеет, её задаёт источник питания.",
+                                 {F0(out.result.Cin)}),
                           {{"Cin_uF", out.result.Cin}}});
         return;
     }
     if (x.busMinValley >= 0.9 * x.busMinMethod) return;
     checks.push_back({"bus_low_line", x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
-                      "При минимальном напряжении сети и ёмкости " + F0(x.C) + " мкФ напряжение на конденсаторе "
-                          "проседает до " + F0(x.busMinValley) + " В, а расчёт принимает " + F0(x.busMinMethod) +
-                          " В: коэффициент заполнения и пиковый ток на деле больше. Увеличьте ёмкость или "
-                          "задайте Umin ниже.",
+                      Phrase("При минимальном напряжении сети и ёмкости {1} мкФ напряжение на конденсаторе "
+                             "проседает до {2} В, а расчёт принимает {3} В: коэффициент заполнения и пиковый ток на "
+                             "деле больше. Увеличьте ёмкость или задайте Umin ниже.",
+                             {F0(x.C), F0(x.busMinValley), F0(x.busMinMethod)}),
                       {{"valley_V", x.busMinValley}, {"method_V", x.busMinMethod}, {"C_uF", x.C}}});
 }
 

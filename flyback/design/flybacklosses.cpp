@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 
 namespace fb {
@@ -37,7 +38,7 @@ LossAnalysis AnalyseFlyback(const FlybackOutcome& out, const CWireTable& wires, 
                             const LossOptions& o) {
     if (!out.computed) {
         LossAnalysis a;
-        a.notes.push_back("Расчет трансформатора не выполнен: намотка и потери не рассчитаны.");
+        a.notes.push_back(Localized("Расчет трансформатора не выполнен: намотка и потери не рассчитаны."));
         return a;
     }
     const FlybackResult& r = out.result;

@@ -1,5 +1,6 @@
 #include "flyback/design/flybackwaves.h"
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "flyback/design/run.h"
 
@@ -31,8 +32,8 @@ FlybackWaveInput FlybackWaveInputOf(const FlybackOutcome& out, const CMaterial& 
 PlotSet FlybackPlots(const FlybackOutcome& out, const CMaterial& material) {
     if (!out.computed) {
         PlotSet none;
-        none.title = "Графики: flyback-трансформатор";
-        none.notes.push_back("Нет графиков: расчет не выполнен.");
+        none.title = Localized("Графики: flyback-трансформатор");
+        none.notes.push_back(Localized("Нет графиков: расчет не выполнен."));
         return none;
     }
     return FlybackWaveforms(FlybackWaveInputOf(out, material));

@@ -1,6 +1,7 @@
 // The primary side: inductance factor, turns, inductance and the operating points.
 #include <cmath>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "flyback/design/fields.h"
 #include "flyback/design/run.h"
@@ -96,9 +97,9 @@ bool FlybackRun::MatchReflectedVoltage() {
     // The steps are bounded so that a reflected voltage far from what the turns can give
     // stops with a message instead of hanging.
     if (steps > kMaxTurnSteps)
-        return Stop(std::string("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
-                                "\"") +
-                    FlybackCaption("Umirror") + "\" и напряжения вторичных обмоток.");
+        return Stop(Phrase("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
+                           "\"{1}\" и напряжения вторичных обмоток.",
+                           {Localized(FlybackCaption("Umirror"))}));
     Np = Np - 1;
     update();
     // Np = 0 gives Lp = 0, which divides the current swing.

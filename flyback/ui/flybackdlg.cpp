@@ -125,7 +125,8 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
     // user is told again, since the inputs are about to be lost.
     if (exiting || !m_writeFailureShown) {
         m_writeFailureShown = true;
-        ui::ShowMessage(this, Warning(written.error + ".\nИсходные данные не сохранены, программа продолжает работу."));
+        ui::ShowMessage(this,
+                        Warning(Phrase("{1}.\nИсходные данные не сохранены, программа продолжает работу.", {written.error})));
     }
     return false;
 }

@@ -1,6 +1,7 @@
 // The analysis views of the flyback window (the expectations both programs share are in
 // support/analysisviews.h), the "Проверка" list's order, and the drawing of the winding window.
 #include <QLineEdit>
+#include <cmath>
 
 #include "common/ui/windingdrawing.h"
 #include "flyback/ui/formfields.h"
@@ -70,6 +71,17 @@ TEST_F(AnalysisViewsTest, DrawingRenders) {
     const QImage blank = fb::ui::WindingWindowImage(none, fb::CoreGeometry{}, QSize(200, 100));
     EXPECT_TRUE(HasColor(blank, Qt::white));
     EXPECT_FALSE(HasColor(blank, QColor(0x4f, 0x81, 0xbd)));
+
+    // Turns that came out infinite (an AL of 0) build 2^31 − 1 layers: drawn as one block, not
+    // layer by layer (that took minutes and held the report and the window; ctest's timeout
+    // would catch it coming back).
+    fb::LossAnalysis endless = a;
+    endless.windings.resize(1);
+    endless.windings[0].turns = HUGE_VAL;
+    endless.windings[0].build.layers = 2147483647;
+    endless.windings[0].build.build_mm = 1e10;
+    endless.build = 1e10;
+    EXPECT_FALSE(fb::ui::WindingWindowImage(endless, window->LastGeometry()).isNull());
 }
 
 }  // namespace
