@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     if (all) {
         fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Boostcoil(),
                                            fb::ui::HelpConfig::Boostcoil(),
-                                           fb::ui::AboutConfig::Boostcoil(fb::BoostcoilIcon()),
+                                           fb::ui::AboutConfig::Of(fb::kBoostcoilProgram, fb::BoostcoilIcon()),
                                            {}};
         windows.own = [&window](const auto& shoot) {
             fb::CHints hints(&window);

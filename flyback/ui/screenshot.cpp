@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     if (!all) return fb::ui::SaveScreenshot(window, output, args[1]) ? 0 : 1;
     fb::report::SessionWindows windows{fb::ui::SavedFilesConfig::Flyback(),
                                        fb::ui::HelpConfig::Flyback(),
-                                       fb::ui::AboutConfig::Flyback(fb::FlybackIcon()),
+                                       fb::ui::AboutConfig::Of(fb::kFlybackProgram, fb::FlybackIcon()),
                                        {}};
     windows.own = [&window](const auto& shoot) {
         fb::CClamperDlg clamper(window.ClamperHandOver(), &window);

@@ -27,7 +27,7 @@ void ExpectDialogsIn(QWidget& window, bool english) {
         EXPECT_EQ(left.toStdString(), "") << command;
     }
     ExpectCommonDialogsIn(window, english, fb::ui::SavedFilesConfig::Flyback(), fb::ui::HelpConfig::Flyback(),
-                          fb::ui::AboutConfig::Flyback(fb::FlybackIcon()));
+                          fb::ui::AboutConfig::Of(fb::kFlybackProgram, fb::FlybackIcon()));
 }
 
 // A session's message boxes, a design stopped by a zero frequency among them.
