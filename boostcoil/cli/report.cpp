@@ -120,7 +120,7 @@ std::string TextReport(const CalcRun& run) {
     zazor.caption = caption::Zazor(in.yes_al == 1);
     zazor.unit = caption::ZazorUnit(in.yes_al == 1);
     out += "  " + BareCaption(zazor) + ": " + in.zazor + " " + zazor.unit + "\n\n";
-    out += "Сердечник: " + run.core.name + ", материал: " + run.material + "\n";
+    out += std::string(caption::kCore) + ": " + run.core.name + ", материал: " + run.material + "\n";
     out += "  Эффективная проницаемость: " + run.core.muText + "\n";
     out += "  Площадь сечения сердечника, Ae: " + run.core.AeText + " мм2\n";
     out += "  Площадь окна сердечника, An: " + run.core.AnText + " мм2\n";

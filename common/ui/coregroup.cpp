@@ -99,7 +99,7 @@ QWidget* CoreGroup::BuildSelection() {
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     grid->addWidget(m_core, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Материал:"), box), 1, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(caption::kMaterial) + ':', box), 1, 0);
     grid->addWidget(m_material, 1, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(shapes);
