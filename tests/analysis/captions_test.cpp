@@ -9,9 +9,11 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "boostcoil/design/pfccatalogue.h"
+#include "common/data/english.h"
 #include "flyback/clamper/clamper.h"
 #include "flyback/design/fields.h"
 
@@ -121,6 +123,30 @@ TEST(Captions, EachInputCaptionStandsOnceInProductCode) {
                     where += " " + path;
                 }
         EXPECT_LE(count, 1) << caption << " stands in" << where;
+    }
+}
+
+// The English table holds each catalogue's captions, gathered from the rows of both programs.
+TEST(Captions, EachInputCaptionHasItsEnglish) {
+    std::set<std::string> captions;
+    AddCaptions(captions, fb::FlybackFields());
+    AddCaptions(captions, fb::PfcFields());
+    for (const fb::ClamperField& f : fb::ClamperFields()) captions.insert(f.caption);
+    captions.erase("");
+    for (const std::string& caption : captions) EXPECT_NE(fb::EnglishText(caption), nullptr) << caption;
+
+    const std::pair<const char*, const char*> known[] = {
+        {"Частота преобразования, кГц", "Switching frequency, kHz"},
+        {"Частота преобразования", "Switching frequency"},
+        {"Вторичная обмотка 3: витки", "Secondary winding 3: turns"},
+        {"Напряжение питания (мин.,  макс.), В", "Supply voltage (min.,  max.), V"},
+        {"Период колебаний по Ls", "Ringing period with Ls"},
+        {"Индуктивность сердечника (AL), нГн/виток^2", "Core inductance factor (AL), nH/turn^2"},
+        {"Минимальное число витков первичной обмотки", "Minimum primary turns"},
+    };
+    for (const auto& [russian, english] : known) {
+        const char* found = fb::EnglishText(russian);
+        EXPECT_STREQ(found ? found : "(none)", english) << russian;
     }
 }
 
