@@ -48,7 +48,7 @@ void InputsGroup(Report& r, const FlybackInput& in) {
     r.Heading("Входные данные");
     r.Row(FlybackCaption("Umin"), Joined({in.Umin, in.Unom, in.Umax}), in.setevoe == 1 ? "AC" : "DC");
     r.Row(FlybackCaption("Fconv"), in.Fconv);
-    r.Row(FlybackCaption("Umirror"), in.Umirror, in.Auto == 1 ? "(Авто)" : "");
+    r.Row(FlybackCaption("Umirror"), in.Umirror, in.Auto == 1 ? "(" + std::string(FlybackCaption("Auto")) + ")" : "");
     r.Row(FlybackCaption("Utrmax"), in.Utrmax);
     r.Row(FlybackCaption("Rds"), in.Rds, in.rds == 1 ? "(используется)" : "");
     r.Row(FlybackCaption("Unas"), in.Unas, in.rds == 1 ? "" : "(используется)");

@@ -73,13 +73,14 @@ std::vector<std::string> Literals(const std::string& src) {
 }
 
 // Where `caption` stands in `text` as a caption: not part of a longer phrase (a word or a
-// unit around it), but the whole text, a line of it, a quoted name or a "Caption:" label.
+// unit around it), but the whole text, a line of it, a quoted or bracketed name or a
+// "Caption:" label.
 int Standings(const std::string& text, const std::string& caption) {
     int n = 0;
     for (size_t at = text.find(caption); at != std::string::npos; at = text.find(caption, at + 1)) {
         const size_t end = at + caption.size();
-        const bool starts = at == 0 || text[at - 1] == '\n' || text[at - 1] == '"';
-        const bool ends = end == text.size() || text[end] == '\n' || text[end] == '"' || text[end] == ':';
+        const bool starts = at == 0 || text[at - 1] == '\n' || text[at - 1] == '"' || text[at - 1] == '(';
+        const bool ends = end == text.size() || std::string("\n\":)").find(text[end]) != std::string::npos;
         n += starts && ends;
     }
     return n;
@@ -89,6 +90,7 @@ TEST(Captions, LiteralsReadAsTheCompilerJoinsThem) {
     const auto literals = Literals("f(\"a\\\"b\" /* \"c\" */ \"d\\n\", '\"', R\"x(e\"f)x\"); // \"g\"\n");
     EXPECT_EQ(literals, (std::vector<std::string>{"a\"bd\n", "e\"f"}));
     EXPECT_EQ(Standings("Материал:", "Материал"), 1);
+    EXPECT_EQ(Standings("(Авто)", "Авто"), 1);
     EXPECT_EQ(Standings("Частота преобразования, кГц", "Частота преобразования"), 0);
     EXPECT_EQ(Standings("Сердечники изготавливаются", "Сердечник"), 0);
 }
