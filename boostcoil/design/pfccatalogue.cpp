@@ -48,21 +48,21 @@ const InputCatalogue<PfcInput>& PfcFields() {
 const std::vector<ResultField>& PfcResultFields() {
     using namespace pfcid;
     static const std::vector<ResultField> table = {
-        {kVe, "Объем сердечника, Ve", "см3"},
+        {kVe, caption::kCoreVolume, "см3"},
         // Its caption is the label 1016.
         {kRequired, "", "", kRequiredUnit,
          "Это полный немагнитный зазор. Он создается либо полностью в центральном стержне сердечника, либо "
          "делится пополам между крайними стержнями сердечника."},
         InEnglish({kBlim, "Амплитуда индукции, не более", "Т"}, "Peak flux density, at most"),
-        InEnglish({kBpk, "Амплитуда индукции", "Т", 0, tip::kAcFlux}, "Peak flux density"),
-        InEnglish({kPcore, "Мощность потерь в магнитопроводе", "Вт"}, "Core loss"),
+        InEnglish({kBpk, caption::kPeakFlux, "Т", 0, tip::kAcFlux}, caption::kPeakFluxEn),
+        InEnglish({kPcore, caption::kCoreLoss, "Вт"}, caption::kCoreLossEn),
         InEnglish({kLreq, "Расчетная индуктивность дросселя", "", kLreqUnit}, "Required choke inductance"),
         InEnglish({kL, "Индуктивность дросселя", "", kLUnit}, "Choke inductance"),
         InEnglish({kN, "Число витков дросселя"}, "Choke turns"),
-        {kWire, "Диаметр провода", "мм"},
+        {kWire, caption::kWireDiameter, "мм"},
         InEnglish({kStrands, "Число жил в обмотке"}, "Strands in the winding"),
         InEnglish({kJmax, "Плотность тока, максимальная", "А/мм2"}, "Current density, maximum"),
-        InEnglish({kKfill, "Коэффициент заполнения окна"}, "Window fill factor"),
+        InEnglish({kKfill, caption::kWindowFill}, caption::kWindowFillEn),
         InEnglish({kCin, "Емкость входного конденсатора, не менее", "", kCinUnit}, "Input capacitor, at least"),
         InEnglish({kIinMin, "Ток потребления, мин. напряжение питания", "А"}, "Input current, min. supply voltage"),
         InEnglish({kIinMax, "Ток потребления, макс. напряжение питания", "А"}, "Input current, max. supply voltage"),

@@ -9,13 +9,9 @@ namespace {
 // Russian → English; a caption's units stay in SI symbols.
 const std::unordered_map<std::string, const char*>& Table() {
     static const std::unordered_map<std::string, const char*> table = {
-        // The catalogues' rows bring their own English (AddEnglishSource); the captions here
-        // are also words of the other program's texts.
+        // The catalogues' rows bring their own English (AddEnglishSource).
         {"Требуемая величина AL, не более", "Required AL, at most"},
         {"Требуемый немагнитный зазор, не менее", "Required non-magnetic gap, at least"},
-        {"Действующий ток", "RMS current"},
-        {"Объем сердечника, Ve", "Core volume, Ve"},
-        {"Диаметр провода", "Wire diameter"},
         // Units the catalogues give.
         {"кГц", "kHz"},
         {"мкс", "µs"},
@@ -119,7 +115,6 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"диод", "diode"},
         {"Параметры резистора с быстрым диодом", "Resistor with a fast diode"},
         {"Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи", "Leakage inductance and equivalent drain capacitance"},
-        {"Индуктивность рассеяния", "Leakage inductance"},
         {"Сообщения", "Messages"},
         {"Проверка", "Checks"},
         {"предупреждение", "warning"},
@@ -150,7 +145,6 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Расчет дросселя для корректора коэффициента мощности", "PFC choke design"},
         {"Исходные данные", "Input data"},
         {"Размах пульсации тока в дросселе", "Choke current ripple"},
-        {"Выходное напряжение", "Output voltage"},
         {"Номинальная мощность", "Rated power"},
         {"желаемый", "wanted"},
         {"не используется", "not used"},

@@ -36,6 +36,16 @@ inline const char* const kMaterial = "Материал";
 inline const char* const kMaterialEn = "Material";
 inline const char* const kGapOrAl = "Зазор (0) или AL (1)";  // the flag of the two radio buttons
 inline const char* const kGapOrAlEn = "Gap (0) or AL (1)";
+// Results both programs show.
+inline const char* const kPeakFlux = "Амплитуда индукции";
+inline const char* const kPeakFluxEn = "Peak flux density";
+inline const char* const kCoreLoss = "Мощность потерь в магнитопроводе";
+inline const char* const kCoreLossEn = "Core loss";
+inline const char* const kWindowFill = "Коэффициент заполнения окна";
+inline const char* const kWindowFillEn = "Window fill factor";
+inline const char* const kCoreVolume = "Объем сердечника, Ve";
+inline const char* const kWireDiameter = "Диаметр провода";
+inline const char* const kLeakage = "Индуктивность рассеяния";  // the clamper's estimate, the loss analysis
 // The gap/AL field's caption and unit in the mode yes_al (any non-zero value means AL).
 inline const char* Zazor(int yes_al) { return yes_al != 0 ? kAl : kGap; }
 inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"; }
@@ -44,6 +54,8 @@ inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"
 // Tooltips both programs' forms share.
 namespace tip {
 inline const char* const kAcFlux = "Амплитуда переменной составляющей индукции";
+inline const char* const kRms = "Действующий ток";
+inline const char* const kOutputVoltage = "Выходное напряжение";
 }  // namespace tip
 
 // The shared captions and tooltips in English. Each program's English table holds them, also
@@ -60,7 +72,15 @@ inline std::vector<EnglishPair> SharedCaptionsInEnglish() {
             {kCore, kCoreEn},
             {kMaterial, kMaterialEn},
             {kGapOrAl, kGapOrAlEn},
-            {tip::kAcFlux, "Peak AC flux density"}};
+            {kPeakFlux, kPeakFluxEn},
+            {kCoreLoss, kCoreLossEn},
+            {kWindowFill, kWindowFillEn},
+            {kCoreVolume, "Core volume, Ve"},
+            {kWireDiameter, "Wire diameter"},
+            {kLeakage, "Leakage inductance"},
+            {tip::kAcFlux, "Peak AC flux density"},
+            {tip::kRms, "RMS current"},
+            {tip::kOutputVoltage, "Output voltage"}};
 }
 
 // How a control shows an input.

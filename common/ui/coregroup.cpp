@@ -143,7 +143,7 @@ QWidget* CoreGroup::BuildData() {
         {Le, m_config.le, "Длина средней линии сердечника, le", "мм"},
         {Ae, m_config.Ae, "Площадь сечения сердечника, Ae", "мм2"},
         {An, m_config.An, "Площадь окна сердечника, An", "мм2"},
-        {Ve, m_config.Ve, "Объем сердечника, Ve", "см3"},
+        {Ve, m_config.Ve, caption::kCoreVolume, "см3"},
     };
     int r = 1;
     for (const Row& row : rows) {

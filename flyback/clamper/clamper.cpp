@@ -76,7 +76,7 @@ const std::vector<ResultField>& ClamperResultFields() {
         {id::Diode, "\"Медленный\" диод"},
         {id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"},
         {id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"},
-        {id::LsEst, "Индуктивность рассеяния", "мкГн"},
+        {id::LsEst, caption::kLeakage, "мкГн"},
         InEnglish({id::CeqEst, kEquivalentC, "пФ"}, kEquivalentCEn),
     };
     return fields;

@@ -76,7 +76,7 @@ void CoreGroup(Report& r, const CalcRun& run) {
     r.Row("Длина средней линии сердечника, le", c.leText);
     r.Row("Площадь сечения сердечника, Ae", c.AeText);
     r.Row("Площадь окна сердечника, An", c.AnText);
-    r.Row("Объем сердечника, Ve", c.VeText);
+    r.Row(caption::kCoreVolume, c.VeText);
 }
 
 void ResultsGroup(Report& r, const FlybackOutcome& o) {
@@ -128,8 +128,8 @@ void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) 
     result(clamperid::Pslow, out.Pslow);
     result(clamperid::Diode, out.Diode);
     r.Sub("Параметры резистора с быстрым диодом:");
-    r.Row("Сопротивление резистора", out.Rfast, "кОм");
-    r.Row("Мощность на резисторе", out.Pfast, "Вт");
+    result(clamperid::Rslow, out.Rfast);  // under this heading the fast diode's rows read as the slow ones
+    result(clamperid::Pslow, out.Pfast);
     r.Heading("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи");
     r.Row(ClamperFieldOf("L1").caption, in.L1, in.L1unit);
     for (const char* name : {"TL1", "TLs"}) {

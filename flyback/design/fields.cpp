@@ -19,7 +19,7 @@ const char* const kPrimaryTurnsEn = "Primary winding: turns";
 // Tooltips of results.
 const char* const kSkinTip = "Диаметр провода по скин-эффекту";
 const char* const kSkinTipEn = "Wire diameter for the skin effect";
-const char* const kRmsTip = "Действующий ток";  // its English stays in the shared table: Boostcoil's texts use it
+const char* const kRmsTip = tip::kRms;
 
 ResultField Tipped(ResultField f, const char* tip, const char* tipEn = "") {
     f.tip = tip;
@@ -219,9 +219,9 @@ const std::vector<ResultField>& FlybackResultFields() {
             Tipped(InEnglish({ctl::kIinMin, "Ток потребления (по шине DC), мин.", "A"}, "Input current (DC bus), min."),
                    kRmsTip),
             InEnglish({ctl::kIpk, "Амплитуда тока транзистора", "А"}, "Transistor peak current"),
-            InEnglish({ctl::kPcore, "Мощность потерь в магнитопроводе", "Вт"}, "Core loss"),
+            InEnglish({ctl::kPcore, caption::kCoreLoss, "Вт"}, caption::kCoreLossEn),
             InEnglish({ctl::kBlim, "Амплитуда индукции, допустимая", "T"}, "Peak flux density, allowed"),
-            Tipped(InEnglish({ctl::kBpk, "Амплитуда индукции", "T"}, "Peak flux density"), tip::kAcFlux),
+            Tipped(InEnglish({ctl::kBpk, caption::kPeakFlux, "T"}, caption::kPeakFluxEn), tip::kAcFlux),
             InEnglish({ctl::kRsense, "Сопротивление датчика тока", "Ом"}, "Current sense resistor"),
             InEnglish({ctl::kCin, "Емкость конденсатора выпрямителя (минимум)", "мкФ"},
                       "Rectifier capacitor (minimum)"),
@@ -244,7 +244,7 @@ const std::vector<ResultField>& FlybackResultFields() {
             {ctl::kTurnsBase, "витки", "", "", "turns", ""},
             {ctl::kWireBase, "провод", "", kSkinTip, "", kSkinTipEn},
             {ctl::kJBase, "плотность тока", "А/мм2", kRmsTip, "", ""},
-            {ctl::kUoutBase, "U вых.", "В", "Выходное напряжение", "", ""},
+            {ctl::kUoutBase, "U вых.", "В", tip::kOutputVoltage, "", ""},
             {ctl::kUdrevBase, "Ud обрат.", "В", "Обратное напряжение на выходном диоде", "", ""},
             {ctl::kIcrmsBase, "Ic(rms)", "А",
              "Действующий ток в выходном конденсаторе.\nКонденсаторы следует выбирать по документации, исходя из "
@@ -254,7 +254,7 @@ const std::vector<ResultField>& FlybackResultFields() {
             for (int i = 0; i < 5; ++i)
                 v.push_back({c.base + i, "Вторичная обмотка " + FormatInt(i + 1) + ": " + c.name, c.unit, 0, c.tip,
                              *c.nameEn ? "Secondary winding " + FormatInt(i + 1) + ": " + c.nameEn : "", c.tipEn});
-        v.push_back(InEnglish({ctl::kKfill, "Коэффициент заполнения окна"}, "Window fill factor"));
+        v.push_back(InEnglish({ctl::kKfill, caption::kWindowFill}, caption::kWindowFillEn));
         return v;
     }();
     return table;
