@@ -122,12 +122,12 @@ std::string TextReport(const CalcRun& run) {
     zazor.caption = caption::Zazor(in.yes_al == 1);
     zazor.unit = caption::ZazorUnit(in.yes_al == 1);
     out += "  " + BareCaption(zazor) + ": " + in.zazor + " " + zazor.unit + "\n\n";
-    out += "Сердечник: " + run.core.name + ", материал: " + run.material + "\n";
+    out += std::string(caption::kCore) + ": " + run.core.name + ", материал: " + run.material + "\n";
     out += "  Эффективная проницаемость: " + run.core.muText + "\n";
     out += "  Площадь сечения сердечника, Ae: " + run.core.AeText + " мм2\n";
     out += "  Площадь окна сердечника, An: " + run.core.AnText + " мм2\n";
     out += "  Длина средней линии сердечника, le: " + run.core.leText + " мм\n";
-    out += "  Объем сердечника, Ve: " + Text(r.texts, pfcid::kVe) + " см3\n";
+    out += "  " + std::string(caption::kCoreVolume) + ": " + Text(r.texts, pfcid::kVe) + " см3\n";
     const std::string required = Text(r.labels, pfcid::kRequiredLabel);
     AddRow(out, r, {pfcid::kRequired, required.c_str(), "", pfcid::kRequiredUnit});
     out += "  Амплитуда индукции: " + Text(r.texts, pfcid::kBpk) + " Т (не более " + Text(r.texts, pfcid::kBlim) +
@@ -150,7 +150,7 @@ std::string TextReport(const CalcRun& run) {
     AddPair(out, r, "Размах пульсации тока в дросселе", pfcid::kDIMin, pfcid::kDIMax, "А");
     AddPair(out, r, "Коэф. заполнения импульса", pfcid::kDMin, pfcid::kDMax, "");
     AddRow(out, r, PfcResultField(pfcid::kIcout));
-    out += "\nДополнительная информация:\n" + Indented(Text(r.texts, pfcid::kInfo));
+    out += "\n" + PfcResultField(pfcid::kInfo).caption + ":\n" + Indented(Text(r.texts, pfcid::kInfo));
     if (!run.messages.empty()) {
         out += "\nСообщения:\n";
         // Whole before the report is put into English line by line.

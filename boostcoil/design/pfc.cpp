@@ -268,7 +268,7 @@ void SetEmptyTexts(PfcResult& r) {
     r.labels[pfcid::kLreqUnit] = "мкГн";
     r.labels[pfcid::kLUnit] = "мкГн";
     r.labels[pfcid::kCinUnit] = "нФ";
-    r.tooltips[pfcid::kBpk] = "Амплитуда переменной составляющей индукции";
+    r.tooltips[pfcid::kBpk] = tip::kAcFlux;
 }
 
 // Steps 24 to 29, after the loop, with the values of its last pass.

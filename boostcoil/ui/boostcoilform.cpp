@@ -42,7 +42,7 @@ void CBoostcoilDlg::BuildForm() {
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(BuildInputs());
-    left->addWidget(Caption(QStringLiteral("Дополнительная информация:"), this));
+    left->addWidget(Caption(QString::fromStdString(PfcResultField(pfcid::kInfo).caption) + ':', this));
     m_info = new QPlainTextEdit(this);
     m_info->setObjectName(ControlName(pfcid::kInfo));
     m_info->setReadOnly(true);

@@ -11,131 +11,14 @@ namespace {
 // Russian → English; a caption's units stay in SI symbols.
 const std::unordered_map<std::string, const char*>& Table() {
     static const std::unordered_map<std::string, const char*> table = {
-        {"Питание (мин., ном., макс.), В", "Supply (min., nom., max.), V"},
-        {"Питание: DC (0) или AC (1)", "Supply: DC (0) or AC (1)"},
-        {"Частота преобразования, кГц", "Switching frequency, kHz"},
-        {"Отраженное напряжение, не более, В", "Reflected voltage, at most, V"},
-        {"Авто", "Auto"},
-        {"Макс. допуст. напряжение на ключе, В", "Max. switch voltage, V"},
-        {"Сопротивление канала Rds(on), Ом", "Channel resistance Rds(on), Ohm"},
-        {"Напряжение насыщения Uнас., В", "Saturation voltage Usat, V"},
-        {"Uнас. (0) или Rds(on) (1)", "Usat (0) or Rds(on) (1)"},
-        {"Неразрывность тока, %", "Current continuity, %"},
-        {"Плотность тока, А/мм2", "Current density, A/mm2"},
-        {"Пороговое напряжение датчика тока, В", "Current sense threshold, V"},
-        {"Диаметр провода первичной обмотки", "Primary wire diameter"},
-        {"Использовать диаметры проводов", "Use wire diameters"},
-        {"Зазор (0) или AL (1)", "Gap (0) or AL (1)"},
-        {"Величина немагнитного зазора, мм", "Non-magnetic gap, mm"},
-        {"Индуктивность сердечника (AL), нГн/виток^2", "Core inductance factor (AL), nH/turn^2"},
-        {"нГн/виток^2", "nH/turn^2"},
-        {"Эффективная проницаемость с зазором", "Effective permeability with gap"},
-        {"Отраженное напряжение", "Reflected voltage"},
-        {"Выброс напряжения на ключе от Ls не более", "Switch overshoot from Ls, at most"},
-        {"Индуктивность первичной обмотки", "Primary inductance"},
-        {"Амплитуда тока транзистора", "Transistor peak current"},
-        {"Мощность потерь в магнитопроводе", "Core loss"},
-        {"Амплитуда индукции, допустимая", "Peak flux density, allowed"},
-        {"Амплитуда индукции", "Peak flux density"},
-        {"Сопротивление датчика тока", "Current sense resistor"},
-        {"Емкость конденсатора выпрямителя (минимум)", "Rectifier capacitor (minimum)"},
-        {"Коэффициент заполнения окна", "Window fill factor"},
-        {"Коэффициент заполнения импульса, макс.", "Duty cycle, max."},
-        {"Коэффициент заполнения импульса, ном.", "Duty cycle, nom."},
-        {"Коэффициент заполнения импульса, мин.", "Duty cycle, min."},
-        {"Неразрывность тока, макс.", "Current continuity, max."},
-        {"Неразрывность тока, ном.", "Current continuity, nom."},
-        {"Неразрывность тока, мин.", "Current continuity, min."},
-        {"Ток потребления (по шине DC), макс.", "Input current (DC bus), max."},
-        {"Ток потребления (по шине DC), ном.", "Input current (DC bus), nom."},
-        {"Ток потребления (по шине DC), мин.", "Input current (DC bus), min."},
-        {"Первичная обмотка: витки", "Primary winding: turns"},
-        {"Первичная обмотка: провод", "Primary winding: wire"},
-        {"Первичная обмотка: плотность тока", "Primary winding: current density"},
-        {"Первичная обмотка: число жил провода", "Primary winding: strands"},
+        // The catalogues' rows bring their own English (AddEnglishSource).
         {"Требуемая величина AL, не более", "Required AL, at most"},
         {"Требуемый немагнитный зазор, не менее", "Required non-magnetic gap, at least"},
-        {"Амплитуда переменной составляющей индукции", "Peak AC flux density"},
-        {"Индуктивность первичной обмотки, не более", "Primary inductance, at most"},
-        {"Минимальное число витков первичной обмотки", "Minimum primary turns"},
-        {"Диаметр провода по скин-эффекту", "Wire diameter for the skin effect"},
-        {"Действующий ток", "RMS current"},
-        {"Сердечник", "Core"},
-        {"Материал", "Material"},
-        {"Напряжение питания (мин.,  макс.), В", "Supply voltage (min.,  max.), V"},
-        {"Размах пульсации тока в дросселе, %", "Choke ripple current, peak to peak, %"},
-        {"Минимальное напряжение, В", "Minimum voltage, V"},
-        {"Номинальное напряжение, В", "Nominal voltage, V"},
-        {"Максимальное напряжение, В", "Maximum voltage, V"},
-        {"Номинальная мощность, Вт", "Rated power, W"},
-        {"Диаметр провода (желаемый), мм", "Wire diameter (preferred), mm"},
-        {"Использовать желаемый диаметр провода", "Use the preferred wire diameter"},
-        {"Объем сердечника, Ve", "Core volume, Ve"},
-        {"Амплитуда индукции, не более", "Peak flux density, at most"},
-        {"Расчетная индуктивность дросселя", "Required choke inductance"},
-        {"Индуктивность дросселя", "Choke inductance"},
-        {"Число витков дросселя", "Choke turns"},
-        {"Диаметр провода", "Wire diameter"},
-        {"Число жил в обмотке", "Strands in the winding"},
-        {"Плотность тока, максимальная", "Current density, maximum"},
-        {"Емкость входного конденсатора, не менее", "Input capacitor, at least"},
-        {"Емкость выходного конденсатора, не менее", "Output capacitor, at least"},
-        {"Ток потребления, мин. напряжение питания", "Input current, min. supply voltage"},
-        {"Ток потребления, макс. напряжение питания", "Input current, max. supply voltage"},
-        {"Амплитуда тока дросселя (транзистора), мин. напряжение питания", "Choke (transistor) peak current, min. supply voltage"},
-        {"Амплитуда тока дросселя (транзистора), макс. напряжение питания", "Choke (transistor) peak current, max. supply voltage"},
-        {"Размах пульсации тока в дросселе, мин. напряжение питания", "Choke ripple current, min. supply voltage"},
-        {"Размах пульсации тока в дросселе, макс. напряжение питания", "Choke ripple current, max. supply voltage"},
-        {"Коэф. заполнения импульса, мин. напряжение питания", "Duty cycle, min. supply voltage"},
-        {"Коэф. заполнения импульса, макс. напряжение питания", "Duty cycle, max. supply voltage"},
-        {"Действующий ток (RMS) в выходной емкости (макс.)", "Output capacitor RMS current (max.)"},
-        {"Дополнительная информация", "Additional information"},
-        // The clamper's fields.
-        {"Амплитуда выброса", "Overshoot amplitude"},
-        {"Емкость конденсатора", "Capacitor"},
-        {"Амплитуда тока", "Peak current"},
-        {"Частота преобразования", "Switching frequency"},
-        {"Индуктивность рассеяния (Ls)", "Leakage inductance (Ls)"},
-        {"Остаток напряжения после выброса", "Voltage left after the overshoot"},
-        {"Индуктивность L1", "Inductance L1"},
-        {"Единица индуктивности L1", "Unit of the inductance L1"},
-        {"Период колебаний по L1", "Ringing period with L1"},
-        {"Период колебаний по Ls", "Ringing period with Ls"},
         // Units the catalogues give.
         {"кГц", "kHz"},
         {"мкс", "µs"},
         {"ЕI", "EI"},  // the shape name begins with a Cyrillic Е
         {"Другая", "Other"},
-        {"Вторичные обмотки, строка 1: U ном., В", "Secondary windings, row 1: U nom., V"},
-        {"Вторичные обмотки, строка 1: I ном., А", "Secondary windings, row 1: I nom., A"},
-        {"Вторичные обмотки, строка 1: Ud f, В", "Secondary windings, row 1: Ud f, V"},
-        {"Вторичные обмотки, строка 1: Диаметр", "Secondary windings, row 1: diameter"},
-        {"Вторичная обмотка 1: витки", "Secondary winding 1: turns"},
-        {"Вторичная обмотка 1: число жил провода", "Secondary winding 1: strands"},
-        {"Вторичные обмотки, строка 2: U ном., В", "Secondary windings, row 2: U nom., V"},
-        {"Вторичные обмотки, строка 2: I ном., А", "Secondary windings, row 2: I nom., A"},
-        {"Вторичные обмотки, строка 2: Ud f, В", "Secondary windings, row 2: Ud f, V"},
-        {"Вторичные обмотки, строка 2: Диаметр", "Secondary windings, row 2: diameter"},
-        {"Вторичная обмотка 2: витки", "Secondary winding 2: turns"},
-        {"Вторичная обмотка 2: число жил провода", "Secondary winding 2: strands"},
-        {"Вторичные обмотки, строка 3: U ном., В", "Secondary windings, row 3: U nom., V"},
-        {"Вторичные обмотки, строка 3: I ном., А", "Secondary windings, row 3: I nom., A"},
-        {"Вторичные обмотки, строка 3: Ud f, В", "Secondary windings, row 3: Ud f, V"},
-        {"Вторичные обмотки, строка 3: Диаметр", "Secondary windings, row 3: diameter"},
-        {"Вторичная обмотка 3: витки", "Secondary winding 3: turns"},
-        {"Вторичная обмотка 3: число жил провода", "Secondary winding 3: strands"},
-        {"Вторичные обмотки, строка 4: U ном., В", "Secondary windings, row 4: U nom., V"},
-        {"Вторичные обмотки, строка 4: I ном., А", "Secondary windings, row 4: I nom., A"},
-        {"Вторичные обмотки, строка 4: Ud f, В", "Secondary windings, row 4: Ud f, V"},
-        {"Вторичные обмотки, строка 4: Диаметр", "Secondary windings, row 4: diameter"},
-        {"Вторичная обмотка 4: витки", "Secondary winding 4: turns"},
-        {"Вторичная обмотка 4: число жил провода", "Secondary winding 4: strands"},
-        {"Вторичные обмотки, строка 5: U ном., В", "Secondary windings, row 5: U nom., V"},
-        {"Вторичные обмотки, строка 5: I ном., А", "Secondary windings, row 5: I nom., A"},
-        {"Вторичные обмотки, строка 5: Ud f, В", "Secondary windings, row 5: Ud f, V"},
-        {"Вторичные обмотки, строка 5: Диаметр", "Secondary windings, row 5: diameter"},
-        {"Вторичная обмотка 5: витки", "Secondary winding 5: turns"},
-        {"Вторичная обмотка 5: число жил провода", "Secondary winding 5: strands"},
         // Plots of the waveforms.
         {"Uмин", "Umin"},
         {"Uном", "Unom"},
@@ -230,14 +113,10 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"тока", "current"},
         {"Расчет", "Calculation of the"},
         {"клампера", "clamper"},
-        {"Эквивалентная емкость", "Equivalent capacitance"},
-        {"Сопротивление резистора", "Resistor"},
-        {"Мощность на резисторе", "Resistor power"},
         {"Медленный", "Slow"},
         {"диод", "diode"},
         {"Параметры резистора с быстрым диодом", "Resistor with a fast diode"},
         {"Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи", "Leakage inductance and equivalent drain capacitance"},
-        {"Индуктивность рассеяния", "Leakage inductance"},
         {"Сообщения", "Messages"},
         {"Проверка", "Checks"},
         {"предупреждение", "warning"},
@@ -268,7 +147,6 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Расчет дросселя для корректора коэффициента мощности", "PFC choke design"},
         {"Исходные данные", "Input data"},
         {"Размах пульсации тока в дросселе", "Choke current ripple"},
-        {"Выходное напряжение", "Output voltage"},
         {"Номинальная мощность", "Rated power"},
         {"желаемый", "wanted"},
         {"не используется", "not used"},
@@ -359,17 +237,43 @@ const std::unordered_map<std::string, const char*>& Merged() {
     return merged;
 }
 
+std::vector<EnglishSource>& Sources() {
+    static std::vector<EnglishSource> sources;
+    return sources;
+}
+
+// The catalogues' pairs, gathered at the first lookup (after every initialiser has run).
+const std::unordered_map<std::string, std::string>& Sourced() {
+    static const std::unordered_map<std::string, std::string> table = [] {
+        std::unordered_map<std::string, std::string> t;
+        for (EnglishSource source : Sources())
+            for (EnglishPair& p : source())
+                if (!p.russian.empty() && !p.english.empty()) t.emplace(std::move(p.russian), std::move(p.english));
+        return t;
+    }();
+    return table;
+}
+
 }  // namespace
+
+bool AddEnglishSource(EnglishSource source) {
+    Sources().push_back(source);
+    return true;
+}
 
 const char* EnglishText(const std::string& russian) {
     const auto& table = Merged();
     auto it = table.find(russian);
-    return it == table.end() ? nullptr : it->second;
+    if (it != table.end()) return it->second;
+    const auto& sourced = Sourced();
+    auto at = sourced.find(russian);
+    return at == sourced.end() ? nullptr : at->second.c_str();
 }
 
 void ForEachEnglishText(const std::function<void(const char* russian, const char* english)>& visit) {
     for (const auto& [russian, english] : Table()) visit(russian.c_str(), english);
     for (const EnglishEntry& e : EnglishTemplates()) visit(e.russian, e.english);
+    for (const auto& [russian, english] : Sourced()) visit(russian.c_str(), english.c_str());
 }
 
 namespace {

@@ -12,6 +12,18 @@ namespace fb {
 // The English text of `russian`, or nullptr when there is none (yet).
 const char* EnglishText(const std::string& russian);
 
+// A Russian text of a program's own table (a field catalogue) with its English.
+struct EnglishPair {
+    std::string russian;
+    std::string english;
+};
+using EnglishSource = std::vector<EnglishPair> (*)();
+
+// Adds a table of pairs to EnglishText. Each catalogue adds its own from a namespace-scope
+// initialiser, so a program holds the pairs of the catalogues it links; the pairs are read once,
+// at the first lookup. Returns true, for that initialiser.
+bool AddEnglishSource(EnglishSource source);
+
 // The language of the texts Qt-free code writes for people (plots, messages, CLI reports):
 // Russian until a program chooses English (the interface language, a CLI's --lang).
 bool EnglishTexts();

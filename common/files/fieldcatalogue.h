@@ -5,23 +5,47 @@
 // so a field is one member of the input record and one row here.
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "common/data/english.h"
 #include "common/data/numbers.h"
 #include "common/files/designfile.h"
 
 namespace fb {
 
-// Captions both programs' forms share.
+// Captions both programs' forms share, each with its English.
 namespace caption {
 inline const char* const kGap = "Величина немагнитного зазора, мм";
+inline const char* const kGapEn = "Non-magnetic gap, mm";
 inline const char* const kAl = "Индуктивность сердечника (AL), нГн/виток^2";
+inline const char* const kAlEn = "Core inductance factor (AL), nH/turn^2";
 inline const char* const kAlUnit = "нГн/виток^2";
 inline const char* const kFrequency = "Частота преобразования, кГц";
+inline const char* const kFrequencyEn = "Switching frequency, kHz";
+// The frequency without its unit (the clamper's form, the reports' rows).
+inline const char* const kFrequencyName = "Частота преобразования";
+inline const char* const kFrequencyNameEn = "Switching frequency";
+inline const char* const kPeakCurrent = "Амплитуда тока";
+inline const char* const kPeakCurrentEn = "Peak current";
 inline const char* const kCurrentDensity = "Плотность тока, А/мм2";
+inline const char* const kCurrentDensityEn = "Current density, A/mm2";
 inline const char* const kCore = "Сердечник";
+inline const char* const kCoreEn = "Core";
 inline const char* const kMaterial = "Материал";
+inline const char* const kMaterialEn = "Material";
 inline const char* const kGapOrAl = "Зазор (0) или AL (1)";  // the flag of the two radio buttons
+inline const char* const kGapOrAlEn = "Gap (0) or AL (1)";
+// Results both programs show.
+inline const char* const kPeakFlux = "Амплитуда индукции";
+inline const char* const kPeakFluxEn = "Peak flux density";
+inline const char* const kCoreLoss = "Мощность потерь в магнитопроводе";
+inline const char* const kCoreLossEn = "Core loss";
+inline const char* const kWindowFill = "Коэффициент заполнения окна";
+inline const char* const kWindowFillEn = "Window fill factor";
+inline const char* const kCoreVolume = "Объем сердечника, Ve";
+inline const char* const kWireDiameter = "Диаметр провода";
+inline const char* const kLeakage = "Индуктивность рассеяния";  // the clamper's estimate, the loss analysis
 // The gap/AL field's caption and unit in the mode yes_al (any non-zero value means AL).
 inline const char* Zazor(int yes_al) { return yes_al != 0 ? kAl : kGap; }
 inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"; }
@@ -30,7 +54,34 @@ inline const char* ZazorUnit(int yes_al) { return yes_al != 0 ? kAlUnit : "мм"
 // Tooltips both programs' forms share.
 namespace tip {
 inline const char* const kAcFlux = "Амплитуда переменной составляющей индукции";
+inline const char* const kRms = "Действующий ток";
+inline const char* const kOutputVoltage = "Выходное напряжение";
 }  // namespace tip
+
+// The shared captions and tooltips in English. Each program's English table holds them, also
+// where its own rows do not (the AL caption of the gap field, a report's bare frequency).
+inline std::vector<EnglishPair> SharedCaptionsInEnglish() {
+    using namespace caption;
+    return {{kGap, kGapEn},
+            {kAl, kAlEn},
+            {kAlUnit, "nH/turn^2"},
+            {kFrequency, kFrequencyEn},
+            {kFrequencyName, kFrequencyNameEn},
+            {kPeakCurrent, kPeakCurrentEn},
+            {kCurrentDensity, kCurrentDensityEn},
+            {kCore, kCoreEn},
+            {kMaterial, kMaterialEn},
+            {kGapOrAl, kGapOrAlEn},
+            {kPeakFlux, kPeakFluxEn},
+            {kCoreLoss, kCoreLossEn},
+            {kWindowFill, kWindowFillEn},
+            {kCoreVolume, "Core volume, Ve"},
+            {kWireDiameter, "Wire diameter"},
+            {kLeakage, "Leakage inductance"},
+            {tip::kAcFlux, "Peak AC flux density"},
+            {tip::kRms, "RMS current"},
+            {tip::kOutputVoltage, "Output voltage"}};
+}
 
 // How a control shows an input.
 enum class FieldKind {
@@ -49,6 +100,7 @@ struct InputField {
     int id2 = 0;  // the second radio button of a Radios field
     FieldKind kind = FieldKind::Edit;
     const char* caption = "";  // as the form shows it, unit included
+    const char* captionEn = "";  // its English ("": none)
     const char* unit = "";
     bool stored = true;     // written to the design file
     bool readBack = true;   // read back from it (design results are written only)
@@ -69,7 +121,16 @@ struct ResultField {
     std::string unit = "";
     int unitLabel = 0;
     std::string tip = "";  // the tooltip the control starts with ("": none)
+    std::string captionEn = "";  // the English of caption and tip ("": none)
+    std::string tipEn = "";
 };
+
+// A result row with its English.
+inline ResultField InEnglish(ResultField f, std::string caption, std::string tip = "") {
+    f.captionEn = std::move(caption);
+    f.tipEn = std::move(tip);
+    return f;
+}
 
 // The row of result `id`; throws std::out_of_range for an ID the list lacks.
 inline const ResultField& ResultOf(const std::vector<ResultField>& results, int id) {
@@ -95,18 +156,20 @@ using InputCatalogue = std::vector<InputField<Input>>;
 // Row builders. A number typed into a line edit:
 template <class Input>
 InputField<Input> EditField(const char* key, std::string Input::*text, int id, const char* caption,
-                            const char* unit = "") {
+                            const char* captionEn, const char* unit = "") {
     InputField<Input> f{key, text};
     f.id = id;
     f.caption = caption;
+    f.captionEn = captionEn;
     f.unit = unit;
     return f;
 }
 
 // A name chosen from a list (core, material).
 template <class Input>
-InputField<Input> ListField(const char* key, std::string Input::*text, int id, const char* caption) {
-    InputField<Input> f = EditField(key, text, id, caption);
+InputField<Input> ListField(const char* key, std::string Input::*text, int id, const char* caption,
+                            const char* captionEn) {
+    InputField<Input> f = EditField(key, text, id, caption, captionEn);
     f.kind = FieldKind::Combo;
     f.numeric = false;
     return f;
@@ -115,8 +178,8 @@ InputField<Input> ListField(const char* key, std::string Input::*text, int id, c
 // A flag shown by a check box or a pair of radio buttons.
 template <class Input>
 InputField<Input> FlagField(const char* key, int Input::*flag, int id, FieldKind kind, const char* caption,
-                            int id2 = 0) {
-    InputField<Input> f{key, nullptr, flag, id, id2, kind, caption};
+                            const char* captionEn, int id2 = 0) {
+    InputField<Input> f{key, nullptr, flag, id, id2, kind, caption, captionEn};
     f.numeric = false;
     return f;
 }
@@ -147,6 +210,18 @@ std::vector<KeyField<Input>> KeyTableOf(const InputCatalogue<Input>& fields) {
     for (const InputField<Input>& f : fields)
         if (f.stored) table.push_back({f.key, f.text, f.flag, f.readBack});
     return table;
+}
+
+// The Russian captions of a catalogue's rows with their English, for the program's English table.
+template <class Input>
+void AddEnglishPairs(std::vector<EnglishPair>& pairs, const InputCatalogue<Input>& fields) {
+    for (const InputField<Input>& f : fields) pairs.push_back({f.caption, f.captionEn});
+}
+inline void AddEnglishPairs(std::vector<EnglishPair>& pairs, const std::vector<ResultField>& results) {
+    for (const ResultField& f : results) {
+        pairs.push_back({f.caption, f.captionEn});
+        pairs.push_back({f.tip, f.tipEn});
+    }
 }
 
 // The row of `key`; throws std::out_of_range for a key the catalogue lacks.

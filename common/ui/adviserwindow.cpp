@@ -13,6 +13,7 @@
 #include <set>
 
 #include "common/data/numbers.h"
+#include "common/files/fieldcatalogue.h"
 #include "common/ui/advisermodel.h"
 #include "common/ui/language.h"
 
@@ -54,7 +55,7 @@ QLayout* CAdviserWindow::BuildFilters() {
     auto* filters = new QHBoxLayout;
     filters->addWidget(new QLabel(QStringLiteral("Форма:"), this));
     filters->addWidget(m_shape);
-    filters->addWidget(new QLabel(QStringLiteral("Материал:"), this));
+    filters->addWidget(new QLabel(QString::fromUtf8(caption::kMaterial) + ':', this));
     filters->addWidget(m_material);
     filters->addWidget(m_worksOnly);
     filters->addStretch();

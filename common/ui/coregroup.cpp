@@ -98,7 +98,7 @@ QWidget* CoreGroup::BuildSelection() {
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     grid->addWidget(m_core, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Материал:"), box), 1, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(caption::kMaterial) + ':', box), 1, 0);
     grid->addWidget(m_material, 1, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(shapes);
@@ -142,7 +142,7 @@ QWidget* CoreGroup::BuildData() {
         {Le, m_config.le, "Длина средней линии сердечника, le", "мм"},
         {Ae, m_config.Ae, "Площадь сечения сердечника, Ae", "мм2"},
         {An, m_config.An, "Площадь окна сердечника, An", "мм2"},
-        {Ve, m_config.Ve, "Объем сердечника, Ve", "см3"},
+        {Ve, m_config.Ve, caption::kCoreVolume, "см3"},
     };
     int r = 1;
     for (const Row& row : rows) {

@@ -14,6 +14,7 @@ constexpr double kPi = 3.141592653589793;
 
 // The estimate of the drain capacitance is the input it may be carried into.
 const char* const kEquivalentC = "Эквивалентная емкость";
+const char* const kEquivalentCEn = "Equivalent capacitance";
 
 // A typed number: the field keeps its commas turned into points, as every calculation leaves it.
 double ReadField(std::string& text) {
@@ -26,33 +27,34 @@ double ReadField(std::string& text) {
 const std::vector<ClamperField>& ClamperFields() {
     namespace id = clamperid;
     static const std::vector<ClamperField> fields = {
-        {"Urefl", id::Urefl, &ClamperInput::Urefl, kReflectedVoltage, "В",
+        {"Urefl", id::Urefl, &ClamperInput::Urefl, kReflectedVoltage, kReflectedVoltageEn, "В",
          "Отраженное напряжение, берется из результатов расчета трансформатора."},
-        {"Uclamp", id::Uclamp, &ClamperInput::Uclamp, "Амплитуда выброса", "В",
+        {"Uclamp", id::Uclamp, &ClamperInput::Uclamp, "Амплитуда выброса", "Overshoot amplitude", "В",
          "Желаемое напряжение выброса над отраженным напряжением от энергии, запасенной в индуктивности рассеяния "
          "первичной обмотки."},
-        {"Cclamp", id::Cclamp, &ClamperInput::Cclamp, "Емкость конденсатора", "нФ"},
-        {"Ipk", id::Ipk, &ClamperInput::Ipk, "Амплитуда тока", "А",
+        {"Cclamp", id::Cclamp, &ClamperInput::Cclamp, "Емкость конденсатора", "Capacitor", "нФ"},
+        {"Ipk", id::Ipk, &ClamperInput::Ipk, caption::kPeakCurrent, caption::kPeakCurrentEn, "А",
          "Амплитуда тока в первичной обмотке, берется из результатов расчета трансформатора."},
-        {"Fconv", id::Fconv, &ClamperInput::Fconv, "Частота преобразования", "кГц",
+        {"Fconv", id::Fconv, &ClamperInput::Fconv, caption::kFrequencyName, caption::kFrequencyNameEn, "кГц",
          "Лучше сюда вводить реальную частоту преобразования, а не расчетную."},
-        {"Ls", id::Ls, &ClamperInput::Ls, "Индуктивность рассеяния (Ls)", "мкГн",
+        {"Ls", id::Ls, &ClamperInput::Ls, "Индуктивность рассеяния (Ls)", "Leakage inductance (Ls)", "мкГн",
          "Индуктивность рассеяния первичной обмотки либо измеряем при закорачивании ВСЕХ вторичных обмоток, либо "
          "пользуемся предварительными расчетами по периодам свободных колебаний."},
-        {"Ceq", id::Ceq, &ClamperInput::Ceq, kEquivalentC, "пФ",
+        {"Ceq", id::Ceq, &ClamperInput::Ceq, kEquivalentC, kEquivalentCEn, "пФ",
          "Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.\nПоскольку эта "
          "эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она "
          "влияет на результат расчета."},
-        {"Ures", id::Ures, &ClamperInput::Ures, "Остаток напряжения после выброса", "В",
+        {"Ures", id::Ures, &ClamperInput::Ures, "Остаток напряжения после выброса", "Voltage left after the overshoot",
+         "В",
          "Остаток напряжения после окончания выброса, над отраженным напряжением.\nИзмеряется осциллографом в "
          "реальных условиях"},
-        {"L1", id::L1, &ClamperInput::L1, "Индуктивность L1", "",
+        {"L1", id::L1, &ClamperInput::L1, "Индуктивность L1", "Inductance L1", "",
          "Индуктивность первичной обмотки трансформатора, берется из результатов расчета трансформатора."},
-        {"L1unit", id::L1unit, &ClamperInput::L1unit, "Единица индуктивности L1", ""},
-        {"TL1", id::TL1, &ClamperInput::TL1, "Период колебаний по L1", "мкс",
+        {"L1unit", id::L1unit, &ClamperInput::L1unit, "Единица индуктивности L1", "Unit of the inductance L1", ""},
+        {"TL1", id::TL1, &ClamperInput::TL1, "Период колебаний по L1", "Ringing period with L1", "мкс",
          "Период свободных колебаний по индуктивности первичной обмотки после окончания передачи энергии.\nЭти "
          "свободные колебания можно увидеть только при режиме разрывного тока."},
-        {"TLs", id::TLs, &ClamperInput::TLs, "Период колебаний по Ls", "мкс",
+        {"TLs", id::TLs, &ClamperInput::TLs, "Период колебаний по Ls", "Ringing period with Ls", "мкс",
          "Период свободных колебаний по индуктивности рассеяния первичной обмотки.\nЭтот период следует измерять "
          "на том участке, где уже нет клампинга этих колебаний."},
     };
@@ -69,16 +71,29 @@ const std::vector<ResultField>& ClamperResultFields() {
     namespace id = clamperid;
     static const std::vector<ResultField> fields = {
         {id::FirstResult, "", "", id::FirstUnit},
-        {id::Rslow, "Сопротивление резистора", "кОм"},
-        {id::Pslow, "Мощность на резисторе", "Вт"},
+        InEnglish({id::Rslow, "Сопротивление резистора", "кОм"}, "Resistor"),
+        InEnglish({id::Pslow, "Мощность на резисторе", "Вт"}, "Resistor power"),
         {id::Diode, "\"Медленный\" диод"},
         {id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"},
         {id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"},
-        {id::LsEst, "Индуктивность рассеяния", "мкГн"},
-        {id::CeqEst, kEquivalentC, "пФ"},
+        {id::LsEst, caption::kLeakage, "мкГн"},
+        InEnglish({id::CeqEst, kEquivalentC, "пФ"}, kEquivalentCEn),
     };
     return fields;
 }
+
+namespace {
+
+std::vector<EnglishPair> ClamperEnglish() {
+    std::vector<EnglishPair> pairs = SharedCaptionsInEnglish();
+    for (const ClamperField& f : ClamperFields()) pairs.push_back({f.caption, f.captionEn});
+    AddEnglishPairs(pairs, ClamperResultFields());
+    return pairs;
+}
+
+[[maybe_unused]] const bool kClamperEnglish = AddEnglishSource(&ClamperEnglish);
+
+}  // namespace
 
 // The boundary at 100 nF belongs to the middle band.
 std::string FormatClampCapacitance(double nF) {

@@ -50,6 +50,7 @@ constexpr int Rslow = 1109, Pslow = 1106, Diode = 1089, Rfast = 1110, Pfast = 11
 
 // The transformer's reflected voltage, a result of the main form handed in as an input here.
 inline const char* const kReflectedVoltage = "Отраженное напряжение";
+inline const char* const kReflectedVoltageEn = "Reflected voltage";
 
 // One text field of the clamper window: its name (the settings key where it has one), its
 // control, its member, caption and unit. Drives the window's data exchange and layout rows
@@ -59,6 +60,7 @@ struct ClamperField {
     int control;
     std::string ClamperInput::*text;
     const char* caption;
+    const char* captionEn;
     const char* unit;  // "" for L1, whose unit is the label L1unit
     const char* tip = "";  // the edit's tooltip
 };

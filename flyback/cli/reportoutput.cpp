@@ -24,7 +24,7 @@ void InputsGroup(Report& r, const FlybackInput& in) {
     r.Heading("Входные данные");
     r.Row(FlybackCaption("Umin"), Joined({in.Umin, in.Unom, in.Umax}), in.setevoe == 1 ? "AC" : "DC");
     r.Row(FlybackCaption("Fconv"), in.Fconv);
-    r.Row(FlybackCaption("Umirror"), in.Umirror, in.Auto == 1 ? "(Авто)" : "");
+    r.Row(FlybackCaption("Umirror"), in.Umirror, in.Auto == 1 ? "(" + std::string(FlybackCaption("Auto")) + ")" : "");
     r.Row(FlybackCaption("Utrmax"), in.Utrmax);
     r.Row(FlybackCaption("Rds"), in.Rds, in.rds == 1 ? "(используется)" : "");
     r.Row(FlybackCaption("Unas"), in.Unas, in.rds == 1 ? "" : "(используется)");
@@ -52,7 +52,7 @@ void CoreGroup(Report& r, const CalcRun& run) {
     r.Row("Длина средней линии сердечника, le", c.leText);
     r.Row("Площадь сечения сердечника, Ae", c.AeText);
     r.Row("Площадь окна сердечника, An", c.AnText);
-    r.Row("Объем сердечника, Ve", c.VeText);
+    r.Row(caption::kCoreVolume, c.VeText);
 }
 
 void ResultsGroup(Report& r, const FlybackOutcome& o) {
@@ -104,8 +104,8 @@ void ClamperGroups(Report& r, const ClamperInput& in, const ClamperResult& out) 
     result(clamperid::Pslow, out.Pslow);
     result(clamperid::Diode, out.Diode);
     r.Sub("Параметры резистора с быстрым диодом:");
-    r.Row("Сопротивление резистора", out.Rfast, "кОм");
-    r.Row("Мощность на резисторе", out.Pfast, "Вт");
+    result(clamperid::Rslow, out.Rfast);  // under this heading the fast diode's rows read as the slow ones
+    result(clamperid::Pslow, out.Pfast);
     r.Heading("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи");
     r.Row(ClamperFieldOf("L1").caption, in.L1, in.L1unit);
     for (const char* name : {"TL1", "TLs"}) {
