@@ -73,9 +73,9 @@ const std::vector<ResultField>& ClamperResultFields() {
         {id::FirstResult, "", "", id::FirstUnit},
         InEnglish({id::Rslow, "Сопротивление резистора", "кОм"}, "Resistor"),
         InEnglish({id::Pslow, "Мощность на резисторе", "Вт"}, "Resistor power"),
-        {id::Diode, "\"Медленный\" диод"},
-        {id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"},
-        {id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"},
+        InEnglish({id::Diode, "\"Медленный\" диод"}, "\"Slow\" diode"),
+        InEnglish({id::Rfast, "Сопротивление резистора с быстрым диодом", "кОм"}, "Resistor with a fast diode"),
+        InEnglish({id::Pfast, "Мощность на резисторе с быстрым диодом", "Вт"}, "Resistor power with a fast diode"),
         {id::LsEst, caption::kLeakage, "мкГн"},
         InEnglish({id::CeqEst, kEquivalentC, "пФ"}, kEquivalentCEn),
     };

@@ -1,3 +1,4 @@
+// In the test program that links both catalogues, so their pairs are walked with the rest.
 // The English table: every entry's places match between the languages and its English holds no
 // Russian; Phrase fills the chosen template; the one piece-by-piece fallback.
 #include <gtest/gtest.h>
