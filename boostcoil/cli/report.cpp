@@ -18,7 +18,7 @@ std::string Text(const std::map<int, std::string>& m, int id) {
 
 ordered_json TextsOf(const std::map<int, std::string>& m, std::initializer_list<int> ids) {
     ordered_json out = ordered_json::object();
-    for (int id : ids) out[std::to_string(id)] = Text(m, id);
+    for (int id : ids) out[std::to_string(id)] = LocalizedRuns(Text(m, id));  // as is in Russian
     return out;
 }
 
@@ -33,7 +33,7 @@ ordered_json FieldsJson(const CalcRun& run) {
     for (const ResultField& f : PfcResultFields()) {
         const std::string caption = f.id == pfcid::kRequired ? Text(r.labels, pfcid::kRequiredLabel) : f.caption;
         const std::string unit = f.unitLabel ? Text(r.labels, f.unitLabel) : f.unit;
-        fields.push_back(cli::FieldEntry("id", f.id, caption, unit, Text(r.texts, f.id)));
+        fields.push_back(cli::FieldEntry("id", f.id, caption, unit, LocalizedRuns(Text(r.texts, f.id))));
     }
     return fields;
 }
@@ -51,7 +51,7 @@ ordered_json JsonReport(const CalcRun& run) {
                  {"Ve", run.core.VeText},   {"k1", run.core.k1},       {"k2", run.core.k2}};
     j["material"] = run.material;
     ordered_json results = ordered_json::object();
-    for (int id : kPfcResultIds) results[std::to_string(id)] = Text(r.texts, id);
+    for (int id : kPfcResultIds) results[std::to_string(id)] = LocalizedRuns(Text(r.texts, id));
     j["results"] = results;
     j["labels"] = TextsOf(r.labels, {pfcid::kLreqUnit, pfcid::kLUnit, pfcid::kCinUnit, pfcid::kRequiredLabel,
                                      pfcid::kRequiredUnit});

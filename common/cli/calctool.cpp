@@ -253,8 +253,9 @@ Json FieldEntry(const std::string& keyName, const Json& key, const std::string& 
                 const std::string& text) {
     Json j = Json::object();
     j[keyName] = key;
-    j["caption"] = caption;
-    j["unit"] = unit;
+    // The texts follow --lang; the key and the value never do.
+    j["caption"] = LocalizedRuns(caption);
+    j["unit"] = LocalizedRuns(unit);
     j["text"] = text;
     double value = 0;
     j["value"] = NumberOf(text, value) ? Json(value) : Json(nullptr);

@@ -9,6 +9,7 @@ namespace {
 const std::vector<EnglishEntry> kMessages = {
     {"Внимание!", "Warning!"},
     // The design's guards and the method's own warnings.
+    {"Индуктивность первичной обмотки должна быть не более {1} {2}", "The primary inductance must be at most {1} {2}"},
     {"Данные материала \"{1}\" неполны: нужны проницаемость mu и таблица потерь не менее чем с двумя частотами и "
      "двумя значениями индукции.\nВыберите другой материал или исправьте файл материала.",
      "The data of the material \"{1}\" are incomplete: the permeability mu and a loss table with at least two "

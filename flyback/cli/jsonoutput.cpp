@@ -38,7 +38,7 @@ Json CoreJson(const CoreRecord& core) {
 
 Json ByControl(const std::vector<int>& ids, const std::map<int, std::string>& texts) {
     Json j = Json::object();
-    for (int id : ids) j[FormatInt(id)] = TextOf(texts, id);
+    for (int id : ids) j[FormatInt(id)] = LocalizedRuns(TextOf(texts, id));  // as is in Russian
     return j;
 }
 
@@ -49,8 +49,8 @@ Json ClamperJson(const CalcRun& run) {
     for (const auto& [id, text] : ClamperResultTexts(run.clamperIn, run.clamperOut)) results[FormatInt(id)] = text;
     const ClamperModeLabels mode = ModeLabels(run.clamperIn.reverse);
     Json labels = Json::object();
-    labels[FormatInt(clamperid::FirstLabel)] = mode.label;
-    labels[FormatInt(clamperid::FirstUnit)] = mode.unit;
+    labels[FormatInt(clamperid::FirstLabel)] = LocalizedRuns(mode.label);
+    labels[FormatInt(clamperid::FirstUnit)] = LocalizedRuns(mode.unit);
     return Json{{"inputs", inputs}, {"results", results}, {"labels", labels}};
 }
 

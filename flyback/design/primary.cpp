@@ -52,7 +52,8 @@ bool FlybackRun::TurnLimits() {
     m_r.LpMax = LpMax;
     m_out.tooltips[ctl::kNp] = StartTooltip(ctl::kNp) + " " + F0(NpMin);
     const ValueWithUnit limit = InductanceText(LpMax);
-    m_out.tooltips[ctl::kLp] = "Индуктивность первичной обмотки должна быть не более " + limit.text + " " + limit.unit;
+    m_out.tooltips[ctl::kLp] =
+        Phrase("Индуктивность первичной обмотки должна быть не более {1} {2}", {limit.text, Localized(limit.unit)});
     return true;
 }
 

@@ -92,6 +92,12 @@ TEST(EnglishOutputs, NoRussianLeftInReportsChecksAndMessages) {
         const Json j = Json::parse(json.out);
         for (const char* key : {"checks", "analysis", "messages", "warnings"})
             EXPECT_EQ(CyrillicLine(j.at(key).dump(-1, ' ', false)), "") << key;
+        // The method's texts too; only what the file holds (inputs, names) stays as written.
+        for (const char* key : {"results", "labels", "tooltips"})
+            EXPECT_EQ(CyrillicLine(j.at(key).dump(-1, ' ', false)), "") << key;
+        for (const Json& f : j.at("fields"))
+            EXPECT_EQ(CyrillicLine(f.at("caption").get<std::string>() + " " + f.at("unit").get<std::string>()), "")
+                << f.dump();
         for (const Json& c : j.at("checks")) severities.insert(c.at("severity")), rules.insert(c.at("rule"));
         message = message || !j.at("messages").empty();
 
