@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memcpy(v, parts[1].data(), std::min(sizeof v, parts[1].size()));
     const fb::CoreGeometry g = geometry.For(fb::Cp1251ToUtf8(parts[1]), v[0], v[1], v[2]);
     if (!std::isfinite(g.mlt) || !std::isfinite(g.surface) || !std::isfinite(g.mass)) std::abort();
-    const fb::CoreGeometry d = fb::GeometryFromDims(int(size % 5), v[0], v[1], v[2], v[0], v[1], v[2], v[0], v[1], v[2]);
+    const fb::CoreGeometry d =
+        fb::GeometryFromDims(int(size % 5), v[0], v[1], v[2], v[0], v[1], v[2], v[0], v[1], v[2]);
     if (!std::isfinite(d.mlt) || !std::isfinite(d.surface)) std::abort();
     return 0;
 }

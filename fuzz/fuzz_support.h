@@ -26,7 +26,8 @@ inline const std::string& ScratchRoot() {
 }
 
 inline void WriteFile(const std::string& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Splits the input at 0xFF 0x00 pairs into up to n parts, so one input can carry several texts.
@@ -87,7 +88,8 @@ struct EngineCase {
     // False when the input is too short to name a core, a material and the flags.
     static bool Valid(size_t size) { return size >= 4; }
     EngineCase(const uint8_t* data)
-        : core(Pick(ShippedData::Get().cores, data[0])), material(Pick(ShippedData::Get().materials, data[1])),
+        : core(Pick(ShippedData::Get().cores, data[0])),
+          material(Pick(ShippedData::Get().materials, data[1])),
           flags(data[2]) {}
 
     template <size_t N>
@@ -99,7 +101,9 @@ struct EngineCase {
 
 private:
     template <class T>
-    static const T& Pick(const std::vector<T>& v, uint8_t byte) { return v[byte % v.size()]; }
+    static const T& Pick(const std::vector<T>& v, uint8_t byte) {
+        return v[byte % v.size()];
+    }
 };
 
 }  // namespace fbfuzz

@@ -10,8 +10,8 @@
 namespace fb {
 namespace {
 
-Candidate PfcCandidate(const PfcInput& form, const CoreRecord& core, const CMaterial& material,
-                       const CWireTable& wires, const AdviceAnalysis& analysis) {
+Candidate PfcCandidate(const PfcInput& form, const CoreRecord& core, const CMaterial& material, const CWireTable& wires,
+                       const AdviceAnalysis& analysis) {
     const PfcResult r = CalculateChoke(GapModeCandidateInput(form, core.name, material.name), core, material, wires);
     Candidate c = DesignedCandidate(core, material, r.input, r.texts, r.messages);
     if (r.calculated) {
@@ -38,8 +38,9 @@ SweepRun SweepPfcFile(const std::string& dataRoot, const std::string& file, cons
     SweepRun run;
     CWireTable wires;
     PfcInput form;
-    if (!LoadSweepInputs(dataRoot, kPfcSmallBuffer, wires, [&] { return PfcDesignFile().Read(file, form); },
-                         Phrase("Не удалось прочитать файл \"{1}\".", {file}), run))
+    if (!LoadSweepInputs(
+            dataRoot, kPfcSmallBuffer, wires, [&] { return PfcDesignFile().Read(file, form); },
+            Phrase("Не удалось прочитать файл \"{1}\".", {file}), run))
         return run;
     return SweepCatalogueOf(dataRoot, kPfcCoreBuffer, kPfcSmallBuffer,
                             PfcEvaluator(form, wires, LoadAdviceAnalysis(dataRoot, losses)), options);

@@ -13,11 +13,11 @@ namespace fb {
 struct CalcRun {
     enum class Status { Calculated, CannotStart, CoreNotListed };
     Status status = Status::CannotStart;
-    std::string error;    // one line, when it cannot start or the core is not listed
-    PfcInput input;       // as the window holds it after the run
-    CoreRecord core;      // the selected core as the form shows it
-    std::string material; // the name of the loaded material
-    Messages messages;    // every message shown, in order (start-up and calculation)
+    std::string error;     // one line, when it cannot start or the core is not listed
+    PfcInput input;        // as the window holds it after the run
+    CoreRecord core;       // the selected core as the form shows it
+    std::string material;  // the name of the loaded material
+    Messages messages;     // every message shown, in order (start-up and calculation)
     PfcResult result;
     CMaterial materialData;  // the data the design ran with, and its wire table after it
     CWireTable wires;

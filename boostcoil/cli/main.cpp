@@ -5,10 +5,10 @@
 #include "boostcoil/adviser/pfcadvice.h"
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/cli/report.h"
+#include "boostcoil/cli/reportfile.h"
 #include "boostcoil/design/pfckeys.h"
 #include "common/cli/analysisout.h"
 #include "common/cli/calctool.h"
-#include "boostcoil/cli/reportfile.h"
 #include "common/cli/designinput.h"
 
 namespace {
@@ -53,12 +53,13 @@ std::vector<fb::cli::ValueOption> ReportAndLossOptions() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const fb::cli::Tool tool{"boostcoil-calc",
-                             "Расчет дросселя корректора коэффициента мощности по файлу расчета (.sav или "
-                             "Boostcoil.ini),\nкак его выполняет окно программы Boostcoil после загрузки файла.",
-                             ReportAndLossOptions(),
-                             2,
-                             {{fb::cli::InterleaveFlag().name, "принимается, как у flyback-calc; у дросселя одна обмотка"}},
-                             true};
+    const fb::cli::Tool tool{
+        "boostcoil-calc",
+        "Расчет дросселя корректора коэффициента мощности по файлу расчета (.sav или "
+        "Boostcoil.ini),\nкак его выполняет окно программы Boostcoil после загрузки файла.",
+        ReportAndLossOptions(),
+        2,
+        {{fb::cli::InterleaveFlag().name, "принимается, как у flyback-calc; у дросселя одна обмотка"}},
+        true};
     return fb::cli::Main(tool, argc, argv, Run);
 }

@@ -46,15 +46,15 @@ ordered_json JsonReport(const CalcRun& run) {
     ordered_json inputs = ordered_json::object();
     for (const KeyField<PfcInput>& f : PfcKeyTable()) inputs[f.key] = f.ValueText(run.input);
     j["inputs"] = inputs;
-    j["core"] = {{"name", run.core.name},   {"shape", run.core.shape}, {"Ae", run.core.AeText},
-                 {"An", run.core.AnText},   {"le", run.core.leText},   {"mu", run.core.muText},
-                 {"Ve", run.core.VeText},   {"k1", run.core.k1},       {"k2", run.core.k2}};
+    j["core"] = {{"name", run.core.name}, {"shape", run.core.shape}, {"Ae", run.core.AeText},
+                 {"An", run.core.AnText}, {"le", run.core.leText},   {"mu", run.core.muText},
+                 {"Ve", run.core.VeText}, {"k1", run.core.k1},       {"k2", run.core.k2}};
     j["material"] = run.material;
     ordered_json results = ordered_json::object();
     for (int id : kPfcResultIds) results[std::to_string(id)] = LocalizedRuns(Text(r.texts, id));
     j["results"] = results;
-    j["labels"] = TextsOf(r.labels, {pfcid::kLreqUnit, pfcid::kLUnit, pfcid::kCinUnit, pfcid::kRequiredLabel,
-                                     pfcid::kRequiredUnit});
+    j["labels"] = TextsOf(
+        r.labels, {pfcid::kLreqUnit, pfcid::kLUnit, pfcid::kCinUnit, pfcid::kRequiredLabel, pfcid::kRequiredUnit});
     j["tooltips"] = TextsOf(r.tooltips, {pfcid::kBpk});
     ordered_json messages = ordered_json::array();
     for (const Message& m : run.messages)
@@ -130,8 +130,8 @@ std::string TextReport(const CalcRun& run) {
     out += "  " + std::string(caption::kCoreVolume) + ": " + Text(r.texts, pfcid::kVe) + " см3\n";
     const std::string required = Text(r.labels, pfcid::kRequiredLabel);
     AddRow(out, r, {pfcid::kRequired, required.c_str(), "", pfcid::kRequiredUnit});
-    out += "  Амплитуда индукции: " + Text(r.texts, pfcid::kBpk) + " Т (не более " + Text(r.texts, pfcid::kBlim) +
-           " Т)\n";
+    out +=
+        "  Амплитуда индукции: " + Text(r.texts, pfcid::kBpk) + " Т (не более " + Text(r.texts, pfcid::kBlim) + " Т)\n";
     out += "  " + Text(r.tooltips, pfcid::kBpk) + "\n";
     AddRow(out, r, PfcResultField(pfcid::kPcore));
     AddRow(out, r, PfcResultField(pfcid::kKfill));

@@ -2,8 +2,8 @@
 // `--report FILE`: the design report of a finished run, HTML or PDF by the file's extension.
 #include <string>
 
-#include "common/report/reportdata.h"
 #include "boostcoil/cli/calcrun.h"
+#include "common/report/reportdata.h"
 
 namespace fb {
 

@@ -17,9 +17,9 @@ namespace {
 
 constexpr double kEfficiency = 0.92;
 constexpr double kPowerFactor = 0.99;
-constexpr double kPallow = 200;          // allowed specific core loss, mW/cm³
-constexpr double kInputRipple = 0.06;    // input capacitor's voltage ripple, share of Umin
-constexpr double kHoldUp = 0.02;         // s
+constexpr double kPallow = 200;        // allowed specific core loss, mW/cm³
+constexpr double kInputRipple = 0.06;  // input capacitor's voltage ripple, share of Umin
+constexpr double kHoldUp = 0.02;       // s
 constexpr double kCapTolerance = 0.8;
 constexpr double kStrandTolerance = 1.1;
 constexpr double kLimitMargin = 1.2;
@@ -167,9 +167,10 @@ Entered AdjustEntered(Prepared& p, PfcInput& in, PfcResult& r, double& Ffr, bool
         if (!(r.AL_req < p.zazor) || !std::isfinite(r.AL_req)) return Entered::Fits;
         corrected = F0(r.AL_req - 0.5);
         if (!(TextToDouble(corrected) > 0))
-            refusal = Phrase("Требуемая величина AL получилась {1} нГн/виток^2: сердечника с такой AL нет, расчет не "
-                             "выполнен, величина AL не изменена.\nПроверьте мощность и напряжения.",
-                             {F1(r.AL_req)});
+            refusal = Phrase(
+                "Требуемая величина AL получилась {1} нГн/виток^2: сердечника с такой AL нет, расчет не "
+                "выполнен, величина AL не изменена.\nПроверьте мощность и напряжения.",
+                {F1(r.AL_req)});
     } else {
         r.gap_req = GapForAL(r.AL_req, p.gap, Ffr);
         r.texts[pfcid::kRequired] = F3(r.gap_req + 0.0005);
@@ -291,10 +292,35 @@ void FinishDesign(const Prepared& p, PfcInput& in, const CMaterial& m, const CWi
 // or wire figure) makes some of them infinite or undefined; they are shown as the formatting
 // gives them, and the user is told why instead of being left with "inf" and "nan".
 bool ShownValuesFinite(const PfcResult& r, int yes_al) {
-    return AllFinite({r.Ve,      r.mue,   r.AL,    r.Iin_min, r.Iin_max, r.D_min,   r.D_max,   r.Lreq,
-                      r.N,       r.L,     r.dI_min, r.dI_max, r.Ipk_min, r.Ipk_max, r.Cin,     r.Cout,
-                      r.Blim,    r.Bac,   r.Pcore, r.Bpk,     r.Icout,   r.Irms,    r.Isw,     r.Ilim,
-                      r.dw,      r.strands, r.jmax, r.Kfill,  yes_al == 1 ? r.AL_req : r.gap_req});
+    return AllFinite({r.Ve,
+                      r.mue,
+                      r.AL,
+                      r.Iin_min,
+                      r.Iin_max,
+                      r.D_min,
+                      r.D_max,
+                      r.Lreq,
+                      r.N,
+                      r.L,
+                      r.dI_min,
+                      r.dI_max,
+                      r.Ipk_min,
+                      r.Ipk_max,
+                      r.Cin,
+                      r.Cout,
+                      r.Blim,
+                      r.Bac,
+                      r.Pcore,
+                      r.Bpk,
+                      r.Icout,
+                      r.Irms,
+                      r.Isw,
+                      r.Ilim,
+                      r.dw,
+                      r.strands,
+                      r.jmax,
+                      r.Kfill,
+                      yes_al == 1 ? r.AL_req : r.gap_req});
 }
 
 }  // namespace
@@ -334,9 +360,10 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
         // The loss lookups need two frequencies and two flux densities; without them every
         // flux limit would be 0 and the design meaningless.
         SetEmptyTexts(r);
-        r.messages.push_back(Warning(Phrase("Материал \"{1}\" не содержит таблицы потерь (нужны не менее двух частот и "
-                                            "двух значений индукции). Расчет не выполнен.",
-                                            {material.name})));
+        r.messages.push_back(
+            Warning(Phrase("Материал \"{1}\" не содержит таблицы потерь (нужны не менее двух частот и "
+                           "двух значений индукции). Расчет не выполнен.",
+                           {material.name})));
         return r;
     }
     r.calculated = true;
@@ -363,17 +390,17 @@ PfcResult CalculateChoke(const PfcInput& input, const CoreRecord& core, const CM
         if (lastAllowed) {
             // A requirement that keeps moving: stop with the last pass rather than hang, and
             // leave the entered value as the shown results were computed with it.
-            r.messages.push_back(Warning(Phrase(r.input.yes_al == 1 ? "Величина AL не подобрана за {1} проходов "
-                                                                      "расчета. Показаны результаты последнего прохода."
-                                                                    : "Немагнитный зазор не подобрана за {1} проходов "
-                                                                      "расчета. Показаны результаты последнего прохода.",
-                                                {FormatInt(kPfcMaxPasses)})));
+            r.messages.push_back(
+                Warning(Phrase(r.input.yes_al == 1 ? "Величина AL не подобрана за {1} проходов "
+                                                     "расчета. Показаны результаты последнего прохода."
+                                                   : "Немагнитный зазор не подобрана за {1} проходов "
+                                                     "расчета. Показаны результаты последнего прохода.",
+                               {FormatInt(kPfcMaxPasses)})));
             break;
         }
     }
     FinishDesign(p, r.input, material, wires, r);
-    if (!ShownValuesFinite(r, r.input.yes_al))
-        r.messages.push_back(NotFiniteWarning());
+    if (!ShownValuesFinite(r, r.input.yes_al)) r.messages.push_back(NotFiniteWarning());
     return r;
 }
 

@@ -35,10 +35,10 @@ struct PfcInput {
 
 // Control IDs of the window that the design fills.
 namespace pfcid {
-constexpr int kVe = 1032;          // core volume, cm³
-constexpr int kRequired = 1055;    // required gap or AL
-constexpr int kBlim = 1057;        // "(не более " ... "Т)"
-constexpr int kBpk = 1058;         // peak flux density; its tooltip holds the AC amplitude
+constexpr int kVe = 1032;        // core volume, cm³
+constexpr int kRequired = 1055;  // required gap or AL
+constexpr int kBlim = 1057;      // "(не более " ... "Т)"
+constexpr int kBpk = 1058;       // peak flux density; its tooltip holds the AC amplitude
 constexpr int kPcore = 1059;
 constexpr int kLreq = 1060;
 constexpr int kLreqUnit = 1061;
@@ -57,7 +57,7 @@ constexpr int kDMin = 1076, kDMax = 1077;
 constexpr int kIcout = 1078;
 constexpr int kCout = 1079;
 constexpr int kCinUnit = 1080;
-constexpr int kInfo = 1051;         // multi-line information text
+constexpr int kInfo = 1051;  // multi-line information text
 constexpr int kRequiredLabel = 1016;
 constexpr int kRequiredUnit = 1082;
 }  // namespace pfcid

@@ -11,20 +11,22 @@ namespace {
 
 void CheckRipple(const PfcExtra& x, Checks& checks) {
     if (!(x.rippleSized > 0) || !(x.rippleWorst > 1.1 * x.rippleSized)) return;
-    checks.push_back({"pfc_ripple_worst", Severity::Warning,
-                      Phrase("Наибольший размах пульсации тока {1} А (при сети {2} В) выше расчётного {3} А на {4} "
-                             "%. Учтите его в пиковом токе и потерях или увеличьте индуктивность.",
-                             {F3(x.rippleWorst), F0(x.rippleLine), F3(x.rippleSized),
-                              F0((x.rippleWorst / x.rippleSized - 1) * 100)}),
-                      {{"ripple_worst_A", x.rippleWorst}, {"ripple_line_V", x.rippleLine},
-                       {"ripple_sized_A", x.rippleSized}}});
+    checks.push_back(
+        {"pfc_ripple_worst",
+         Severity::Warning,
+         Phrase(
+             "Наибольший размах пульсации тока {1} А (при сети {2} В) выше расчётного {3} А на {4} "
+             "%. Учтите его в пиковом токе и потерях или увеличьте индуктивность.",
+             {F3(x.rippleWorst), F0(x.rippleLine), F3(x.rippleSized), F0((x.rippleWorst / x.rippleSized - 1) * 100)}),
+         {{"ripple_worst_A", x.rippleWorst}, {"ripple_line_V", x.rippleLine}, {"ripple_sized_A", x.rippleSized}}});
 }
 
 bool CheckOutputVoltage(const PfcResult& r, Checks& checks) {
     const double Umax = TextToDouble(r.input.Umax), U2nom = TextToDouble(r.input.U2nom);
     const double crest = std::sqrt(2.0) * Umax;
     if (U2nom > crest) return true;
-    checks.push_back({"pfc_output_below_peak", Severity::Error,
+    checks.push_back({"pfc_output_below_peak",
+                      Severity::Error,
                       Phrase("Выходное напряжение {1} В не выше амплитуды сети {2} В: повышающий корректор так "
                              "работать не может. Задайте выходное напряжение выше {3} В или уменьшите Umax.",
                              {F0(U2nom), F1(crest), F0(crest)}),
@@ -37,7 +39,8 @@ bool CheckOutputVoltage(const PfcResult& r, Checks& checks) {
 void CheckHoldUp(const PfcResult& r, Checks& checks) {
     const double U2min = TextToDouble(r.input.U2min), U2nom = TextToDouble(r.input.U2nom);
     if (U2min < U2nom) return;
-    checks.push_back({"pfc_holdup_voltage", Severity::Error,
+    checks.push_back({"pfc_holdup_voltage",
+                      Severity::Error,
                       Phrase("Минимальное выходное напряжение {1} В не ниже номинального {2} В: ёмкость выходного "
                              "конденсатора получается бесконечной или отрицательной. Задайте минимальное напряжение "
                              "ниже номинального.",
@@ -86,9 +89,19 @@ Checks CheckPfc(const PfcResult& r, const CMaterial& material, const PfcExtra& x
         CheckNotComputed(r.messages.empty() ? std::string() : r.messages.back().text, checks);
         return checks;
     }
-    CheckFinite({{"Ve", r.Ve}, {"mue", r.mue}, {"AL", r.AL}, {"L", r.L}, {"N", r.N}, {"Ipk", r.Ipk_min},
-                 {"Bpk", r.Bpk}, {"Blim", r.Blim}, {"Pcore", r.Pcore}, {"Irms", r.Irms}, {"Kfill", r.Kfill},
-                 {"Cin", r.Cin}, {"Cout", r.Cout}},
+    CheckFinite({{"Ve", r.Ve},
+                 {"mue", r.mue},
+                 {"AL", r.AL},
+                 {"L", r.L},
+                 {"N", r.N},
+                 {"Ipk", r.Ipk_min},
+                 {"Bpk", r.Bpk},
+                 {"Blim", r.Blim},
+                 {"Pcore", r.Pcore},
+                 {"Irms", r.Irms},
+                 {"Kfill", r.Kfill},
+                 {"Cin", r.Cin},
+                 {"Cout", r.Cout}},
                 checks);
     CheckHoldUp(r, checks);
     if (CheckOutputVoltage(r, checks)) CheckDuty({{"при Umin", r.D_min}, {"при Umax", r.D_max}}, checks);

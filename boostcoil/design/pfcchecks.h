@@ -11,9 +11,9 @@ namespace fb {
 // (the method gives the values at its crest) and the worst switching ripple over the range.
 struct PfcExtra {
     double IrmsChoke = 0, IrmsSwitch = 0, IrmsCap = 0;  // A, at Umin over the line cycle
-    double rippleWorst = 0;  // A peak-to-peak
-    double rippleLine = 0;   // V RMS, line voltage where it occurs
-    double rippleSized = 0;  // A, the ripple the choke was sized for (Irip % of the crest current)
+    double rippleWorst = 0;                             // A peak-to-peak
+    double rippleLine = 0;                              // V RMS, line voltage where it occurs
+    double rippleSized = 0;    // A, the ripple the choke was sized for (Irip % of the crest current)
     double insulatedFill = 0;  // window fill counted with the insulated wire diameter
     Figures ToFigures() const;
 };

@@ -11,18 +11,18 @@
 #include <cmath>
 
 #include "boostcoil/design/pfcanalysis.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfckeys.h"
 #include "boostcoil/ui/hints.h"
-#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
-#include "common/ui/language.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
+#include "common/ui/language.h"
 #include "common/ui/listdialogs.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
@@ -134,7 +134,7 @@ DesignAnalysis CBoostcoilDlg::AnalyseDesign(const CoreRecord&, const CoreGeometr
 
 void CBoostcoilDlg::ShowResult(const PfcResult& result) {
     m_coreGroup->ShowRecord(result.core);  // the core texts with points and the volume
-    ShowTexts(result.texts);  // all but the information field, which is no label
+    ShowTexts(result.texts);               // all but the information field, which is no label
     auto info = result.texts.find(pfcid::kInfo);
     if (info != result.texts.end()) {
         const QString lines = DisplayLines(info->second);

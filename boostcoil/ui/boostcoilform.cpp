@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "boostcoil/ui/boostcoildlg.h"
 #include "boostcoil/design/pfccatalogue.h"
+#include "boostcoil/ui/boostcoildlg.h"
 #include "boostcoil/ui/pictures.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/formwidgets.h"
@@ -84,7 +84,8 @@ QWidget* CBoostcoilDlg::BuildInputs() {
         const InputField<PfcInput>& f = FieldOf(PfcFields(), key);
         row(QString::fromUtf8(f.caption), {Edit(box, f.id)});
     };
-    row(QString::fromUtf8(FieldOf(PfcFields(), "Umin").caption), {Edit(box, bcid::kUmin, 40), Edit(box, bcid::kUmax, 40)});
+    row(QString::fromUtf8(FieldOf(PfcFields(), "Umin").caption),
+        {Edit(box, bcid::kUmin, 40), Edit(box, bcid::kUmax, 40)});
     for (const char* key : {"Fr", "Irip", "j"}) field(key);
     g->addWidget(Heading(QStringLiteral("Выходные характеристики:"), box), r++, 0, 1, 2);
     for (const char* key : {"U2min", "U2nom", "U2max", "P2", "d11"}) field(key);
@@ -162,8 +163,10 @@ QWidget* CBoostcoilDlg::BuildChokeResults() {
         const ResultField& f = PfcResultField(id);
         g->addWidget(ResultCaption(id, box), r, 0);
         g->addWidget(NewResult(box, id), r, 1);
-        if (f.unitLabel) g->addWidget(NewLabel(box, f.unitLabel, QString::fromUtf8(startUnits[r])), r, 2);
-        else g->addWidget(Caption(QString::fromStdString(f.unit), box), r, 2);
+        if (f.unitLabel)
+            g->addWidget(NewLabel(box, f.unitLabel, QString::fromUtf8(startUnits[r])), r, 2);
+        else
+            g->addWidget(Caption(QString::fromStdString(f.unit), box), r, 2);
         ++r;
     }
     g->setColumnStretch(0, 1);
@@ -207,7 +210,9 @@ void CBoostcoilDlg::BuildMenuAndButtons() {
                                    {bcid::kHelpMenu, "Помощь"},
                                    {bcid::kAboutMenu, "О программе..."}});
     ui::AddButtonRow(this,
-                     {{bcid::kSave, "Сохранить"}, {bcid::kLoad, "Загрузить"}, {bcid::kCalculate, "Рассчитать"},
+                     {{bcid::kSave, "Сохранить"},
+                      {bcid::kLoad, "Загрузить"},
+                      {bcid::kCalculate, "Рассчитать"},
                       {bcid::kExit, "Выход"}},
                      bcid::kCalculate);
 }

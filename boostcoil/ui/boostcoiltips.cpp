@@ -1,7 +1,7 @@
 // The main window's tooltips: the catalogue's tips of inputs and results, and the buttons'.
 // A result's tip covers the widgets of its row (caption, value, unit), which the pointer crosses.
-#include "boostcoil/ui/boostcoildlg.h"
 #include "boostcoil/design/pfccatalogue.h"
+#include "boostcoil/ui/boostcoildlg.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/tooltips.h"
 

@@ -4,10 +4,10 @@
 
 #include "boostcoil/adviser/pfcadvice.h"
 #include "boostcoil/design/pfcanalysis.h"
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfcreport.h"
 #include "boostcoil/design/pfcwaves.h"
 #include "boostcoil/ui/boostcoildlg.h"
-#include "boostcoil/design/pfccatalogue.h"
 #include "common/adviser/adviceanalysis.h"
 #include "common/files/savedfiles.h"
 #include "common/report/designtools.h"
@@ -21,7 +21,8 @@ void CBoostcoilDlg::AddDesignTools() {
     report::DesignToolHooks hooks;
     hooks.sweepJob = [this] {
         FormToFields();
-        return SweepJobFor(m_cores, m_dataRoot, kPfcSmallBuffer, PfcEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot, lossOptions())));
+        return SweepJobFor(m_cores, m_dataRoot, kPfcSmallBuffer,
+                           PfcEvaluator(m_in, m_wires, LoadAdviceAnalysis(m_dataRoot, lossOptions())));
     };
     hooks.apply = [this](const QString& core, const QString& material, const QString& gap) {
         ApplyCandidate(core, material, gap);
@@ -29,8 +30,7 @@ void CBoostcoilDlg::AddDesignTools() {
     hooks.plots = [this] { return m_last.calculated ? PfcPlots(m_last) : PlotSet{}; };
     hooks.report = [this] { return ReportOfLast(); };
     hooks.fileName = [this] { return PfcSaveName(m_in); };
-    m_designTools =
-        new report::CDesignTools(this, m_menu, ui::FindAction(m_menu, bcid::kHelpMenu), std::move(hooks));
+    m_designTools = new report::CDesignTools(this, m_menu, ui::FindAction(m_menu, bcid::kHelpMenu), std::move(hooks));
 }
 
 void CBoostcoilDlg::ApplyCandidate(const QString& core, const QString& material, const QString& gapText) {

@@ -15,9 +15,12 @@ QString SchematicPicturePath() { return kBoostcoilResources.Path(QStringLiteral(
 
 ui::CoreGroupConfig BoostcoilCoreGroupConfig() {
     // Combos, shapes, dimensions A B C D H h I, then mu le Ae An Ve, the add modes and button.
+    // The IDs packed in the order of their comment.
+    // clang-format off
     ui::CoreGroupConfig c(ui::CoreGroupIds{bcid::kCore, bcid::kMaterial, {1011, 1012, 1013, 1014, 1015},
                                            {1021, 1022, 1023, 1024, 1026, 1025, 1027}, 1028, 1031, 1029, 1030,
                                            1032, bcid::kAddByDims, bcid::kAddByData, bcid::kAddCore});
+    // clang-format on
     // A shorter list of the new shape puts the selection on its first core, not its last.
     c.lowering = ShapeLowering::ToFirst;
     c.coreBufferSize = kPfcCoreBuffer;

@@ -18,8 +18,8 @@ const char* SortKeyName(SortKey key);
 double SortValue(const Candidate& c, SortKey key);
 
 struct CandidateFilter {
-    int shape = -1;         // -1: every shape
-    std::string material;   // "": every material
+    int shape = -1;        // -1: every shape
+    std::string material;  // "": every material
     bool worksOnly = false;
     bool Accepts(const Candidate& c) const;
 };
@@ -28,7 +28,7 @@ struct CandidateFilter {
 bool RanksBefore(const Candidate& a, const Candidate& b, SortKey key);
 
 // The candidates the filter accepts, in rank order, the first `top` of them (0: all).
-std::vector<Candidate> Rank(const std::vector<Candidate>& candidates, SortKey key,
-                            const CandidateFilter& filter = {}, std::size_t top = 0);
+std::vector<Candidate> Rank(const std::vector<Candidate>& candidates, SortKey key, const CandidateFilter& filter = {},
+                            std::size_t top = 0);
 
 }  // namespace fb

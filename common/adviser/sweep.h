@@ -32,8 +32,7 @@ std::vector<CoreRecord> SweepCores(const CCoreBase& base);
 std::vector<CMaterial> SweepMaterials(const std::string& dataRoot, std::size_t bufferSize);
 
 // Both of the above from a data root; `coreBuffer`/`materialBuffer` are the program's limits.
-SweepCatalogue LoadSweepCatalogue(const std::string& dataRoot, std::size_t coreBuffer,
-                                  std::size_t materialBuffer);
+SweepCatalogue LoadSweepCatalogue(const std::string& dataRoot, std::size_t coreBuffer, std::size_t materialBuffer);
 
 // Designs one pair. Called from several threads at once: it must not change shared state.
 using Evaluator = std::function<Candidate(const CoreRecord& core, const CMaterial& material)>;

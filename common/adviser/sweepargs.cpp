@@ -54,7 +54,8 @@ bool TakeSweepOption(int argc, char** argv, int& i, SweepArgs& args, std::string
 }
 
 std::string SweepArgsError(const SweepArgs& args) {
-    if (args.refinements && !args.sweep) return Localized("--top, --sort и --works-only действуют только вместе с --sweep");
+    if (args.refinements && !args.sweep)
+        return Localized("--top, --sort и --works-only действуют только вместе с --sweep");
     return "";
 }
 

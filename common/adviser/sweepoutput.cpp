@@ -33,7 +33,8 @@ Json CandidateJson(const Candidate& c, bool withTexts) {
         for (const CandidateCheck& k : c.checks) {
             Json values = Json::object();
             for (const CheckValue& v : k.values) values[v.name] = Number(v.value);
-            j["checks"].push_back(Json{{"rule", k.rule}, {"severity", k.severity}, {"text", k.text}, {"values", values}});
+            j["checks"].push_back(
+                Json{{"rule", k.rule}, {"severity", k.severity}, {"text", k.text}, {"values", values}});
         }
     }
     j["reasons"] = c.reasons;
@@ -97,8 +98,8 @@ std::string SweepTable(const std::vector<Candidate>& candidates, const SweepPrin
             if (ch == '\n') ch = ' ';
         out += Pad(FormatInt(++n), w[0]) + Pad(c.core, w[1]) + Pad(c.material, w[2]) +
                Pad(Localized(c.works ? "да" : "нет"), w[3]) + Pad(Cell(c.totalLoss, 3), w[4]) +
-               Pad(Cell(c.temperatureRise, 1), w[5]) + Pad(Cell(c.volume, 3), w[6]) + Pad(Cell(c.mass, 1), w[7]) +
-               why + "\n";
+               Pad(Cell(c.temperatureRise, 1), w[5]) + Pad(Cell(c.volume, 3), w[6]) + Pad(Cell(c.mass, 1), w[7]) + why +
+               "\n";
     }
     return out;
 }

@@ -43,9 +43,9 @@ void CheckFringing(const GapCheckData& d, Checks& out) {
 
 const char* SeverityName(Severity s) {
     switch (s) {
-        case Severity::Error: return "error";
-        case Severity::Warning: return "warning";
-        case Severity::Note: return "note";
+    case Severity::Error: return "error";
+    case Severity::Warning: return "warning";
+    case Severity::Note: return "note";
     }
     return "note";
 }

@@ -72,7 +72,6 @@ struct TripCheckData {
 };
 void CheckTrip(const TripCheckData& d, Checks& out);
 
-
 // Window fill with insulated wires against 1 and the method's limit.
 struct FillCheckData {
     double insulatedFill = 0;  // sum of turns·strands·π·diz²/4 over An
@@ -82,9 +81,9 @@ void CheckFill(const FillCheckData& d, Checks& out);
 
 // Where the loss lookup read the material table.
 struct LossRangeData {
-    double f = 0, Bac = 0;        // kHz, T
-    double Ffirst = 0, Flast = 0; // kHz
-    double Bfirst = 0, Blast = 0; // T
+    double f = 0, Bac = 0;         // kHz, T
+    double Ffirst = 0, Flast = 0;  // kHz
+    double Bfirst = 0, Blast = 0;  // T
     std::string material;
 };
 void CheckLossRange(const LossRangeData& d, Checks& out);

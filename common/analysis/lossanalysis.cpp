@@ -158,13 +158,15 @@ LossAnalysis AnalyseWindings(const std::vector<WindingInput>& specs, double fSwi
         T = next;
     }
     if (!settled || !std::isfinite(T))
-        Note(a, Localized("Температура обмоток не устанавливается (тепловой разгон): потери и нагрев ориентировочные."));
+        Note(a,
+             Localized("Температура обмоток не устанавливается (тепловой разгон): потери и нагрев ориентировочные."));
     a.copperLoss = CopperAt(T, a.windings, g.mlt);
     a.totalLoss = coreLoss + a.copperLoss;
     const ConvectionRise rise = TemperatureRise(a.totalLoss, g.surface);
     a.rise = rise.deltaT;
     a.hotSpot = o.ambient_C + a.rise;
-    if (!(g.surface > 0)) Note(a, Localized("Нет площади поверхности сердечника: нагрев не рассчитан."));
+    if (!(g.surface > 0))
+        Note(a, Localized("Нет площади поверхности сердечника: нагрев не рассчитан."));
     else if (!rise.InRange())
         Note(a, Phrase("Плотность потерь {1} мВт/см² вне диапазона формулы естественного охлаждения (10…600 мВт/см²).",
                        {F1(rise.density)}));

@@ -16,9 +16,9 @@ struct LossOptions {
     bool interleave = false;  // flyback: primary split in two halves around the secondaries
     double tape_mm = 0.05;    // insulation tape between windings, one layer
     int tapeLayers = 2;
-    double margin_mm = 0;     // creepage margin at each end of the former (3 for reinforced)
+    double margin_mm = 0;  // creepage margin at each end of the former (3 for reinforced)
     double riseLimit_K = 40;
-    int harmonics = 30;       // harmonics of the switching frequency summed one by one
+    int harmonics = 30;  // harmonics of the switching frequency summed one by one
     double InsulationGap() const { return tape_mm * tapeLayers; }
 };
 
@@ -46,23 +46,23 @@ struct WindingResult {
     std::string name;
     double turns = 0, strands = 0, wire_mm = 0, insulated_mm = 0;
     LayerBuild build;
-    double porosity = 0;   // copper width of the fullest layer over the former width
-    double dowellM = 0;    // layers of strands in Dowell's sense
-    double Irms = 0;       // A
-    double Rdc = 0;        // Ω at the winding temperature
-    double Rac = 0;        // Ω, the loss over Irms², all harmonics
-    double acFactor = 1;   // Rac/Rdc
-    double loss = 0;       // W
+    double porosity = 0;  // copper width of the fullest layer over the former width
+    double dowellM = 0;   // layers of strands in Dowell's sense
+    double Irms = 0;      // A
+    double Rdc = 0;       // Ω at the winding temperature
+    double Rac = 0;       // Ω, the loss over Irms², all harmonics
+    double acFactor = 1;  // Rac/Rdc
+    double loss = 0;      // W
 };
 
 struct LossAnalysis {
-    bool valid = false;  // false: no former dimensions to build on (notes say why)
+    bool valid = false;   // false: no former dimensions to build on (notes say why)
     LossOptions options;  // those it was computed with
     std::vector<WindingResult> windings;
     double coreLoss = 0, copperLoss = 0, totalLoss = 0;  // W
     double rise = 0, hotSpot = 0, ambient = 0;           // K, °C, °C
     double riseLimit = 0;
-    double build = 0, formerHeight = 0, buildFill = 0;   // mm, mm, –
+    double build = 0, formerHeight = 0, buildFill = 0;  // mm, mm, –
     bool fits = false;
     double leakage_uH = 0;  // flyback only, 0 otherwise
     bool hasLeakage = false;
@@ -75,7 +75,6 @@ struct LossAnalysis {
 // copper at the winding temperature until it settles.
 LossAnalysis AnalyseWindings(const std::vector<WindingInput>& windings, double fSwitch_Hz, double coreLoss_W,
                              const CoreGeometry& geometry, const LossOptions& options);
-
 
 // The precision "analysis" writes its figures with (losses 6 decimals, kelvin 3, fills 4), so
 // that the sweep's JSON gives the same numbers as a single design's; not finite stays as it is.

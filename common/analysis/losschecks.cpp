@@ -10,7 +10,8 @@ namespace {
 
 void CheckBuild(const LossAnalysis& a, Checks& out) {
     if (a.fits) return;
-    out.push_back({"build_not_fit", Severity::Error,
+    out.push_back({"build_not_fit",
+                   Severity::Error,
                    Phrase("Обмотки не помещаются на каркас: высота намотки {1} мм при высоте каркаса {2} мм "
                           "(заполнение {3}). Выберите сердечник большего размера, уменьшите плотность тока или "
                           "толщину изоляции.",
@@ -23,14 +24,16 @@ void CheckTemperature(const LossAnalysis& a, double rated, Checks& out) {
     if (std::isnan(a.rise)) return;
     const bool hot = !(a.hotSpot <= rated);
     if (hot)
-        out.push_back({"hot_spot_rated", Severity::Error,
+        out.push_back({"hot_spot_rated",
+                       Severity::Error,
                        Phrase("Температура наиболее нагретой точки {1} °C (окружающая среда {2} °C, перегрев {3} К) "
                               "выше допустимой для феррита {4} °C: растут потери в сердечнике и падает индукция "
                               "насыщения. Выберите сердечник большего размера или снизьте потери.",
                               {F0(a.hotSpot), F0(a.ambient), F0(a.rise), F0(rated)}),
                        {{"hot_spot_C", a.hotSpot}, {"rated_C", rated}, {"rise_K", a.rise}}});
     if (!(a.rise <= a.riseLimit))
-        out.push_back({"temperature_rise", Severity::Warning,
+        out.push_back({"temperature_rise",
+                       Severity::Warning,
                        Phrase("Перегрев {1} К выше допустимого {2} К (потери {3} Вт). Выберите сердечник большего "
                               "размера или снизьте потери в меди и сердечнике.",
                               {F0(a.rise), F0(a.riseLimit), F2(a.totalLoss)}),
@@ -40,11 +43,14 @@ void CheckTemperature(const LossAnalysis& a, double rated, Checks& out) {
 void CheckAcFactors(const LossAnalysis& a, Checks& out) {
     for (const WindingResult& w : a.windings) {
         if (!(w.acFactor > kAcFactorLimit)) continue;
-        out.push_back({"ac_resistance_ratio", Severity::Warning,
+        out.push_back({"ac_resistance_ratio",
+                       Severity::Warning,
                        Phrase("{1}: Rac/Rdc = {2}, слоёв {3}: потери от близости проводников преобладают. "
                               "Уменьшите число слоев, возьмите более тонкие жилы или чередуйте обмотки.",
                               {LocalizedWindingName(w.name), F2(w.acFactor), FormatInt(w.build.layers)}),
-                       {{"ac_factor", w.acFactor}, {"layers", static_cast<double>(w.build.layers)}, {"wire_mm", w.wire_mm},
+                       {{"ac_factor", w.acFactor},
+                        {"layers", static_cast<double>(w.build.layers)},
+                        {"wire_mm", w.wire_mm},
                         {"strands", w.strands}}});
     }
 }
@@ -53,7 +59,8 @@ void CheckAcFactors(const LossAnalysis& a, Checks& out) {
 
 void CheckLosses(const LossAnalysis& a, Checks& out, double ratedHotSpot_C) {
     if (!a.valid) {
-        out.push_back({"losses_not_analysed", Severity::Note,
+        out.push_back({"losses_not_analysed",
+                       Severity::Note,
                        a.notes.empty() ? Localized("Намотка и потери в меди не рассчитаны.")
                                        : Phrase("Намотка и потери в меди не рассчитаны: {1}", {a.notes.front()}),
                        {}});
@@ -63,7 +70,8 @@ void CheckLosses(const LossAnalysis& a, Checks& out, double ratedHotSpot_C) {
     CheckTemperature(a, ratedHotSpot_C, out);
     CheckAcFactors(a, out);
     if (a.geometryEstimated)
-        out.push_back({"geometry_estimated", Severity::Note,
+        out.push_back({"geometry_estimated",
+                       Severity::Note,
                        Localized("Размеры каркаса, длина витка и поверхность сердечника оценены по Ae, An и le: "
                                  "намотка и нагрев ориентировочные. Добавьте размеры сердечника в файл геометрии."),
                        {}});

@@ -66,9 +66,9 @@ std::string AnalysisJsonText(const LossAnalysis& a) {
     j["geometry_estimated"] = a.geometryEstimated;
     j["notes"] = a.notes;
     const LossOptions& o = a.options;
-    j["options"] = Json{{"ambient_C", Num(o.ambient_C, 3)},     {"interleave", o.interleave},
-                        {"tape_mm", Num(o.tape_mm, 4)},         {"tape_layers", o.tapeLayers},
-                        {"margin_mm", Num(o.margin_mm, 3)},     {"rise_limit_K", Num(o.riseLimit_K, 3)},
+    j["options"] = Json{{"ambient_C", Num(o.ambient_C, 3)}, {"interleave", o.interleave},
+                        {"tape_mm", Num(o.tape_mm, 4)},     {"tape_layers", o.tapeLayers},
+                        {"margin_mm", Num(o.margin_mm, 3)}, {"rise_limit_K", Num(o.riseLimit_K, 3)},
                         {"harmonics", o.harmonics}};
     return j.dump();
 }
@@ -77,10 +77,10 @@ std::vector<std::string> AnalysisReportLines(const LossAnalysis& a) {
     std::vector<std::string> out;
     out.push_back(Localized("Намотка и потери"));
     for (const WindingResult& w : a.windings) {
-        out.push_back(Phrase("{1}: {2} вит., {3} x {4}, слоев {5}, высота {6} мм, Rdc {7} мОм, Rac/Rdc {8}, потери {9} Вт",
-                             {LocalizedWindingName(w.name), F0(w.turns), TidyNumber(w.wire_mm), F0(w.strands),
-                              FormatInt(w.build.layers), F2(w.build.build_mm), F3(w.Rdc * 1000), F2(w.acFactor),
-                              F3(w.loss)}));
+        out.push_back(
+            Phrase("{1}: {2} вит., {3} x {4}, слоев {5}, высота {6} мм, Rdc {7} мОм, Rac/Rdc {8}, потери {9} Вт",
+                   {LocalizedWindingName(w.name), F0(w.turns), TidyNumber(w.wire_mm), F0(w.strands),
+                    FormatInt(w.build.layers), F2(w.build.build_mm), F3(w.Rdc * 1000), F2(w.acFactor), F3(w.loss)}));
     }
     out.push_back(Phrase("Потери в сердечнике {1} Вт, в меди {2} Вт, всего {3} Вт",
                          {F3(a.coreLoss), F3(a.copperLoss), F3(a.totalLoss)}));
@@ -89,8 +89,7 @@ std::vector<std::string> AnalysisReportLines(const LossAnalysis& a) {
     out.push_back(Phrase(a.fits ? "Высота намотки {1} мм из {2} мм ({3} %): помещается"
                                 : "Высота намотки {1} мм из {2} мм ({3} %): НЕ помещается",
                          {F2(a.build), F2(a.formerHeight), F0(a.buildFill * 100)}));
-    if (a.hasLeakage)
-        out.push_back(Phrase("Индуктивность рассеяния (оценка по намотке) {1} мкГн", {F2(a.leakage_uH)}));
+    if (a.hasLeakage) out.push_back(Phrase("Индуктивность рассеяния (оценка по намотке) {1} мкГн", {F2(a.leakage_uH)}));
     for (const std::string& n : a.notes) out.push_back(n);
     return out;
 }

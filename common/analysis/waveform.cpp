@@ -14,9 +14,7 @@ CurrentShape SwitchOffShape(double Ivalley, double Ipeak, double D) {
     return CurrentShape{{{0, 0}, {D, 0}, {D, Ipeak}, {1, Ivalley}}};
 }
 
-CurrentShape RippleShape(double dI, double D) {
-    return CurrentShape{{{0, -dI / 2}, {D, dI / 2}, {1, -dI / 2}}};
-}
+CurrentShape RippleShape(double dI, double D) { return CurrentShape{{{0, -dI / 2}, {D, dI / 2}, {1, -dI / 2}}}; }
 
 HarmonicContent Harmonics(const CurrentShape& shape, int count) {
     HarmonicContent h;

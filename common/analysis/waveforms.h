@@ -31,8 +31,8 @@ struct Plot {
 };
 
 struct PlotSet {
-    bool valid = false;   // false: the design gave nothing to draw (see note)
-    std::string title;    // window and report heading
+    bool valid = false;  // false: the design gave nothing to draw (see note)
+    std::string title;   // window and report heading
     std::vector<Plot> plots;
     std::vector<std::string> notes;  // model assumptions the reader must know
 };
@@ -58,16 +58,16 @@ struct FlybackLinePoint {
     double Ipk = 0;  // primary peak current, A
 };
 struct FlybackWaveInput {
-    double Fconv = 0;             // kHz
-    FlybackLinePoint line[3];     // minimum, nominal, maximum supply
-    double Ur = 0;                // reflected voltage, V
-    double Uclamp = 0;            // overshoot above the reflected voltage (clamper input), V
-    double Utrmax = 0;            // switch voltage rating, V
-    double Bpk = 0;               // peak flux density at line[0], T (scales with Ipk)
-    double Blim = 0, Bmax = 0;    // permitted peak flux and the material's limit, T
+    double Fconv = 0;           // kHz
+    FlybackLinePoint line[3];   // minimum, nominal, maximum supply
+    double Ur = 0;              // reflected voltage, V
+    double Uclamp = 0;          // overshoot above the reflected voltage (clamper input), V
+    double Utrmax = 0;          // switch voltage rating, V
+    double Bpk = 0;             // peak flux density at line[0], T (scales with Ipk)
+    double Blim = 0, Bmax = 0;  // permitted peak flux and the material's limit, T
     struct Secondary {
-        int number = 0;           // 1…5
-        double I2 = 0;            // load current, A
+        int number = 0;  // 1…5
+        double I2 = 0;   // load current, A
     };
     std::vector<Secondary> secondaries;
 };
@@ -85,10 +85,10 @@ double FlybackSecondaryPeak(double I2, double D, double Kc);
 // really discontinuous, so the valley is drawn at zero there. Valid while the mains crest is
 // below U2; a crest at or above it is flagged in the notes (the boost cannot regulate).
 struct PfcWaveInput {
-    double Fr = 0;                 // kHz
-    double L = 0;                  // µH
-    double U2 = 0;                 // output voltage the method designs for, V
-    double Umin = 0, Umax = 0;     // mains RMS, V
+    double Fr = 0;                    // kHz
+    double L = 0;                     // µH
+    double U2 = 0;                    // output voltage the method designs for, V
+    double Umin = 0, Umax = 0;        // mains RMS, V
     double Iin_min = 0, Iin_max = 0;  // mains RMS current, A
 };
 PlotSet PfcWaveforms(const PfcWaveInput& in);

@@ -10,9 +10,9 @@ namespace fb {
 struct LayerBuild {
     int turnsPerLayer = 0;  // 0: not even one turn fits across the width
     int layers = 0;
-    double bundle_mm = 0;   // bundle width and height
-    double build_mm = 0;    // layers·bundle
-    bool fits = false;      // at least one turn per layer
+    double bundle_mm = 0;  // bundle width and height
+    double build_mm = 0;   // layers·bundle
+    bool fits = false;     // at least one turn per layer
 };
 
 // Turns per layer across width_mm (the former width less both end margins), then the layers.

@@ -21,7 +21,8 @@ std::string Body(const std::vector<std::string>& lines, size_t from = 0) {
     std::string out;
     for (size_t i = from; i < lines.size(); ++i) {
         std::string line = lines[i];
-        for (size_t p = line.find('\n'); p != std::string::npos; p = line.find('\n', p + 5)) line.replace(p, 1, "\n    ");
+        for (size_t p = line.find('\n'); p != std::string::npos; p = line.find('\n', p + 5))
+            line.replace(p, 1, "\n    ");
         out += "  " + line + "\n";
     }
     return out.empty() ? "  нет\n" : out;

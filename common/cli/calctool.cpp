@@ -219,11 +219,13 @@ std::string Usage(const Tool& tool) {
     for (const ValueOption& o : tool.options) s += UsageLine("  " + o.name + " " + o.value, o.help);
     for (const FlagOption& f : tool.flags) s += UsageLine("  " + f.name, f.help);
     if (tool.sweep) {
-        s += UsageLine("  --sweep", "подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
-                                    "                   материалом (в режиме зазора) и их ранжирование");
+        s += UsageLine("  --sweep",
+                       "подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
+                       "                   материалом (в режиме зазора) и их ранжирование");
         s += UsageLine("  --top N", "при --sweep: только N первых вариантов");
-        s += UsageLine("  --sort KEY", "при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
-                                       "                   (перегрев), volume (объем сердечника) или mass (масса)");
+        s += UsageLine("  --sort KEY",
+                       "при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
+                       "                   (перегрев), volume (объем сердечника) или mass (масса)");
         s += UsageLine("  --works-only", "при --sweep: только варианты без ошибок проверки");
     }
     s += "  --json           результаты в JSON вместо отчета\n"

@@ -26,7 +26,7 @@ enum Exit : int {
 
 // An option that takes a value, beyond the common ones.
 struct ValueOption {
-    std::string name;  // "--usense"
+    std::string name;   // "--usense"
     std::string value;  // its placeholder in the usage text
     std::string help;
     std::string byDefault;
@@ -53,7 +53,7 @@ struct Options {
     bool json = false;
     bool strict = false;
     bool help = false;
-    bool english = false;  // --lang en: the report's and the messages' texts in English
+    bool english = false;                       // --lang en: the report's and the messages' texts in English
     std::map<std::string, std::string> values;  // every ValueOption, given or by default
     std::map<std::string, bool> flags;          // every FlagOption, true when given
     SweepArgs sweep;

@@ -51,20 +51,23 @@ InputCheck CheckDesignBytes(const std::string& path, std::size_t bufferSize) {
     const std::size_t limit = bufferSize > 0 ? bufferSize - 1 : 0;
     const std::string seen = bytes.substr(0, limit);
     if (file.truncated)
-        check.warnings.push_back(Phrase("Файл \"{1}\" длиннее, чем читает программа: прочитаны первые {2} байт из {3}, "
-                                        "остальное не учтено.",
-                                        {path, FormatInt(static_cast<long long>(limit)),
-                                         FormatInt(static_cast<long long>(bytes.size()))}));
+        check.warnings.push_back(
+            Phrase("Файл \"{1}\" длиннее, чем читает программа: прочитаны первые {2} байт из {3}, "
+                   "остальное не учтено.",
+                   {path, FormatInt(static_cast<long long>(limit)), FormatInt(static_cast<long long>(bytes.size()))}));
     if (seen.find('\0') != std::string::npos)
-        check.warnings.push_back(Phrase("В файле \"{1}\" есть нулевой байт: все, что после него, не прочитано.", {path}));
+        check.warnings.push_back(
+            Phrase("В файле \"{1}\" есть нулевой байт: все, что после него, не прочитано.", {path}));
     if (HasControlBytes(seen))
-        check.warnings.push_back(Phrase("Файл \"{1}\" не похож на текст в кодировке Windows-1251: в нем есть "
-                                        "управляющие символы.",
-                                        {path}));
+        check.warnings.push_back(
+            Phrase("Файл \"{1}\" не похож на текст в кодировке Windows-1251: в нем есть "
+                   "управляющие символы.",
+                   {path}));
     if (LooksLikeUtf8(seen.substr(0, seen.find('\0'))))
-        check.warnings.push_back(Phrase("Файл \"{1}\" записан, по-видимому, в кодировке UTF-8, а не Windows-1251: "
-                                        "русские буквы прочитаны неверно.",
-                                        {path}));
+        check.warnings.push_back(
+            Phrase("Файл \"{1}\" записан, по-видимому, в кодировке UTF-8, а не Windows-1251: "
+                   "русские буквы прочитаны неверно.",
+                   {path}));
     return check;
 }
 
@@ -87,18 +90,20 @@ void ApplyInputCheck(const InputCheck& check, Result& r) {
 }
 
 std::string EmptyCoreWarning(int shape, const std::string& used) {
-    return Phrase("В файле расчета не указан сердечник: расчет выполнен для первого сердечника списка формы \"{1}\" — "
-                  "\"{2}\".",
-                  {Localized(ShapeCaption(shape)), used});
+    return Phrase(
+        "В файле расчета не указан сердечник: расчет выполнен для первого сердечника списка формы \"{1}\" — "
+        "\"{2}\".",
+        {Localized(ShapeCaption(shape)), used});
 }
 
 std::string MaterialWarning(const std::vector<std::string>& materials, const std::string& wanted, int index) {
     const std::string name = wanted.empty() ? kDefaultMaterial : wanted;
     if (index < 0 || index >= static_cast<int>(materials.size())) return "";
     if (FindEntryStartingWith(materials, name) >= 0) return "";
-    return Phrase("Материала \"{1}\" нет в папке \"Ferrites_Materials\": расчет выполнен с первым материалом списка "
-                  "— \"{2}\".",
-                  {name, materials[index]});
+    return Phrase(
+        "Материала \"{1}\" нет в папке \"Ferrites_Materials\": расчет выполнен с первым материалом списка "
+        "— \"{2}\".",
+        {name, materials[index]});
 }
 
 }  // namespace fb::cli

@@ -18,7 +18,7 @@ struct InputCheck {
     // does; a core it then does not find is status 2 with this, not "not listed".
     std::string catalogue;
     std::vector<std::string> warnings;
-    std::string text;  // the design file as its reader sees it
+    std::string text;   // the design file as its reader sees it
     bool read = false;  // the file could be read (when not, the run's own reading says why)
 };
 
@@ -41,9 +41,9 @@ InputCheck CheckInputs(const std::string& dataRoot, const std::string& path, con
         reader.Parse(check.text, read);
         reader.Parse("", none);
         bool any = false;
-        for (const KeyField<Input>& f : reader.Table()) any = any || (f.readBack && f.ValueText(read) != f.ValueText(none));
-        if (!any)
-            check.warnings.push_back("В файле \"" + path + "\" нет ни одного значения расчета: все поля пусты.");
+        for (const KeyField<Input>& f : reader.Table())
+            any = any || (f.readBack && f.ValueText(read) != f.ValueText(none));
+        if (!any) check.warnings.push_back("В файле \"" + path + "\" нет ни одного значения расчета: все поля пусты.");
     }
     if (check.error.empty()) CheckCoreFiles(dataRoot, check);
     return check;

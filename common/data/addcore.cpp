@@ -29,12 +29,14 @@ std::string UnlistedNameProblem(const std::string& name, int shape) {
     if (!probe.ListForShape(shape).empty()) return {};
     for (int s = 0; s < kShapeCount; ++s)
         if (!probe.ListForShape(s).empty())
-            return Phrase("Сердечник с таким названием будет показан в списке формы \"{1}\", а не \"{2}\": выберите "
-                          "эту форму или измените название.",
-                          {Localized(ShapeCaption(s)), Localized(ShapeCaption(shape))});
+            return Phrase(
+                "Сердечник с таким названием будет показан в списке формы \"{1}\", а не \"{2}\": выберите "
+                "эту форму или измените название.",
+                {Localized(ShapeCaption(s)), Localized(ShapeCaption(shape))});
     if (shape == 4)
-        return Localized("Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
-                         "показан в списке формы \"Другая\": измените название.");
+        return Localized(
+            "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
+            "показан в списке формы \"Другая\": измените название.");
     return Phrase("Сердечник с таким названием не будет показан в списке формы \"{1}\": измените название.",
                   {Localized(ShapeCaption(shape))});
 }
@@ -43,11 +45,11 @@ std::string UnlistedNameProblem(const std::string& name, int shape) {
 
 std::string ShapePrefix(int shape) {
     switch (shape) {
-        case 0: return "E ";
-        case 1: return "EI ";
-        case 2: return "ER ";
-        case 3: return "ETD ";
-        default: return "";
+    case 0: return "E ";
+    case 1: return "EI ";
+    case 2: return "ER ";
+    case 3: return "ETD ";
+    default: return "";
     }
 }
 
@@ -71,8 +73,8 @@ CoreData DimensionFormulas(int shape, double A, double B, double C, double D, do
     return d;
 }
 
-std::string CoreRecordText(const std::string& name, const std::string& Ae, const std::string& An,
-                           const std::string& le, const std::string& mu) {
+std::string CoreRecordText(const std::string& name, const std::string& Ae, const std::string& An, const std::string& le,
+                           const std::string& mu) {
     return "[" + name + "]\r\nAe = " + Ae + "\r\nAn = " + An + "\r\nle = " + le + "\r\nmu = " + mu + "\r\n\r\n";
 }
 
@@ -99,8 +101,8 @@ AddCoreResult PrepareCore(const AddCoreRequest& q) {
         if (d.A.empty() || d.B.empty() || d.C.empty() || d.D.empty() || d.H.empty() || d.h.empty())
             return Refuse("Вы забыли перед добавлением ввести все размеры.");
         if (q.shape == 1 && d.I.empty()) return Refuse("Вы забыли перед добавлением ввести все размеры.");
-        const CoreData data = DimensionFormulas(q.shape, Dim(d.A), Dim(d.B), Dim(d.C), Dim(d.D), Dim(d.H),
-                                                Dim(d.h), Dim(d.I));
+        const CoreData data =
+            DimensionFormulas(q.shape, Dim(d.A), Dim(d.B), Dim(d.C), Dim(d.D), Dim(d.H), Dim(d.h), Dim(d.I));
         r.AeText = F2(data.Ae);
         r.AnText = F2(data.An);
         r.leText = F1(data.le);

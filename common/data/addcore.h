@@ -25,10 +25,10 @@ struct AddCoreRequest {
 
 struct AddCoreResult {
     bool ok = false;
-    Messages messages;        // the validation message when refused
-    std::string name;         // with its shape prefix
+    Messages messages;  // the validation message when refused
+    std::string name;   // with its shape prefix
     std::string AeText, AnText, leText, muText;
-    std::string record;       // the bytes appended to the user file (UTF-8, CR LF)
+    std::string record;  // the bytes appended to the user file (UTF-8, CR LF)
 };
 
 // The name's prefix for shapes 0-3 ("E ", "EI ", "ER ", "ETD "), "" for shape 4.
@@ -44,8 +44,8 @@ struct CoreData {
 CoreData DimensionFormulas(int shape, double A, double B, double C, double D, double H, double h, double I);
 
 // "[name]" CR LF "Ae = " ... "mu = " ... CR LF CR LF.
-std::string CoreRecordText(const std::string& name, const std::string& Ae, const std::string& An,
-                           const std::string& le, const std::string& mu);
+std::string CoreRecordText(const std::string& name, const std::string& Ae, const std::string& An, const std::string& le,
+                           const std::string& mu);
 
 // Checks the request and builds the record; nothing is written here. With neither mode set
 // the result is not ok and carries no message.

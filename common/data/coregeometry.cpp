@@ -16,9 +16,9 @@ namespace {
 
 // The geometry files are read whole; this only stops a runaway file from exhausting memory.
 constexpr std::size_t kGeometryLimit = 16u << 20;
-constexpr double kFerriteDensity = 4.8;    // g/cm³, MnZn ferrite
-constexpr double kWindowAspect = 2.9;      // coil-former window height along the leg / width
-constexpr double kSurfaceFactor = 9.71;    // cm² per (cm³)^(2/3)
+constexpr double kFerriteDensity = 4.8;  // g/cm³, MnZn ferrite
+constexpr double kWindowAspect = 2.9;    // coil-former window height along the leg / width
+constexpr double kSurfaceFactor = 9.71;  // cm² per (cm³)^(2/3)
 
 // Coil-former winding width and height inside a window Hw along the leg by Ww, mm.
 void FormerInWindow(double Hw, double Ww, CoreGeometry& g) {
@@ -100,8 +100,8 @@ std::string UserGeometryRecord(const AddCoreRequest& request, const AddCoreResul
     if (!request.byDims || !prepared.ok) return {};
     auto dim = [](const std::string& t) { return TextToDouble(CommaToPoint(t)); };
     const CoreDims& d = request.dims;
-    const CoreGeometry g = GeometryFromDims(request.shape, dim(d.A), dim(d.B), dim(d.C), dim(d.D), dim(d.H),
-                                            dim(d.h), dim(d.I), dim(prepared.AeText), dim(prepared.leText));
+    const CoreGeometry g = GeometryFromDims(request.shape, dim(d.A), dim(d.B), dim(d.C), dim(d.D), dim(d.H), dim(d.h),
+                                            dim(d.I), dim(prepared.AeText), dim(prepared.leText));
     return g.mlt > 0 ? GeometryRecordText(prepared.name, g) : std::string();
 }
 

@@ -41,7 +41,8 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Вершина, ", "Crest, "},
         {"Макс., ", "Max., "},
         {"Графики: flyback-трансформатор", "Plots: flyback transformer"},
-        {"Нет графиков: расчет не выполнен или дал недопустимые величины.", "No plots: the design was not calculated or gave values out of range."},
+        {"Нет графиков: расчет не выполнен или дал недопустимые величины.",
+         "No plots: the design was not calculated or gave values out of range."},
         {"Ток первичной обмотки", "Primary winding current"},
         {"Время", "Time"},
         {"Пиковый ток Iпик = ", "Peak current Ipk = "},
@@ -55,16 +56,21 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Индукция", "Flux density"},
         {"Bдоп = ", "Ballowed = "},
         {"Bmax материала = ", "Bmax of the material = "},
-        {"Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу ключа и в среднем равен току нагрузки.", "The secondary current is drawn as the method assumes it: it flows for the whole off-time of the switch and averages the load current."},
-        {"Выброс напряжения на ключе: отраженное напряжение плюс амплитуда выброса, заданная в расчете демпфера; его длительность условна.", "Switch voltage overshoot: the reflected voltage plus the overshoot set in the clamper calculation; its width is nominal."},
+        {"Ток вторичной обмотки показан так, как его принимает методика: он течет всю паузу ключа и в среднем равен току нагрузки.",
+         "The secondary current is drawn as the method assumes it: it flows for the whole off-time of the switch and averages the load current."},
+        {"Выброс напряжения на ключе: отраженное напряжение плюс амплитуда выброса, заданная в расчете демпфера; его длительность условна.",
+         "Switch voltage overshoot: the reflected voltage plus the overshoot set in the clamper calculation; its width is nominal."},
         {"Графики: дроссель ККМ", "Plots: PFC choke"},
         {"Коэффициент заполнения импульса", "Duty cycle"},
         {"Коэффициент заполнения", "Duty cycle"},
         {"Размах пульсации тока дросселя", "Choke current ripple"},
         {"Размах", "Ripple"},
-        {"Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети.", "The method designs the choke at the crest of the sine (90°) at the minimum mains voltage."},
-        {"Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может работать, графики вне области применимости.", "The mains peak is not below the output voltage: a boost PFC cannot work, the plots are out of their range."},
-        {"Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; впадина показана равной нулю.", "Where the current valley would fall below zero the choke runs discontinuous; the valley is drawn at zero."},
+        {"Методика рассчитывает дроссель в вершине синусоиды (90°) при минимальном напряжении сети.",
+         "The method designs the choke at the crest of the sine (90°) at the minimum mains voltage."},
+        {"Амплитуда сетевого напряжения не ниже выходного: повышающий ККМ не может работать, графики вне области применимости.",
+         "The mains peak is not below the output voltage: a boost PFC cannot work, the plots are out of their range."},
+        {"Где впадина тока опустилась бы ниже нуля, дроссель работает в прерывистом режиме; впадина показана равной нулю.",
+         "Where the current valley would fall below zero the choke runs discontinuous; the valley is drawn at zero."},
         // The command-line reports: headings, captions and units.
         {"расчет трансформатора обратноходового преобразователя", "flyback converter transformer design"},
         {"Файл", "File"},
@@ -116,7 +122,8 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"Медленный", "Slow"},
         {"диод", "diode"},
         {"Параметры резистора с быстрым диодом", "Resistor with a fast diode"},
-        {"Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи", "Leakage inductance and equivalent drain capacitance"},
+        {"Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи",
+         "Leakage inductance and equivalent drain capacitance"},
         {"Сообщения", "Messages"},
         {"Проверка", "Checks"},
         {"предупреждение", "warning"},
@@ -178,22 +185,27 @@ const std::unordered_map<std::string, const char*>& Table() {
         // Phrases of the design checks, run by run.
         {"превышает пиковый ток при полной нагрузке", "exceeds the full-load peak current"},
         {"лишь на", "by only"},
-        {"с разбросом порога источник уйдёт в ограничение тока при полной нагрузке", "with the threshold's spread the supply will go into current limit at full load"},
+        {"с разбросом порога источник уйдёт в ограничение тока при полной нагрузке",
+         "with the threshold's spread the supply will go into current limit at full load"},
         {"Нужен запас не менее", "Needed margin: at least"},
         {"увеличьте зазор или выберите сердечник большего размера", "enlarge the gap or choose a larger core"},
         {"слоёв", "layers"},
         {"потери от близости проводников преобладают", "proximity losses dominate"},
-        {"Уменьшите число слоев, возьмите более тонкие жилы или чередуйте обмотки", "Use fewer layers, thinner strands or interleave the windings"},
+        {"Уменьшите число слоев, возьмите более тонкие жилы или чередуйте обмотки",
+         "Use fewer layers, thinner strands or interleave the windings"},
         {"выше допустимого", "above the allowed"},
-        {"Выберите сердечник большего размера или снизьте потери в меди и сердечнике", "Choose a larger core or lower the copper and core losses"},
+        {"Выберите сердечник большего размера или снизьте потери в меди и сердечнике",
+         "Choose a larger core or lower the copper and core losses"},
         {"Наибольший размах пульсации тока", "Largest current ripple"},
         {"при сети", "at mains"},
         {"выше расчётного", "above the design"},
         {"на", "by"},
-        {"Учтите его в пиковом токе и потерях или увеличьте индуктивность", "Allow for it in the peak current and losses or raise the inductance"},
+        {"Учтите его в пиковом токе и потерях или увеличьте индуктивность",
+         "Allow for it in the peak current and losses or raise the inductance"},
         {"Обмотки с изоляцией занимают", "The insulated windings take"},
         {"площади окна, больше", "of the window area, more than"},
-        {"проверьте размещение с каркасом и изоляцией или выберите сердечник большего размера", "check the fit with the former and insulation or choose a larger core"},
+        {"проверьте размещение с каркасом и изоляцией или выберите сердечник большего размера",
+         "check the fit with the former and insulation or choose a larger core"},
         {"При срабатывании защиты", "At the current limit"},
         {"индукция", "the flux density is"},
         {"с разбросом порога", "with the threshold's spread"},
@@ -218,7 +230,8 @@ const std::unordered_map<std::string, const char*>& Table() {
         {"рассчитанная ёмкость входного конденсатора", "the calculated input capacitor"},
         {"смысла не имеет", "means nothing"},
         {"её задаёт источник питания", "the supply sets it"},
-        {"Размеры каркаса, длина витка и поверхность сердечника оценены по", "The former's size, the turn length and the core's surface are estimated from"},
+        {"Размеры каркаса, длина витка и поверхность сердечника оценены по",
+         "The former's size, the turn length and the core's surface are estimated from"},
         {"и", "and"},
         {"намотка и нагрев ориентировочные", "the winding and the heating are rough"},
         {"Добавьте размеры сердечника в файл геометрии", "Add the core's dimensions to the geometry file"},
@@ -324,9 +337,12 @@ bool CyrillicAt(const std::string& s, std::size_t i) {
 std::size_t WordEnd(const std::string& s, std::size_t i) {
     std::size_t end = i;
     while (end < s.size()) {
-        if (CyrillicAt(s, end)) end += 2;
-        else if (s[end] == '-' && end > i && end + 1 < s.size() && CyrillicAt(s, end + 1)) ++end;
-        else break;
+        if (CyrillicAt(s, end))
+            end += 2;
+        else if (s[end] == '-' && end > i && end + 1 < s.size() && CyrillicAt(s, end + 1))
+            ++end;
+        else
+            break;
     }
     return end;
 }
@@ -386,9 +402,7 @@ std::string EnglishRuns(const std::string& russian, const WholeEnglish& whole) {
     return out;
 }
 
-std::string LocalizedRuns(const std::string& russian) {
-    return g_english ? EnglishRuns(russian, FromTable) : russian;
-}
+std::string LocalizedRuns(const std::string& russian) { return g_english ? EnglishRuns(russian, FromTable) : russian; }
 
 std::string LocalizedWindingName(const std::string& name) {
     const std::size_t space = name.find(' ');

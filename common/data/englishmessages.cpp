@@ -124,7 +124,8 @@ const std::vector<EnglishEntry> kMessages = {
      "The settings file \"{1}\" could not be read.\nThe program works with default data and will not write this "
      "file."},
     {"Не удалось прочитать файл материала \"{1}\".", "The material file \"{1}\" could not be read."},
-    {"Сердечник \"{1}\" отсутствует в списке формы \"{2}\"", "The core \"{1}\" is not in the list of the shape \"{2}\""},
+    {"Сердечник \"{1}\" отсутствует в списке формы \"{2}\"",
+     "The core \"{1}\" is not in the list of the shape \"{2}\""},
     {"Сердечник \"{1}\" отсутствует в списке сердечников своей формы.",
      "The core \"{1}\" is not in the list of cores of its shape."},
     {"Не удалось прочитать каталог сердечников \"{1}\": {2}.", "The core catalogue \"{1}\" could not be read: {2}."},
@@ -228,8 +229,7 @@ const std::vector<EnglishEntry> kMessages = {
     {"Внутренняя ошибка расчета", "Internal design error"},
     {"Внутренняя ошибка расчета: {1}", "Internal design error: {1}"},
     // The report's files.
-    {"Неизвестный формат отчета: укажите файл .pdf или .html.",
-     "Unknown report format: give a .pdf or .html file."},
+    {"Неизвестный формат отчета: укажите файл .pdf или .html.", "Unknown report format: give a .pdf or .html file."},
     {"Отчет с графиками строится только в программе с QApplication.",
      "A report with plots can be built only in a program with a QApplication."},
     {"Не удалось создать файл {1}: {2}", "The file {1} could not be created: {2}"},

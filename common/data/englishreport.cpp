@@ -113,8 +113,7 @@ const std::vector<EnglishEntry> kReport = {
     {"Оставить поля {1} мм у каждого края каркаса.", "Leave a margin of {1} mm at each edge of the former."},
     {"{1}: {2} вит. проводом {3} мм (в изоляции {4} мм), {5} сл. по {6} вит. в слое.",
      "{1}: {2} turns of {3} mm wire ({4} mm insulated), layers: {5}, {6} turns per layer."},
-    {"Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм).",
-     "Outer insulation: tape of {2} mm, layers: {1} ({3} mm)."},
+    {"Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм).", "Outer insulation: tape of {2} mm, layers: {1} ({3} mm)."},
     {"Изоляция перед следующей обмоткой: {1} сл. ленты по {2} мм ({3} мм).",
      "Insulation before the next winding: tape of {2} mm, layers: {1} ({3} mm)."},
 };

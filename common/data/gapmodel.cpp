@@ -39,10 +39,11 @@ double GapModelLimit(double le) { return le / kPathPerTwoWindowHeights; }
 bool GapModelHolds(double gap, double le) { return std::isfinite(gap) && gap < GapModelLimit(le); }
 
 std::string GapBeyondModelText(double gap, double le) {
-    return Phrase("Требуемый немагнитный зазор {1} мм не меньше трети длины средней линии сердечника ({2} мм): модель "
-                  "зазора к нему неприменима, расчет не выполнен, зазор не изменен.\nПроверьте мощность, напряжения и "
-                  "частоту или выберите сердечник большего размера.",
-                  {F2(gap), F2(GapModelLimit(le))});
+    return Phrase(
+        "Требуемый немагнитный зазор {1} мм не меньше трети длины средней линии сердечника ({2} мм): модель "
+        "зазора к нему неприменима, расчет не выполнен, зазор не изменен.\nПроверьте мощность, напряжения и "
+        "частоту или выберите сердечник большего размера.",
+        {F2(gap), F2(GapModelLimit(le))});
 }
 
 double GapForAL(double AL, const GapCore& core, double& Ffr) {

@@ -24,8 +24,7 @@ std::string GetKeyValue(std::string_view text, std::string_view key) {
     return ExtractValue(text, p, 0x1F);
 }
 
-std::string GetSectionValue(std::string_view text, std::string_view section, std::string_view key,
-                            LookupRule rule) {
+std::string GetSectionValue(std::string_view text, std::string_view section, std::string_view key, LookupRule rule) {
     const size_t s = text.find(section);
     if (s == std::string_view::npos) return {};
     const size_t p = text.find(key, s);

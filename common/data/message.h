@@ -24,8 +24,9 @@ inline Message Warning(const std::string& text) { return Message{Localized(kWarn
 // The one message both programs give when values they show came out infinite or undefined
 // ("inf", "nan"): the texts stay as the formatting gives them, and this says why.
 inline Message NotFiniteWarning() {
-    return Warning("При этих данных часть величин получается бесконечной или неопределенной (inf, nan).\nПроверьте "
-                   "исходные данные, данные сердечника и материала.");
+    return Warning(
+        "При этих данных часть величин получается бесконечной или неопределенной (inf, nan).\nПроверьте "
+        "исходные данные, данные сердечника и материала.");
 }
 
 }  // namespace fb

@@ -69,9 +69,10 @@ AppendCoreResult AppendUserCore(const std::string& dataRoot, const std::string& 
     }
     const FolderLock lock(folder);
     if (!lock.Held()) {
-        result.error = Phrase("Не удалось записать файл \"{1}\": папку \"{2}\" не удалось заблокировать от "
-                              "одновременной записи другой программой ({3})",
-                              {path, folder, lock.Reason()});
+        result.error = Phrase(
+            "Не удалось записать файл \"{1}\": папку \"{2}\" не удалось заблокировать от "
+            "одновременной записи другой программой ({3})",
+            {path, folder, lock.Reason()});
         return result;
     }
     std::string bytes;

@@ -63,8 +63,8 @@ CWireTable::Nearest CWireTable::NearestStandard(const std::string& typed) {
     out.text = text;
     if (d[k] != x) {
         out.text = TidyNumber(d[k]);
-        out.message =
-            Warning(Phrase("Указанный желаемый диаметр {1} мм заменен на ближайший стандартный диаметр {2} мм", {text, out.text}));
+        out.message = Warning(Phrase(
+            "Указанный желаемый диаметр {1} мм заменен на ближайший стандартный диаметр {2} мм", {text, out.text}));
     }
     return out;
 }

@@ -27,8 +27,8 @@ public:
         bool ok = false;           // false only with an empty table
         std::string diameterText;  // tidied "%.3f"
         double strands = 0;
-        double S = 0;              // full copper area per strand, mm²
-        double Aeff = 0;           // copper area per strand the skin effect lets carry current, mm²
+        double S = 0;     // full copper area per strand, mm²
+        double Aeff = 0;  // copper area per strand the skin effect lets carry current, mm²
     };
     // Wire and strand count for RMS current I (A) at density j (A/mm²) and skin depth delta (mm);
     // yes_d = 1 keeps the wire of the last NearestStandard.
@@ -42,7 +42,7 @@ public:
     double d[kMaxWires + 1] = {};
     double diz[kMaxWires + 1] = {};
     double S[kMaxWires + 1] = {};
-    int chosen = 0;               // index of the chosen wire, 0 = none yet
+    int chosen = 0;  // index of the chosen wire, 0 = none yet
     double chosenDiameter = 0;
 
 private:

@@ -43,8 +43,10 @@ public:
         for (const KeyField<Input>& f : m_table) {
             if (!f.readBack) continue;
             const std::string v = GetSectionValue(content, "INI_DATA", f.key, m_rule);
-            if (f.text) in.*f.text = v;
-            else in.*f.flag = TextToInt(v);
+            if (f.text)
+                in.*f.text = v;
+            else
+                in.*f.flag = TextToInt(v);
         }
     }
 

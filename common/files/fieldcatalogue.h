@@ -96,15 +96,15 @@ struct InputField {
     const char* key;  // settings key; the field's name when it is not stored
     std::string Input::*text = nullptr;
     int Input::*flag = nullptr;
-    int id = 0;  // control ID (0: not on the form)
+    int id = 0;   // control ID (0: not on the form)
     int id2 = 0;  // the second radio button of a Radios field
     FieldKind kind = FieldKind::Edit;
-    const char* caption = "";  // as the form shows it, unit included
+    const char* caption = "";    // as the form shows it, unit included
     const char* captionEn = "";  // its English ("": none)
     const char* unit = "";
-    bool stored = true;     // written to the design file
-    bool readBack = true;   // read back from it (design results are written only)
-    bool numeric = true;    // a number typed as text
+    bool stored = true;    // written to the design file
+    bool readBack = true;  // read back from it (design results are written only)
+    bool numeric = true;   // a number typed as text
     // The control accepts input only when this holds (nullptr: always).
     bool (*enabledWhen)(const Input&) = nullptr;
     const char* tip = "";   // the control's tooltip from start-up ("": none)
@@ -120,7 +120,7 @@ struct ResultField {
     std::string caption;
     std::string unit = "";
     int unitLabel = 0;
-    std::string tip = "";  // the tooltip the control starts with ("": none)
+    std::string tip = "";        // the tooltip the control starts with ("": none)
     std::string captionEn = "";  // the English of caption and tip ("": none)
     std::string tipEn = "";
 };
@@ -237,7 +237,8 @@ template <class Input>
 std::string BareCaption(const InputField<Input>& f) {
     const std::string caption = f.caption;
     const std::string tail = std::string(", ") + f.unit;
-    if (*f.unit && caption.size() > tail.size() && caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0)
+    if (*f.unit && caption.size() > tail.size() &&
+        caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0)
         return caption.substr(0, caption.size() - tail.size());
     return caption;
 }

@@ -89,7 +89,8 @@ std::vector<std::string> ParseLossOptions(std::string_view text, LossOptions& op
             if (name != k.name) continue;
             // Each accepted key leaves the options valid, so one bad value cannot hide another.
             LossOptions trial = options;
-            if (k.set(Trim(line.substr(eq + 1)), trial) && CheckLossOptions(trial).empty()) options = trial;
+            if (k.set(Trim(line.substr(eq + 1)), trial) && CheckLossOptions(trial).empty())
+                options = trial;
             else
                 problems.push_back(Phrase("строка {1} \"{2}\" не принята, оставлено {3}",
                                           {FormatInt(lineNo), std::string(line), k.show(options)}));

@@ -14,11 +14,10 @@ namespace fs = std::filesystem;
 
 bool EndsWithIgnoreAsciiCase(const std::string& name, const std::string& ext) {
     if (name.size() < ext.size()) return false;
-    return std::equal(ext.begin(), ext.end(), name.end() - static_cast<std::ptrdiff_t>(ext.size()),
-                      [](char a, char b) {
-                          auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-                          return lower(a) == lower(b);
-                      });
+    return std::equal(ext.begin(), ext.end(), name.end() - static_cast<std::ptrdiff_t>(ext.size()), [](char a, char b) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        return lower(a) == lower(b);
+    });
 }
 
 // Strict UTF-8: the dialogs hand names through Qt and back, which only keeps valid text.
@@ -65,7 +64,8 @@ std::string WithSavedExtension(const std::string& name) {
 
 std::string SavedNameProblem(const std::string& name) {
     if (name.find_first_of("/\\") != std::string::npos)
-        return Localized("Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.");
+        return Localized(
+            "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку программы.");
     if (!name.empty() && name[0] == '.')
         return Localized("Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.");
     return {};

@@ -43,7 +43,12 @@ std::string FlybackSaveName(const FlybackNameParts& p);
 
 template <class Input>
 std::string FlybackSaveName(const Input& in) {
-    return FlybackSaveName(FlybackNameParts{in.core, in.mater, in.zazor, in.Fconv, in.Umin, in.Umirror,
+    return FlybackSaveName(FlybackNameParts{in.core,
+                                            in.mater,
+                                            in.zazor,
+                                            in.Fconv,
+                                            in.Umin,
+                                            in.Umirror,
                                             {in.U21, in.U22, in.U23, in.U24, in.U25},
                                             {in.I21, in.I22, in.I23, in.I24, in.I25}});
 }

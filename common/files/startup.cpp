@@ -24,9 +24,10 @@ bool CStartup::SomethingAt(const std::string& path) {
 }
 
 Message CStartup::UnreadableSettingsMessage(const std::string& path) {
-    return Warning(Phrase("Не удалось прочитать файл настроек \"{1}\".\nПрограмма работает с исходными данными и не "
-                          "будет записывать этот файл.",
-                          {path}));
+    return Warning(
+        Phrase("Не удалось прочитать файл настроек \"{1}\".\nПрограмма работает с исходными данными и не "
+               "будет записывать этот файл.",
+               {path}));
 }
 
 StartupResult CStartup::ListMaterialFiles() {

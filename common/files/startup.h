@@ -26,7 +26,7 @@ struct StartupFailure {
         CoreNotListed,       // the design's core is not in its shape's list
     };
     Cause cause;
-    Message message;      // as the window shows it
+    Message message;       // as the window shows it
     bool canGoOn = false;  // the window may go on (with defaults) after showing it
     std::string file;      // the file concerned, when there is one
 
@@ -99,6 +99,5 @@ private:
     bool m_materialComplete = false;
     CCoreBase m_cores;
 };
-
 
 }  // namespace fb

@@ -5,11 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "common/report/plotswindow.h"
+#include "common/report/reportdocument.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/language.h"
 #include "common/ui/messageseam.h"
-#include "common/report/plotswindow.h"
-#include "common/report/reportdocument.h"
 
 namespace fb::report {
 namespace {
@@ -56,9 +56,8 @@ void CDesignTools::Calculated() {
 void CDesignTools::OpenAdviser() {
     if (!m_adviser) {
         m_adviser = new CAdviserWindow(m_window);
-        connect(m_adviser, &CAdviserWindow::CandidateChosen, this, [this](const QString& c, const QString& m, const QString& g) {
-            m_hooks.apply(c, m, g);
-        });
+        connect(m_adviser, &CAdviserWindow::CandidateChosen, this,
+                [this](const QString& c, const QString& m, const QString& g) { m_hooks.apply(c, m, g); });
     }
     m_adviser->show();
     m_adviser->raise();
@@ -87,12 +86,8 @@ void CDesignTools::SaveReport() {
         ui::ShowMessage(m_window, Warning(error));
 }
 
-void CDesignTools::PrintReport() {
-    PrintReportWithDialog(m_hooks.report(), m_window);
-}
+void CDesignTools::PrintReport() { PrintReportWithDialog(m_hooks.report(), m_window); }
 
-void CDesignTools::CopyResults() {
-    CopyReportText(m_hooks.report());
-}
+void CDesignTools::CopyResults() { CopyReportText(m_hooks.report()); }
 
 }  // namespace fb::report

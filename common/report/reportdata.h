@@ -38,21 +38,21 @@ struct ReportData {
     std::string title;    // e.g. "Отчет о расчете flyback-трансформатора"
     std::string program;  // "flyback" or "Boostcoil"
     std::string version;
-    std::string date;     // as the caller wants it shown
+    std::string date;  // as the caller wants it shown
     std::vector<ReportRow> inputs;
     std::vector<ReportRow> core, material;
     std::vector<ReportRow> results;     // every result of the form with caption and unit
     std::vector<std::string> messages;  // the method's warnings of this run
     std::vector<ReportCheck> checks;
-    std::vector<ReportRow> analysis;    // losses, build-up, temperature
-    ReportTable windings;               // per winding: order, turns, strands × wire, layers, insulation
-    std::vector<ReportImage> images;    // drawings of the analysis section
+    std::vector<ReportRow> analysis;  // losses, build-up, temperature
+    ReportTable windings;             // per winding: order, turns, strands × wire, layers, insulation
+    std::vector<ReportImage> images;  // drawings of the analysis section
     // The build-up the winding-window drawing is made from (drawn where the document is laid out).
     bool hasWindingDrawing = false;
     LossAnalysis windingLosses;
     CoreGeometry windingGeometry;
     std::vector<std::string> instructions;  // winding steps for the technician, in order
-    std::vector<ReportRow> clamper;     // flyback only; the section is left out when empty
+    std::vector<ReportRow> clamper;         // flyback only; the section is left out when empty
     PlotSet plots;
 };
 

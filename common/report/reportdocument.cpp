@@ -10,9 +10,9 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include "common/data/english.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/plotchart.h"
-#include "common/data/english.h"
 
 namespace fb::report {
 namespace {
@@ -96,11 +96,12 @@ public:
             src = QString("picture%1.png").arg(m_resources.size());
             m_resources.emplace_back(src, image);
         }
-        m_html += QString("<p align=\"center\"%1><img src=\"%2\" width=\"%3\" height=\"%4\" alt=\"%5\">%6</p>\n")
-                      .arg(newPage ? " style=\"page-break-before: always\"" : "", src)
-                      .arg(kPictureWidth)
-                      .arg(height)
-                      .arg(caption.toHtmlEscaped(), captioned ? "<br><i>" + caption.toHtmlEscaped() + "</i>" : QString());
+        m_html +=
+            QString("<p align=\"center\"%1><img src=\"%2\" width=\"%3\" height=\"%4\" alt=\"%5\">%6</p>\n")
+                .arg(newPage ? " style=\"page-break-before: always\"" : "", src)
+                .arg(kPictureWidth)
+                .arg(height)
+                .arg(caption.toHtmlEscaped(), captioned ? "<br><i>" + caption.toHtmlEscaped() + "</i>" : QString());
     }
 
 private:
@@ -110,8 +111,9 @@ private:
 
 void Header(HtmlWriter& w, const ReportData& d) {
     w.m_html += "<h1>" + H(d.title) + "</h1>\n";
-    w.Para(QString::fromStdString(Phrase("Программа: <b>{1}</b>, версия {2}. Дата: {3}.",
-                                         {H(d.program).toStdString(), H(d.version).toStdString(), H(d.date).toStdString()})));
+    w.Para(QString::fromStdString(
+        Phrase("Программа: <b>{1}</b>, версия {2}. Дата: {3}.",
+               {H(d.program).toStdString(), H(d.version).toStdString(), H(d.date).toStdString()})));
 }
 
 void Body(HtmlWriter& w, const ReportData& d) {
@@ -138,7 +140,8 @@ void Body(HtmlWriter& w, const ReportData& d) {
         w.Picture(ui::WindingWindowImage(d.windingLosses, d.windingGeometry, QSize(1120, 640)),
                   QString::fromStdString(Localized(kWindingDrawingCaption)), false);
     w.Heading(kInstructions);
-    if (d.instructions.empty()) w.Para(Nothing());
+    if (d.instructions.empty())
+        w.Para(Nothing());
     else {
         w.m_html += "<ol>\n";
         for (const std::string& s : d.instructions) w.m_html += "<li>" + H(s) + "</li>\n";
@@ -162,7 +165,8 @@ void Plots(HtmlWriter& w, const ReportData& d) {
 
 HtmlWriter Write(const ReportData& d, bool embedded) {
     HtmlWriter w(embedded);
-    w.m_html = QString("<!DOCTYPE html>\n<html lang=\"") + (EnglishTexts() ? "en" : "ru") + "\"><head><meta charset=\"utf-8\"><title>" + H(d.title) +
+    w.m_html = QString("<!DOCTYPE html>\n<html lang=\"") + (EnglishTexts() ? "en" : "ru") +
+               "\"><head><meta charset=\"utf-8\"><title>" + H(d.title) +
                "</title>\n<style>body { font-family: 'DejaVu Sans', sans-serif; font-size: 10pt; }"
                " h1 { font-size: 16pt; } h2 { font-size: 13pt; margin-top: 14pt; } h3 { font-size: 11pt; }"
                " th { text-align: left; } img { max-width: 100%; height: auto; }</style></head><body>\n";

@@ -69,7 +69,8 @@ bool WriteReport(const ReportData& data, const std::string& path, std::string* e
     if (!EnsureReportApplication())
         return Fail(error, Localized("Отчет с графиками строится только в программе с QApplication."));
     QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) return Fail(error, "Не удалось создать файл {1}: {2}", name, file.errorString());
+    if (!file.open(QIODevice::WriteOnly))
+        return Fail(error, "Не удалось создать файл {1}: {2}", name, file.errorString());
     if (pdf) {
         WritePdf(data, file);
     } else {

@@ -13,9 +13,7 @@ std::string TextOf(const std::map<int, std::string>& m, int id) {
     return it == m.end() ? std::string() : it->second;
 }
 
-std::string StrandsText(const WindingResult& w) {
-    return F0(w.strands) + " × " + TidyNumber(w.wire_mm);
-}
+std::string StrandsText(const WindingResult& w) { return F0(w.strands) + " × " + TidyNumber(w.wire_mm); }
 
 void LossRows(ReportData& data, const LossAnalysis& a) {
     data.analysis.push_back({"Потери в сердечнике", F3(a.coreLoss), "Вт"});
@@ -43,8 +41,8 @@ void AnalysisRows(ReportData& data, const DesignAnalysis& analysis) {
 }
 
 void WindingsTable(ReportData& data, const LossAnalysis& a) {
-    data.windings.headers = {"№", "Обмотка", "Витки", "Жилы × провод, мм", "Слои × витков", "Высота, мм", "Rac/Rdc",
-                             "Потери, Вт"};
+    data.windings.headers = {"№",          "Обмотка", "Витки",     "Жилы × провод, мм", "Слои × витков",
+                             "Высота, мм", "Rac/Rdc", "Потери, Вт"};
     for (std::string& h : data.windings.headers) h = Localized(h);
     int order = 0;
     for (const WindingResult& w : a.windings)
@@ -58,23 +56,26 @@ void Instructions(ReportData& data, const LossAnalysis& a) {
     const LossOptions& o = a.options;
     if (o.margin_mm > 0)
         data.instructions.push_back(Phrase("Оставить поля {1} мм у каждого края каркаса.", {TidyNumber(o.margin_mm)}));
-    const std::vector<std::string> tape = {FormatInt(o.tapeLayers), TidyNumber(o.tape_mm), TidyNumber(o.InsulationGap())};
+    const std::vector<std::string> tape = {FormatInt(o.tapeLayers), TidyNumber(o.tape_mm),
+                                           TidyNumber(o.InsulationGap())};
     for (size_t i = 0; i < a.windings.size(); ++i) {
         const WindingResult& w = a.windings[i];
-        data.instructions.push_back(Phrase("{1}: {2} вит. проводом {3} мм (в изоляции {4} мм), {5} сл. по {6} вит. в слое.",
-                                           {LocalizedWindingName(w.name), F0(w.turns), StrandsText(w),
-                                            TidyNumber(w.insulated_mm), FormatInt(w.build.layers),
-                                            FormatInt(w.build.turnsPerLayer)}));
+        data.instructions.push_back(
+            Phrase("{1}: {2} вит. проводом {3} мм (в изоляции {4} мм), {5} сл. по {6} вит. в слое.",
+                   {LocalizedWindingName(w.name), F0(w.turns), StrandsText(w), TidyNumber(w.insulated_mm),
+                    FormatInt(w.build.layers), FormatInt(w.build.turnsPerLayer)}));
         const bool last = i + 1 == a.windings.size();
-        data.instructions.push_back(Phrase(last ? "Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм)."
-                                                : "Изоляция перед следующей обмоткой: {1} сл. ленты по {2} мм ({3} мм).",
+        data.instructions.push_back(Phrase(last
+                                               ? "Наружная изоляция: {1} сл. ленты по {2} мм ({3} мм)."
+                                               : "Изоляция перед следующей обмоткой: {1} сл. ленты по {2} мм ({3} мм).",
                                            tape));
     }
 }
 
 // A result text that already ends with its unit does not repeat it.
 bool EndsWithUnit(const std::string& text, const std::string& unit) {
-    return !unit.empty() && text.size() >= unit.size() && text.compare(text.size() - unit.size(), unit.size(), unit) == 0;
+    return !unit.empty() && text.size() >= unit.size() &&
+           text.compare(text.size() - unit.size(), unit.size(), unit) == 0;
 }
 
 }  // namespace
@@ -85,7 +86,8 @@ std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const 
     for (const ResultField& f : fields) {
         const std::string unit = f.unitLabel ? TextOf(labels, f.unitLabel) : f.unit;
         const auto label = captionLabels.find(f.id);
-        const std::string caption = f.caption.empty() && label != captionLabels.end() ? TextOf(labels, label->second) : f.caption;
+        const std::string caption =
+            f.caption.empty() && label != captionLabels.end() ? TextOf(labels, label->second) : f.caption;
         const std::string text = TextOf(texts, f.id);
         if (text.empty()) continue;  // a control the design left blank (an absent winding)
         rows.push_back(LocalizedRow({caption, text, EndsWithUnit(text, unit) ? "" : unit}));

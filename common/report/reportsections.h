@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/analysis/designanalysis.h"
-#include "common/data/programinfo.h"
 #include "common/data/english.h"
+#include "common/data/programinfo.h"
 #include "common/files/fieldcatalogue.h"
 #include "common/report/reportdata.h"
 #include "common/report/reportrows.h"
@@ -32,7 +32,8 @@ std::vector<ReportRow> InputRows(const InputCatalogue<Input>& fields, const Inpu
 // One row per result control the design filled, with its caption and unit (a switched unit from its label); a
 // field without a caption takes the label `captionLabels` names for its ID.
 std::vector<ReportRow> ResultRows(const std::vector<ResultField>& fields, const std::map<int, std::string>& texts,
-                                  const std::map<int, std::string>& labels, const std::map<int, int>& captionLabels = {});
+                                  const std::map<int, std::string>& labels,
+                                  const std::map<int, int>& captionLabels = {});
 
 // Checks, figures and losses, the windings table and the winding steps.
 void FillAnalysis(ReportData& data, const DesignAnalysis& analysis, const CoreGeometry& geometry);

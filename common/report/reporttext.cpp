@@ -1,6 +1,6 @@
+#include "common/data/english.h"
 #include "common/data/textlayout.h"
 #include "common/report/reportdata.h"
-#include "common/data/english.h"
 
 namespace fb {
 namespace {

@@ -18,8 +18,13 @@ struct AboutConfig {
     QString date;
 
     static AboutConfig Of(const ProgramInfo& program, const QIcon& icon) {
-        return {QStringLiteral("О программе"), 260, 168, icon, QString::fromUtf8(program.description),
-                QString::fromStdString(program.VersionLine()), QString::fromUtf8(program.date)};
+        return {QStringLiteral("О программе"),
+                260,
+                168,
+                icon,
+                QString::fromUtf8(program.description),
+                QString::fromStdString(program.VersionLine()),
+                QString::fromUtf8(program.date)};
     }
 };
 

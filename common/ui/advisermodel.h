@@ -13,8 +13,24 @@ namespace fb {
 class CandidateModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Core, Material, Shape, Works, TotalLoss, CoreLoss, CopperLoss, Temperature, Volume, Mass, Turns,
-                  Gap, Flux, Fill, Reason, ColumnCount };
+    enum Column {
+        Core,
+        Material,
+        Shape,
+        Works,
+        TotalLoss,
+        CoreLoss,
+        CopperLoss,
+        Temperature,
+        Volume,
+        Mass,
+        Turns,
+        Gap,
+        Flux,
+        Fill,
+        Reason,
+        ColumnCount
+    };
     // The number a column sorts by; unknown values sort after every known one.
     static constexpr int SortRole = Qt::UserRole + 1;
 
@@ -50,6 +66,5 @@ protected:
 private:
     CandidateFilter m_filter;
 };
-
 
 }  // namespace fb

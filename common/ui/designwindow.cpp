@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include "common/data/textfile.h"
 #include "common/files/lossoptionsfile.h"
@@ -148,7 +148,6 @@ void DesignWindow::AddAnalysisViews(bool windingOrder) {
     const QList<QAction*> commands = m_menu->actions();
     m_menu->insertAction(commands.size() > 1 ? commands[1] : nullptr, command);
     connect(command, &QAction::triggered, this, &DesignWindow::ShowLossWindow);
-
 
     auto* rows = static_cast<QVBoxLayout*>(layout());
     auto* buttons = qobject_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());

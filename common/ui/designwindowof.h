@@ -19,7 +19,9 @@ public:
 protected:
     using DesignWindow::DesignWindow;
     // Once the form is built: its controls bound to the catalogue's rows.
-    void BindForm(const InputCatalogue<Input>& catalogue) { m_binding = FormBinding<Input>(this, FormFieldsOf(catalogue)); }
+    void BindForm(const InputCatalogue<Input>& catalogue) {
+        m_binding = FormBinding<Input>(this, FormFieldsOf(catalogue));
+    }
     std::string& InputMaterial() override { return m_in.mater; }
 
     Input m_in;

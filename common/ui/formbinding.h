@@ -1,10 +1,10 @@
 #pragma once
 // A window's input fields bound to its controls: the rows come from the program's catalogue of
 // fields and drive form -> fields and fields -> form alike, so no direction can forget one.
+#include <QAction>
 #include <QSignalBlocker>
 #include <QString>
 #include <QWidget>
-#include <QAction>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,9 +55,9 @@ struct FieldDescriptor {
     FieldKind kind;
     std::string Input::*text = nullptr;
     int Input::*flag = nullptr;
-    int id2 = 0;  // the second radio button of a Radios field
+    int id2 = 0;                                  // the second radio button of a Radios field
     bool (*enabledWhen)(const Input&) = nullptr;  // nullptr: always enabled
-    bool numeric = false;  // an edit that takes only what a number can hold
+    bool numeric = false;                         // an edit that takes only what a number can hold
 };
 
 // Lets an edit take only what a number can hold: digits, a sign, one decimal point or comma
@@ -80,15 +80,18 @@ public:
     // Resolves every row's control(s) in `form` by object name.
     FormBinding(const QWidget* form, std::vector<FieldDescriptor<Input>> table) {
         for (FieldDescriptor<Input>& d : table) {
-            m_rows.push_back({d, FindControl(form, d.id), d.kind == FieldKind::Radios ? FindControl(form, d.id2) : nullptr});
+            m_rows.push_back(
+                {d, FindControl(form, d.id), d.kind == FieldKind::Radios ? FindControl(form, d.id2) : nullptr});
             if (d.numeric && d.kind == FieldKind::Edit) AcceptNumbersOnly(m_rows.back().w);
         }
     }
 
     void toFields(Input& in) const {
         for (const Row& r : m_rows) {
-            if (r.d.text) in.*(r.d.text) = detail::ReadText(r.w, r.d.kind);
-            else in.*(r.d.flag) = detail::ReadFlag(r.w, r.w2, r.d.kind);
+            if (r.d.text)
+                in.*(r.d.text) = detail::ReadText(r.w, r.d.kind);
+            else
+                in.*(r.d.flag) = detail::ReadFlag(r.w, r.w2, r.d.kind);
         }
     }
 
@@ -98,8 +101,10 @@ public:
         for (const Row& r : m_rows) {
             const QSignalBlocker block(r.w);
             const QSignalBlocker block2(r.w2);
-            if (r.d.text) detail::WriteText(r.w, r.d.kind, in.*(r.d.text));
-            else detail::WriteFlag(r.w, r.w2, r.d.kind, in.*(r.d.flag));
+            if (r.d.text)
+                detail::WriteText(r.w, r.d.kind, in.*(r.d.text));
+            else
+                detail::WriteFlag(r.w, r.w2, r.d.kind, in.*(r.d.flag));
         }
     }
 

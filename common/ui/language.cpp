@@ -67,7 +67,7 @@ Language ChosenLanguage(const std::string& stored, const QLocale& desktop) {
     if (stored == "en") return Language::English;
     const QLocale::Language l = desktop.language();
     return l == QLocale::Russian || l == QLocale::C || l == QLocale::AnyLanguage ? Language::Russian
-                                                                                   : Language::English;
+                                                                                 : Language::English;
 }
 
 bool InstallTranslations(QCoreApplication& app, Language language, const QString& folder) {

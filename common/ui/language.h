@@ -27,8 +27,8 @@ Language ChosenLanguage(const std::string& stored, const QLocale& desktop);
 
 // Sets the interface language and installs Qt's own texts for it and, for English, the
 // programs' translation "magnetics_en.qm" from `folder` and a filter that puts every window
-// through TranslateWidgets when it is first shown (an object named "fbWindowTranslator"). False when a file could not be
-// loaded (the texts it holds then stay as they are).
+// through TranslateWidgets when it is first shown (an object named "fbWindowTranslator"). False when a file could not
+// be loaded (the texts it holds then stay as they are).
 bool InstallTranslations(QCoreApplication& app, Language language, const QString& folder);
 
 // A Russian interface text in the interface language: the programs' translation first, then

@@ -19,8 +19,8 @@ void MessageSeam::warn(QWidget* parent, const QString& caption, const QString& t
 }
 
 bool MessageSeam::question(QWidget* parent, const QString& caption, const QString& text) {
-    return QMessageBox::question(parent, Translated(caption), Translated(text), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
-           QMessageBox::Ok;
+    return QMessageBox::question(parent, Translated(caption), Translated(text), QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 MessageSeam& MessageSeam::current() {

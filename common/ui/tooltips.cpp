@@ -36,7 +36,8 @@ private:
 
 TooltipControl::TooltipControl(QObject* parent, const TooltipSettings& settings)
     : QObject(parent), m_settings(settings) {
-    if (!dynamic_cast<TipDelayStyle*>(QApplication::style())) QApplication::setStyle(new TipDelayStyle(settings.initialMs));
+    if (!dynamic_cast<TipDelayStyle*>(QApplication::style()))
+        QApplication::setStyle(new TipDelayStyle(settings.initialMs));
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, settings.background);
     palette.setColor(QPalette::ToolTipText, Qt::black);
@@ -52,10 +53,14 @@ void TooltipControl::setTip(QWidget* tool, const QString& text) {
 
 void TooltipControl::setNotFinite(QWidget* tool, bool notFinite) {
     if (notFinite == m_notFinite.contains(tool)) return;
-    if (notFinite) m_notFinite.insert(tool);
-    else m_notFinite.remove(tool);
-    if (notFinite || m_texts.contains(tool)) show(tool);
-    else tool->setToolTip(QString());
+    if (notFinite)
+        m_notFinite.insert(tool);
+    else
+        m_notFinite.remove(tool);
+    if (notFinite || m_texts.contains(tool))
+        show(tool);
+    else
+        tool->setToolTip(QString());
 }
 
 void TooltipControl::show(QWidget* tool) {

@@ -17,10 +17,10 @@ class QWidget;
 namespace fb::ui {
 
 struct TooltipSettings {
-    int shownMs = 30000;    // how long a tip stays shown
-    int initialMs = 100;    // delay before a tip shows
-    int reshowMs = 100;     // delay when moving from one tool to the next
-    int maxWidth = 350;     // pixels; longer lines wrap, "\n" starts a new line
+    int shownMs = 30000;  // how long a tip stays shown
+    int initialMs = 100;  // delay before a tip shows
+    int reshowMs = 100;   // delay when moving from one tool to the next
+    int maxWidth = 350;   // pixels; longer lines wrap, "\n" starts a new line
     QColor background = QColor(255, 240, 160);
 };
 

@@ -39,8 +39,9 @@ SweepRun SweepFlybackFile(const std::string& dataRoot, const std::string& file, 
     SweepRun run;
     CWireTable wires;
     FlybackInput form;
-    if (!LoadSweepInputs(dataRoot, kBigBuffer, wires, [&] { return FlybackDesignFile().Read(file, form); },
-                         Phrase("Не удалось прочитать файл \"{1}\"", {file}), run))
+    if (!LoadSweepInputs(
+            dataRoot, kBigBuffer, wires, [&] { return FlybackDesignFile().Read(file, form); },
+            Phrase("Не удалось прочитать файл \"{1}\"", {file}), run))
         return run;
     form.Usense = usense;
     AdviceAnalysis analysis = LoadAdviceAnalysis(dataRoot, losses);

@@ -13,18 +13,18 @@ namespace fb {
 
 // The clamper window's input texts, as typed or as handed in by the main window.
 struct ClamperInput {
-    std::string Urefl;   // V, reflected voltage (transformer result 1122)
-    std::string Uclamp;  // V, wanted overshoot above Urefl (direct mode)
-    std::string Ures;    // V, residual voltage above Urefl at the end of the overshoot
-    std::string Ipk;     // A, primary peak current (transformer result 1093)
-    std::string Ls;      // µH, leakage inductance
-    std::string Fconv;   // kHz, switching frequency
-    std::string Cclamp;  // nF, clamp capacitance (reverse mode input, direct mode output)
-    std::string Ceq;     // pF, drain-node capacitance in parallel with the clamp capacitor
-    std::string L1;      // µH or mH, primary inductance (transformer result 1102)
-    std::string L1unit;  // unit label of L1 (1144); only "мГн" means millihenry
-    std::string TL1;     // µs, ringing period with L1
-    std::string TLs;     // µs, ringing period with Ls
+    std::string Urefl;      // V, reflected voltage (transformer result 1122)
+    std::string Uclamp;     // V, wanted overshoot above Urefl (direct mode)
+    std::string Ures;       // V, residual voltage above Urefl at the end of the overshoot
+    std::string Ipk;        // A, primary peak current (transformer result 1093)
+    std::string Ls;         // µH, leakage inductance
+    std::string Fconv;      // kHz, switching frequency
+    std::string Cclamp;     // nF, clamp capacitance (reverse mode input, direct mode output)
+    std::string Ceq;        // pF, drain-node capacitance in parallel with the clamp capacitor
+    std::string L1;         // µH or mH, primary inductance (transformer result 1102)
+    std::string L1unit;     // unit label of L1 (1144); only "мГн" means millihenry
+    std::string TL1;        // µs, ringing period with L1
+    std::string TLs;        // µs, ringing period with Ls
     bool reverse = false;   // false: capacitance from overshoot; true: overshoot from capacitance
     bool transfer = false;  // copy the estimates into Ceq and Ls
 };
@@ -41,8 +41,8 @@ struct ClamperResult {
 
 // Control IDs of the clamper window.
 namespace clamperid {
-constexpr int Urefl = 1050, Uclamp = 1038, Cclamp = 1013, Ipk = 1027, Fconv = 1017, Ls = 1029, Ceq = 1014,
-              Ures = 1239, L1 = 1028, L1unit = 1143, TL1 = 1031, TLs = 1032;
+constexpr int Urefl = 1050, Uclamp = 1038, Cclamp = 1013, Ipk = 1027, Fconv = 1017, Ls = 1029, Ceq = 1014, Ures = 1239,
+              L1 = 1028, L1unit = 1143, TL1 = 1031, TLs = 1032;
 constexpr int DirectRadio = 1081, ReverseRadio = 1080, Transfer = 1001;
 constexpr int FirstResult = 1086, FirstLabel = 1087, FirstUnit = 1142;
 constexpr int Rslow = 1109, Pslow = 1106, Diode = 1089, Rfast = 1110, Pfast = 1107, LsEst = 1104, CeqEst = 1088;
@@ -61,7 +61,7 @@ struct ClamperField {
     std::string ClamperInput::*text;
     const char* caption;
     const char* captionEn;
-    const char* unit;  // "" for L1, whose unit is the label L1unit
+    const char* unit;      // "" for L1, whose unit is the label L1unit
     const char* tip = "";  // the edit's tooltip
 };
 const std::vector<ClamperField>& ClamperFields();

@@ -71,7 +71,8 @@ Json FieldsJson(const CalcRun& run) {
         fields.push_back(cli::FieldEntry("id", f.id, caption, unit, TextOf(out.results, f.id)));
     }
     for (const ClamperField& f : ClamperFields())
-        fields.push_back(cli::FieldEntry("key", std::string("clamper.") + f.name, f.caption, f.unit, run.clamperIn.*f.text));
+        fields.push_back(
+            cli::FieldEntry("key", std::string("clamper.") + f.name, f.caption, f.unit, run.clamperIn.*f.text));
     const ClamperModeLabels mode = ModeLabels(run.clamperIn.reverse);
     for (const auto& [id, text] : ClamperResultTexts(run.clamperIn, run.clamperOut))
         for (const ResultField& f : ClamperResultFields())

@@ -4,12 +4,12 @@
 // and material for the file's requirements.
 #include "common/cli/analysisout.h"
 #include "common/cli/calctool.h"
-#include "flyback/cli/reportfile.h"
 #include "common/cli/designinput.h"
 #include "common/data/english.h"
 #include "flyback/adviser/flybackadvice.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/cli/output.h"
+#include "flyback/cli/reportfile.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ Result Run(const fb::cli::Options& options) {
     Result r;
     if (options.sweep.sweep) {
         if (!input.error.empty()) return Stopped(fb::cli::kCannotStart, input.error);
-        fb::cli::TakeSweep(fb::SweepFlybackFile(calc.dataRoot, calc.file, calc.usense, {}, calc.losses, calc.capacitance),
-                           options, r);
+        fb::cli::TakeSweep(
+            fb::SweepFlybackFile(calc.dataRoot, calc.file, calc.usense, {}, calc.losses, calc.capacitance), options, r);
         fb::cli::ApplyInputCheck(input, r);
         return r;
     }

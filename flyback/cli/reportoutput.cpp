@@ -82,9 +82,9 @@ void ResultsGroup(Report& r, const FlybackOutcome& o) {
     r.Sub("Вторичные обмотки (Витки / Провод / U вых. / Ud обрат. / Ic(rms) / Плот. тока)");
     for (int i = 0; i < 5; ++i) {
         if (res(ctl::kTurnsBase + i).empty()) continue;  // an absent winding shows nothing
-        r.Row("Обмотка " + FormatInt(i + 1), Joined({res(ctl::kTurnsBase + i), res(ctl::kWireBase + i),
-                                                     res(ctl::kUoutBase + i), res(ctl::kUdrevBase + i),
-                                                     res(ctl::kIcrmsBase + i), res(ctl::kJBase + i)}));
+        r.Row("Обмотка " + FormatInt(i + 1),
+              Joined({res(ctl::kTurnsBase + i), res(ctl::kWireBase + i), res(ctl::kUoutBase + i),
+                      res(ctl::kUdrevBase + i), res(ctl::kIcrmsBase + i), res(ctl::kJBase + i)}));
     }
 }
 

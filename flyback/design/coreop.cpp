@@ -70,8 +70,9 @@ bool FlybackRun::Correction(bool& repeat) {
     }
     // An infinite requirement would become the "inf" text of the field.
     if (text.empty())
-        return Stop("Расчет невозможен: требуемый зазор или AL получился бесконечным или неопределенным.\n"
-                    "Проверьте исходные данные, данные сердечника и материала.");
+        return Stop(
+            "Расчет невозможен: требуемый зазор или AL получился бесконечным или неопределенным.\n"
+            "Проверьте исходные данные, данные сердечника и материала.");
     // A gap the model cannot hold is never written: the design stops and the field keeps its text.
     if (shortfall && !m_al && !GapModelHolds(TextToDouble(text), m_core.le))
         return Stop(GapBeyondModelText(TextToDouble(text), m_core.le));

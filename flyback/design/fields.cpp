@@ -236,7 +236,7 @@ const std::vector<ResultField>& FlybackResultFields() {
             int base;
             const char* name;
             const char* unit;
-            const char* tip;  // on each of the five results; the form's area of the column shows it
+            const char* tip;     // on each of the five results; the form's area of the column shows it
             const char* nameEn;  // "": the English composes from the words
             const char* tipEn;
         };

@@ -11,18 +11,18 @@
 
 namespace fb {
 
-std::string FlybackInput::* const kU2[5] = {&FlybackInput::U21, &FlybackInput::U22, &FlybackInput::U23,
-                                            &FlybackInput::U24, &FlybackInput::U25};
-std::string FlybackInput::* const kI2[5] = {&FlybackInput::I21, &FlybackInput::I22, &FlybackInput::I23,
-                                            &FlybackInput::I24, &FlybackInput::I25};
-std::string FlybackInput::* const kUd[5] = {&FlybackInput::Ud1, &FlybackInput::Ud2, &FlybackInput::Ud3,
-                                            &FlybackInput::Ud4, &FlybackInput::Ud5};
-std::string FlybackInput::* const kD2[5] = {&FlybackInput::d21, &FlybackInput::d22, &FlybackInput::d23,
-                                            &FlybackInput::d24, &FlybackInput::d25};
-std::string FlybackInput::* const kW2[5] = {&FlybackInput::w21, &FlybackInput::w22, &FlybackInput::w23,
-                                            &FlybackInput::w24, &FlybackInput::w25};
-std::string FlybackInput::* const kN2[5] = {&FlybackInput::n21, &FlybackInput::n22, &FlybackInput::n23,
-                                            &FlybackInput::n24, &FlybackInput::n25};
+std::string FlybackInput::*const kU2[5] = {&FlybackInput::U21, &FlybackInput::U22, &FlybackInput::U23,
+                                           &FlybackInput::U24, &FlybackInput::U25};
+std::string FlybackInput::*const kI2[5] = {&FlybackInput::I21, &FlybackInput::I22, &FlybackInput::I23,
+                                           &FlybackInput::I24, &FlybackInput::I25};
+std::string FlybackInput::*const kUd[5] = {&FlybackInput::Ud1, &FlybackInput::Ud2, &FlybackInput::Ud3,
+                                           &FlybackInput::Ud4, &FlybackInput::Ud5};
+std::string FlybackInput::*const kD2[5] = {&FlybackInput::d21, &FlybackInput::d22, &FlybackInput::d23,
+                                           &FlybackInput::d24, &FlybackInput::d25};
+std::string FlybackInput::*const kW2[5] = {&FlybackInput::w21, &FlybackInput::w22, &FlybackInput::w23,
+                                           &FlybackInput::w24, &FlybackInput::w25};
+std::string FlybackInput::*const kN2[5] = {&FlybackInput::n21, &FlybackInput::n22, &FlybackInput::n23,
+                                           &FlybackInput::n24, &FlybackInput::n25};
 
 double RoundUpTurns(double x) {
     const double m = std::trunc(x);
@@ -48,15 +48,15 @@ std::string TooLarge(const char* caption) {
 }
 
 // The number fields in the order their overflow is checked.
-const char* const kNumberKeys[] = {"Fconv", "Umin", "Unom", "Umax", "Umirror", "Utrmax", "Rds", "Unas",
-                                   "j",     "Iccm", "Usense"};
+const char* const kNumberKeys[] = {"Fconv", "Umin", "Unom", "Umax", "Umirror", "Utrmax",
+                                   "Rds",   "Unas", "j",    "Iccm", "Usense"};
 
 }  // namespace
 
 const std::vector<int>& FlybackTooltipTools() {
-    static const std::vector<int> ids = {ctl::kBpk,    ctl::kLp,     ctl::kNp,         ctl::kPrimaryWire, ctl::kWireBase,
-                                         ctl::kIinMin, ctl::kIinMax, ctl::kIinNom,     ctl::kJBase,       ctl::kJBase + 1,
-                                         ctl::kJBase + 2, ctl::kJBase + 3, ctl::kJBase + 4};
+    static const std::vector<int> ids = {
+        ctl::kBpk,    ctl::kLp,    ctl::kNp,        ctl::kPrimaryWire, ctl::kWireBase,  ctl::kIinMin,   ctl::kIinMax,
+        ctl::kIinNom, ctl::kJBase, ctl::kJBase + 1, ctl::kJBase + 2,   ctl::kJBase + 3, ctl::kJBase + 4};
     return ids;
 }
 
@@ -109,8 +109,7 @@ bool FlybackRun::ReadNumbers() {
     m_afterCommas = m_in;
     // A number beyond the double range ("1e400") reads as infinity: refuse it by name.
     for (const NumberField& f : fields)
-        if (!std::isfinite(TextToDouble(m_in.*f.text)))
-            return Stop(TooLarge(f.caption));
+        if (!std::isfinite(TextToDouble(m_in.*f.text))) return Stop(TooLarge(f.caption));
     Fconv = TextToDouble(m_in.Fconv);
     Umin = TextToDouble(m_in.Umin);
     Unom = TextToDouble(m_in.Unom);
@@ -136,10 +135,11 @@ bool FlybackRun::CheckInputs() {
     // The loss lookups need two frequencies and two flux densities; the gap formulas need
     // the material permeability.
     if (!m_mat.Usable() || (!m_al && !(m_mat.mu > 0)))
-        return Stop(Phrase("Данные материала \"{1}\" неполны: нужны проницаемость mu и таблица потерь не менее чем с "
-                           "двумя частотами и двумя значениями индукции.\nВыберите другой материал или исправьте файл "
-                           "материала.",
-                           {m_mat.name}));
+        return Stop(
+            Phrase("Данные материала \"{1}\" неполны: нужны проницаемость mu и таблица потерь не менее чем с "
+                   "двумя частотами и двумя значениями индукции.\nВыберите другой материал или исправьте файл "
+                   "материала.",
+                   {m_mat.name}));
     // ChooseWire has nothing to choose from an empty table.
     if (m_wires.N < 1)
         return Stop("Таблица стандартных проводов пуста.\nДобавьте диаметры проводов (d1, diz1, ...) в файл Wire.txt.");
@@ -147,13 +147,13 @@ bool FlybackRun::CheckInputs() {
     // enters the residual gap of the fringing formula.
     const bool needCoreMu = !m_al && !m_core.HasAlLaw();
     if (!(m_core.Ae > 0) || !(m_core.le > 0) || !(m_core.An > 0) || (needCoreMu && !(m_core.mu > 0)))
-        return Stop(Phrase("Данные сердечника \"{1}\" неполны: площадь сечения Ae, длина средней линии le, площадь "
-                           "окна An и эффективная проницаемость должны быть больше 0.\nВыберите другой сердечник или "
-                           "исправьте его данные.",
-                           {m_core.name}));
+        return Stop(
+            Phrase("Данные сердечника \"{1}\" неполны: площадь сечения Ae, длина средней линии le, площадь "
+                   "окна An и эффективная проницаемость должны быть больше 0.\nВыберите другой сердечник или "
+                   "исправьте его данные.",
+                   {m_core.name}));
     // Fconv divides the energy per period, the skin depth and every current swing.
-    if (!(Fconv > 0))
-        return Stop(FixField("Частота преобразования должна быть больше 0.", "Fconv"));
+    if (!(Fconv > 0)) return Stop(FixField("Частота преобразования должна быть больше 0.", "Fconv"));
     // A supply of 0 V makes the duty cycle 1 and the current swing 0 (0/0 in the peak current).
     if (!(Umin > 0) || !(Unom > 0) || !(Umax > 0))
         return Stop(FixField("Напряжения питания (мин., ном., макс.) должны быть больше 0.", "Umin"));
@@ -164,14 +164,14 @@ bool FlybackRun::CheckInputs() {
     if (!(j > 0)) return Stop(FixField("Плотность тока должна быть больше 0.", "j"));
     // U21 + Ud1 divides the turns ratio and the turns of the other secondaries.
     if (!(U2[0] + Ud[0] > 0))
-        return Stop("Сумма напряжения первой вторичной обмотки и падения на ее диоде должна быть больше 0.\n"
-                    "Заполните строку 1 вторичных обмоток.");
+        return Stop(
+            "Сумма напряжения первой вторичной обмотки и падения на ее диоде должна быть больше 0.\n"
+            "Заполните строку 1 вторичных обмоток.");
     // zazor is the AL that divides the equivalent length in AL mode.
     if (m_al && !(zazor > 0))
         return Stop("Индуктивность сердечника (AL) должна быть больше 0.\nИсправьте величину AL.");
     return true;
 }
-
 
 // Part of step 1 of the primary side: the AC factor, the ripple and the switch drop.
 bool FlybackRun::Supply() {
@@ -183,8 +183,7 @@ bool FlybackRun::Supply() {
     dUin = kInputRipple * Umin;
     Us = m_in.rds == 1 ? 0 : Unas;
     // The AC factor can push a value near the double range over it.
-    if (std::isinf(Umin) || std::isinf(Unom) || std::isinf(Umax))
-        return Stop(TooLarge(FlybackCaption("Umin")));
+    if (std::isinf(Umin) || std::isinf(Unom) || std::isinf(Umax)) return Stop(TooLarge(FlybackCaption("Umin")));
     return true;
 }
 
@@ -201,8 +200,9 @@ bool FlybackRun::Power() {
         return Stop("Выходная мощность получилась слишком большой.\nПроверьте напряжения и токи вторичных обмоток.");
     // Wcyc divides the inductance limit and the continuity: no load, no design.
     if (!(Wcyc > 0))
-        return Stop("Выходная мощность получилась не больше 0.\nЗаполните напряжение и ток хотя бы одной "
-                    "вторичной обмотки.");
+        return Stop(
+            "Выходная мощность получилась не больше 0.\nЗаполните напряжение и ток хотя бы одной "
+            "вторичной обмотки.");
     return true;
 }
 
@@ -213,9 +213,10 @@ bool FlybackRun::FluxLimit() {
     m_r.dBlim = dBlim;
     // dBlim divides the minimum turns; a material without limits or losses gives none.
     if (!(dBlim > 0) || !std::isfinite(dBlim))
-        return Stop(Phrase("Допустимая амплитуда индукции получилась не больше 0.\nПроверьте Bmax, Bmmax и таблицу "
-                           "потерь материала \"{1}\".",
-                           {m_mat.name}));
+        return Stop(
+            Phrase("Допустимая амплитуда индукции получилась не больше 0.\nПроверьте Bmax, Bmmax и таблицу "
+                   "потерь материала \"{1}\".",
+                   {m_mat.name}));
     return true;
 }
 
@@ -230,9 +231,10 @@ bool FlybackRun::ReflectedVoltage() {
     // Ur = 0 makes the turns ratio 0 and the match of the reflected voltage endless.
     if (!(Umirror > 0)) {
         if (m_in.Auto == 1)
-            return Stop(Phrase("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"{1}\": оно должно быть "
-                               "больше максимального напряжения питания.",
-                               {Localized(FlybackCaption("Utrmax"))}));
+            return Stop(
+                Phrase("Отраженное напряжение получилось не больше 0.\nУвеличьте поле \"{1}\": оно должно быть "
+                       "больше максимального напряжения питания.",
+                       {Localized(FlybackCaption("Utrmax"))}));
         return Stop(FixField("Отраженное напряжение должно быть больше 0.", "Umirror"));
     }
     return true;
@@ -276,9 +278,8 @@ FlybackOutcome FlybackRun::Run() {
         for (int pass = 1;; ++pass) {
             m_r.passes = pass;
             if (pass > kMaxCorrectionPasses)
-                return Stop(m_al
-                                ? "Подбор величины AL не закончился за 1000 проходов.\nЗадайте меньшую величину AL."
-                                : "Подбор зазора не закончился за 1000 проходов.\nЗадайте больший зазор.");
+                return Stop(m_al ? "Подбор величины AL не закончился за 1000 проходов.\nЗадайте меньшую величину AL."
+                                 : "Подбор зазора не закончился за 1000 проходов.\nЗадайте больший зазор.");
             if (!Pass()) return false;
             // Anything infinite or undefined left (data the guards above cannot foresee)
             // must not reach the form as "inf" or "nan".
@@ -311,26 +312,31 @@ void FlybackRun::FinishTexts() {
     m_out.messages = m_wireMessages;
     if (m_r.corrected) {
         if (m_al)
-            m_out.messages.push_back(Warning(Phrase("Заданная индуктивность сердечника оказалась велика.\n"
-                                                    "Индуктивность сердечника была уменьшена до {1} нГн/виток2",
-                                                    {m_in.zazor})));
+            m_out.messages.push_back(
+                Warning(Phrase("Заданная индуктивность сердечника оказалась велика.\n"
+                               "Индуктивность сердечника была уменьшена до {1} нГн/виток2",
+                               {m_in.zazor})));
         else
             m_out.messages.push_back(Warning(Phrase(
                 "Заданная величина зазор оказалась недостаточной.\nЗазор был увеличен до {1} мм", {m_in.zazor})));
     }
     if (FluxWarning(m_r.Blim, m_r.Bpk))
-        m_out.messages.push_back(Warning("Амплитуда индукции получилась больше допустимой.\nВыберите большее значение "
-                                         "зазора или выберите сердечник большего размера."));
+        m_out.messages.push_back(
+            Warning("Амплитуда индукции получилась больше допустимой.\nВыберите большее значение "
+                    "зазора или выберите сердечник большего размера."));
     if (WindowWarning(m_r.Kfill))
-        m_out.messages.push_back(Warning("Коэффициент заполнения окна больше 0,3.\nПросчитайте размещаемость обмотки "
-                                         "или выберите сердечник большего размера."));
+        m_out.messages.push_back(
+            Warning("Коэффициент заполнения окна больше 0,3.\nПросчитайте размещаемость обмотки "
+                    "или выберите сердечник большего размера."));
 }
 
 bool FlybackRun::AllFinite() const {
     const FlybackResult& r = m_r;
-    if (!fb::AllFinite({r.mue, r.AL, r.Ur, r.Uovs, r.Lp, r.LpMax, r.NpMin, r.Np, r.Ipk, r.dB, r.Bpk, r.Blim, r.Pcore,
-                        r.Rsense, r.Cin, r.Kfill, r.primaryJ, r.primaryStrands, r.D[0], r.D[1], r.D[2], r.Kc[0],
-                        r.Kc[1], r.Kc[2], r.Iin[0], r.Iin[1], r.Iin[2], r.Irms[0], r.Irms[1], r.Irms[2]}))
+    if (!fb::AllFinite({r.mue,    r.AL,     r.Ur,     r.Uovs,    r.Lp,       r.LpMax,
+                        r.NpMin,  r.Np,     r.Ipk,    r.dB,      r.Bpk,      r.Blim,
+                        r.Pcore,  r.Rsense, r.Cin,    r.Kfill,   r.primaryJ, r.primaryStrands,
+                        r.D[0],   r.D[1],   r.D[2],   r.Kc[0],   r.Kc[1],    r.Kc[2],
+                        r.Iin[0], r.Iin[1], r.Iin[2], r.Irms[0], r.Irms[1],  r.Irms[2]}))
         return false;
     for (int i = 0; i < 5; ++i)
         if (r.present[i] &&

@@ -23,23 +23,23 @@ struct FlybackInput {
     std::string mater = "N87 Epcos";
     std::string zazor = "0,25";  // gap, mm (yes_al = 0) or AL, nH/turn² (yes_al = 1); edit 1064
     std::string Umin = "200", Unom = "290", Umax = "350";  // edits 1045, 1048, 1044
-    int setevoe = 0;                                        // 0 DC, 1 AC mains (x1.35 inside)
-    std::string Fconv = "100";                              // kHz, edit 1016
-    std::string Umirror = "124";                            // edit 1046
-    int Auto = 0;                                           // check 1241
-    std::string Utrmax = "600";                             // edit 1052
-    std::string j = "5";                                    // A/mm², edit 1061
-    std::string Rds = "3";                                  // Ohm, edit 1030
-    std::string Unas = "1";                                 // V, edit 1047
-    int rds = 1;                                            // 0 Unas, 1 Rds(on)
-    std::string Iccm = "0";                                 // %, edit 1026
-    std::string U21 = "12", U22 = "14", U23, U24, U25;      // edits 1033…1037
-    std::string I21 = "2", I22 = "0,02", I23, I24, I25;     // edits 1021…1025
-    std::string Ud1 = "0,8", Ud2 = "0,8", Ud3, Ud4, Ud5;    // edits 1039…1043
-    int yes_d = 0;                                          // check 1002
-    int yes_al = 0;                                         // radios 1074 (0) / 1075 (1)
-    std::string d11 = "0,3";                                // edit 1054
-    std::string d21 = "0,5", d22 = "0,2", d23, d24, d25;    // edits 1055…1059
+    int setevoe = 0;                                       // 0 DC, 1 AC mains (x1.35 inside)
+    std::string Fconv = "100";                             // kHz, edit 1016
+    std::string Umirror = "124";                           // edit 1046
+    int Auto = 0;                                          // check 1241
+    std::string Utrmax = "600";                            // edit 1052
+    std::string j = "5";                                   // A/mm², edit 1061
+    std::string Rds = "3";                                 // Ohm, edit 1030
+    std::string Unas = "1";                                // V, edit 1047
+    int rds = 1;                                           // 0 Unas, 1 Rds(on)
+    std::string Iccm = "0";                                // %, edit 1026
+    std::string U21 = "12", U22 = "14", U23, U24, U25;     // edits 1033…1037
+    std::string I21 = "2", I22 = "0,02", I23, I24, I25;    // edits 1021…1025
+    std::string Ud1 = "0,8", Ud2 = "0,8", Ud3, Ud4, Ud5;   // edits 1039…1043
+    int yes_d = 0;                                         // check 1002
+    int yes_al = 0;                                        // radios 1074 (0) / 1075 (1)
+    std::string d11 = "0,3";                               // edit 1054
+    std::string d21 = "0,5", d22 = "0,2", d23, d24, d25;   // edits 1055…1059
     // Design results kept for the design file (written, never read back).
     std::string w1, w21, w22, w23, w24, w25;
     std::string n1, n21, n22, n23, n24, n25;
@@ -79,18 +79,18 @@ const std::vector<int>& FlybackTooltipTools();
 // Index 0/1/2 of the per-supply arrays = Umin/Unom/Umax; index i of the per-secondary arrays
 // = secondary i+1.
 struct FlybackResult {
-    double mue = 0, AL = 0;         // AL in nH/turn²
-    double gapReq = 0, ALreq = 0;   // mm; µH/turn²
+    double mue = 0, AL = 0;        // AL in nH/turn²
+    double gapReq = 0, ALreq = 0;  // mm; µH/turn²
     double Ur = 0, Uovs = 0;
-    double Lp = 0, LpMax = 0;       // µH
+    double Lp = 0, LpMax = 0;  // µH
     double NpMin = 0, Np = 0;
     double D[3] = {}, Kc[3] = {}, Iin[3] = {}, Irms[3] = {};
     double Ipk = 0, dB = 0, Bpk = 0, Blim = 0, dBlim = 0, Pcore = 0, Rsense = 0, Cin = 0, Kfill = 0;
-    double delta = 0;               // skin depth, mm
+    double delta = 0;  // skin depth, mm
     double primaryJ = 0, primaryStrands = 0;
     bool present[5] = {};
     double Ns[5] = {}, strands[5] = {}, J[5] = {}, Uout[5] = {}, Udrev[5] = {}, Icrms[5] = {}, IrmsSec[5] = {};
-    int passes = 0;                 // passes of the correction loop
+    int passes = 0;  // passes of the correction loop
     bool corrected = false;
 };
 
@@ -101,8 +101,8 @@ struct FlybackOutcome {
     FlybackInput input;
     bool computed = false;  // false: a guard stopped the run; every result text is ""
     FlybackResult result;
-    std::map<int, std::string> results;   // control ID -> text, every ID of FlybackResultControls()
-    std::map<int, std::string> labels;    // 1144 ("мкГн"/"мГн"), 1240, 1197
+    std::map<int, std::string> results;  // control ID -> text, every ID of FlybackResultControls()
+    std::map<int, std::string> labels;   // 1144 ("мкГн"/"мГн"), 1240, 1197
     // Tool ID -> text, every ID of FlybackTooltipTools(). A tool whose value was not computed
     // (absent secondary, guarded run) gets its plain start-up text, so no stale value shows.
     std::map<int, std::string> tooltips;

@@ -7,8 +7,8 @@
 namespace fb {
 
 DesignAnalysis AnalyseFlybackDesign(const FlybackOutcome& outcome, const CoreRecord& core, const CMaterial& material,
-                                    const CWireTable& wires, const CoreGeometry& geometry,
-                                    const LossOptions& options, double capacitance) {
+                                    const CWireTable& wires, const CoreGeometry& geometry, const LossOptions& options,
+                                    double capacitance) {
     DesignAnalysis a;
     a.losses = AnalyseFlyback(outcome, wires, geometry, options);
     if (!outcome.computed) {

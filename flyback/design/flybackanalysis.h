@@ -9,7 +9,7 @@ namespace fb {
 // the method recommends. An outcome that was not computed gets its not_computed check and an
 // analysis that is not valid, without loss checks.
 DesignAnalysis AnalyseFlybackDesign(const FlybackOutcome& outcome, const CoreRecord& core, const CMaterial& material,
-                                    const CWireTable& wires, const CoreGeometry& geometry,
-                                    const LossOptions& options, double capacitance = 0);
+                                    const CWireTable& wires, const CoreGeometry& geometry, const LossOptions& options,
+                                    double capacitance = 0);
 
 }  // namespace fb

@@ -44,7 +44,8 @@ double OutputPower(const FlybackInput& in) {
 void CheckSwitchVoltage(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) {
     const double Utrmax = TextToDouble(out.input.Utrmax);
     if (Utrmax - out.result.Ur - x.busMaxPeak >= 0) return;
-    checks.push_back({"switch_voltage_high_line", Severity::Warning,
+    checks.push_back({"switch_voltage_high_line",
+                      Severity::Warning,
                       Phrase("При максимальном входном напряжении {1} В плюс отражённое {2} В превышают допустимое "
                              "на ключе {3} В ещё до выброса. Уменьшите отражённое напряжение или выберите ключ на "
                              "большее напряжение.",
@@ -55,7 +56,8 @@ void CheckSwitchVoltage(const FlybackOutcome& out, const FlybackExtra& x, Checks
 void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) {
     CheckSwitchVoltage(out, x, checks);
     if (!x.ac) {
-        checks.push_back({"dc_input_capacitor", Severity::Warning,
+        checks.push_back({"dc_input_capacitor",
+                          Severity::Warning,
                           Phrase("Питание постоянным напряжением: рассчитанная ёмкость входного конденсатора ({1} "
                                  "мкФ) смысла не имеет, её задаёт источник питания.",
                                  {F0(out.result.Cin)}),
@@ -63,7 +65,8 @@ void CheckBus(const FlybackOutcome& out, const FlybackExtra& x, Checks& checks) 
         return;
     }
     if (x.busMinValley >= 0.9 * x.busMinMethod) return;
-    checks.push_back({"bus_low_line", x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
+    checks.push_back({"bus_low_line",
+                      x.busMinValley > 0.75 * x.busMinMethod ? Severity::Note : Severity::Warning,
                       Phrase("При минимальном напряжении сети и ёмкости {1} мкФ напряжение на конденсаторе "
                              "проседает до {2} В, а расчёт принимает {3} В: коэффициент заполнения и пиковый ток на "
                              "деле больше. Увеличьте ёмкость или задайте Umin ниже.",
@@ -127,8 +130,17 @@ Checks CheckFlyback(const FlybackOutcome& out, const CoreRecord& core, const CMa
         return checks;
     }
     const FlybackResult& r = out.result;
-    CheckFinite({{"mue", r.mue}, {"AL", r.AL}, {"Lp", r.Lp}, {"Np", r.Np}, {"Dmin", r.D[0]}, {"Ipk", r.Ipk},
-                 {"Bpk", r.Bpk}, {"Blim", r.Blim}, {"Pcore", r.Pcore}, {"Rsense", r.Rsense}, {"Cin", r.Cin},
+    CheckFinite({{"mue", r.mue},
+                 {"AL", r.AL},
+                 {"Lp", r.Lp},
+                 {"Np", r.Np},
+                 {"Dmin", r.D[0]},
+                 {"Ipk", r.Ipk},
+                 {"Bpk", r.Bpk},
+                 {"Blim", r.Blim},
+                 {"Pcore", r.Pcore},
+                 {"Rsense", r.Rsense},
+                 {"Cin", r.Cin},
                  {"Kfill", r.Kfill}},
                 checks);
     CheckDuty({{"при Umin", r.D[0]}, {"при Uном", r.D[1]}, {"при Umax", r.D[2]}}, checks);

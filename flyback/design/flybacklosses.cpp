@@ -43,8 +43,8 @@ LossAnalysis AnalyseFlyback(const FlybackOutcome& out, const CWireTable& wires, 
     }
     const FlybackResult& r = out.result;
     const double D = r.D[0], Kc = r.Kc[0];
-    WindingInput primary = Winding("Первичная", r.Np, r.primaryStrands, WireOf(TextOf(out.results, ctl::kPrimaryWire)),
-                                  wires);
+    WindingInput primary =
+        Winding("Первичная", r.Np, r.primaryStrands, WireOf(TextOf(out.results, ctl::kPrimaryWire)), wires);
     primary.current = SwitchOnShape(Kc * r.Ipk, r.Ipk, D);
     primary.primary = true;
 
@@ -54,7 +54,7 @@ LossAnalysis AnalyseFlyback(const FlybackOutcome& out, const CWireTable& wires, 
     for (int i = 0; i < 5; ++i) {
         if (!r.present[i]) continue;
         WindingInput s = Winding("Вторичная " + FormatInt(i + 1), r.Ns[i], r.strands[i],
-                                TextToDouble(TextOf(out.results, ctl::kWireBase + i)), wires);
+                                 TextToDouble(TextOf(out.results, ctl::kWireBase + i)), wires);
         const double Ipk2 = shape > 0 ? r.IrmsSec[i] / shape : 0;
         s.current = SwitchOffShape(Kc * Ipk2, Ipk2, D);
         s.fieldSplit = o.interleave && r.Np >= 2;

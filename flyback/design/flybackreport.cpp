@@ -29,8 +29,8 @@ ReportData FlybackReport(const FlybackOutcome& outcome, const ClamperInput& clam
     ReportData d =
         DesignReport("Отчет о расчете трансформатора обратноходового преобразователя", kFlybackProgram, source);
     d.inputs = InputRows(FlybackFields(), outcome.input);
-    d.results = ResultRows(FlybackResultFields(), outcome.results, outcome.labels,
-                           {{ctl::kRequired, ctl::kRequiredCaption}});
+    d.results =
+        ResultRows(FlybackResultFields(), outcome.results, outcome.labels, {{ctl::kRequired, ctl::kRequiredCaption}});
     d.clamper = ClamperRows(clamperIn, clamperOut);
     if (outcome.computed) d.plots = FlybackPlots(outcome, source.material);
     return d;

@@ -26,8 +26,9 @@ bool FlybackRun::InductanceFactor() {
     // ALuH divides the first turn count; a gap so wide that the fringing formula turns
     // negative, or an AL corrected down to nothing, leaves no inductance.
     if (!(ALuH > 0) || !std::isfinite(ALuH))
-        return Stop("Индуктивность сердечника (AL) получилась не больше 0.\nПроверьте величину зазора или AL и "
-                    "данные сердечника.");
+        return Stop(
+            "Индуктивность сердечника (AL) получилась не больше 0.\nПроверьте величину зазора или AL и "
+            "данные сердечника.");
     m_r.mue = mue;
     m_r.AL = ALuH * 1000;
     ShowSetText(ctl::kMue, F1(mue));
@@ -73,8 +74,9 @@ bool FlybackRun::WholeTurns() {
     // Turn counts beyond 2^53 no longer change when incremented; the match below would
     // never end.
     if (!(std::fabs(Np) < 1e15) || !(std::fabs(Ns1) < 1e15))
-        return Stop("Число витков получилось слишком большим.\nПроверьте отраженное напряжение, данные "
-                    "сердечника и величину зазора или AL.");
+        return Stop(
+            "Число витков получилось слишком большим.\nПроверьте отраженное напряжение, данные "
+            "сердечника и величину зазора или AL.");
     return true;
 }
 
@@ -98,9 +100,10 @@ bool FlybackRun::MatchReflectedVoltage() {
     // The steps are bounded so that a reflected voltage far from what the turns can give
     // stops with a message instead of hanging.
     if (steps > kMaxTurnSteps)
-        return Stop(Phrase("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
-                           "\"{1}\" и напряжения вторичных обмоток.",
-                           {Localized(FlybackCaption("Umirror"))}));
+        return Stop(
+            Phrase("Не удалось подобрать числа витков под заданное отраженное напряжение.\nПроверьте поле "
+                   "\"{1}\" и напряжения вторичных обмоток.",
+                   {Localized(FlybackCaption("Umirror"))}));
     Np = Np - 1;
     update();
     // Np = 0 gives Lp = 0, which divides the current swing.
@@ -122,8 +125,7 @@ void FlybackRun::OperatingPointAt(int column, double U) {
     }
     const double Ipku = dIu / (1 - Kcu);
     const double Iinu = 0.5 * Ipku * (1 + Kcu) * D;
-    const double Irmsu =
-        Ipku * std::sqrt(Kcu * Kcu + Kcu * (1 - Kcu) + (1 - Kcu) * (1 - Kcu) / 3) * std::sqrt(D);
+    const double Irmsu = Ipku * std::sqrt(Kcu * Kcu + Kcu * (1 - Kcu) + (1 - Kcu) * (1 - Kcu) / 3) * std::sqrt(D);
     m_r.D[column] = D;
     m_r.Kc[column] = Kcu;
     m_r.Iin[column] = Iinu;

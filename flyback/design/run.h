@@ -72,26 +72,26 @@ private:
     std::optional<std::string> m_stop;
     Messages m_wireMessages;
     size_t m_earlierNotices = 0;  // wire notices given by the passes before this one
-    FlybackInput m_afterCommas;  // the inputs a guard hands back
+    FlybackInput m_afterCommas;   // the inputs a guard hands back
 
     // Inputs as numbers.
     double Fconv = 0, Umin = 0, Unom = 0, Umax = 0, Umirror = 0, Utrmax = 0, Rds = 0, Unas = 0, j = 0, Iccm = 0,
            Usense = 0, zazor = 0;
     double U2[5] = {}, I2[5] = {}, Ud[5] = {};
     // Working values.
-    double dUin = 0, Us = 0, Pout = 0, Wcyc = 0, Ur = 0, Ktr = 0, Dmax = 0, NpMin = 0, LpMax = 0, Np = 0,
-           Ns1 = 0, Lp = 0, dI = 0, Kc = 0, Ipk = 0, Iin = 0, Irms = 0;
+    double dUin = 0, Us = 0, Pout = 0, Wcyc = 0, Ur = 0, Ktr = 0, Dmax = 0, NpMin = 0, LpMax = 0, Np = 0, Ns1 = 0,
+           Lp = 0, dI = 0, Kc = 0, Ipk = 0, Iin = 0, Irms = 0;
     double Ffr = 1, leq = 0, ALuH = 0, mue = 0, delta = 0, dBlim = 0;
     double copper[6] = {};  // primary, secondaries 1…5
 };
 
 // The secondaries' input and result fields, by index 0…4.
-extern std::string FlybackInput::* const kU2[5];
-extern std::string FlybackInput::* const kI2[5];
-extern std::string FlybackInput::* const kUd[5];
-extern std::string FlybackInput::* const kD2[5];
-extern std::string FlybackInput::* const kW2[5];
-extern std::string FlybackInput::* const kN2[5];
+extern std::string FlybackInput::*const kU2[5];
+extern std::string FlybackInput::*const kI2[5];
+extern std::string FlybackInput::*const kUd[5];
+extern std::string FlybackInput::*const kD2[5];
+extern std::string FlybackInput::*const kW2[5];
+extern std::string FlybackInput::*const kN2[5];
 
 // The shared gap model's view of a core and material.
 GapCore GapCoreOf(const CoreRecord& core, const CMaterial& material);

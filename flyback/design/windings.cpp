@@ -7,7 +7,8 @@
 namespace fb {
 namespace {
 
-const char* const kNoWireText = "Таблица стандартных проводов пуста.\nДобавьте диаметры проводов (d1, diz1, ...) в файл Wire.txt.";
+const char* const kNoWireText =
+    "Таблица стандартных проводов пуста.\nДобавьте диаметры проводов (d1, diz1, ...) в файл Wire.txt.";
 
 // A wire file out of ascending order replaces the same diameter again on every pass of the
 // correction loop: a notice an earlier pass gave is not repeated (up to thousands of boxes).

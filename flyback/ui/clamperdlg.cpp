@@ -42,7 +42,8 @@ const ControlTip kModeTips[] = {
 std::vector<ui::FieldDescriptor<ClamperInput>> EditFields() {
     std::vector<ui::FieldDescriptor<ClamperInput>> rows;
     for (const ClamperField& f : ClamperFields())
-        if (f.control != id::L1unit) rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text, nullptr, 0, nullptr, true});
+        if (f.control != id::L1unit)
+            rows.push_back({f.name, f.control, ui::FieldKind::Edit, f.text, nullptr, 0, nullptr, true});
     return rows;
 }
 
@@ -105,13 +106,10 @@ void CClamperDlg::BuildForm() {
     layout->setSizeConstraint(QLayout::SetFixedSize);  // the form does not change size
 
     connect(Control<QPushButton>(this, kCalculateTop), &QPushButton::clicked, this, &CClamperDlg::CalculateTop);
-    connect(Control<QPushButton>(this, kCalculateLeakage), &QPushButton::clicked, this,
-            &CClamperDlg::CalculateLeakage);
+    connect(Control<QPushButton>(this, kCalculateLeakage), &QPushButton::clicked, this, &CClamperDlg::CalculateLeakage);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);  // no data exchange
-    connect(Control<QRadioButton>(this, id::DirectRadio), &QRadioButton::clicked, this,
-            [this] { OnModeRadio(false); });
-    connect(Control<QRadioButton>(this, id::ReverseRadio), &QRadioButton::clicked, this,
-            [this] { OnModeRadio(true); });
+    connect(Control<QRadioButton>(this, id::DirectRadio), &QRadioButton::clicked, this, [this] { OnModeRadio(false); });
+    connect(Control<QRadioButton>(this, id::ReverseRadio), &QRadioButton::clicked, this, [this] { OnModeRadio(true); });
     // The check box has no action of its own: the next estimate reads it.
 }
 
@@ -133,8 +131,10 @@ QWidget* CClamperDlg::BuildClamperGroup() {
     auto* inputs = new QWidget(box);
     QGridLayout* g = Grid(inputs);
     auto caption = [inputs](const char* text) { return new QLabel(QString::fromUtf8(text), inputs); };
-    auto* direct = Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Uclamp").caption), inputs), id::DirectRadio);
-    auto* reverse = Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Cclamp").caption), inputs), id::ReverseRadio);
+    auto* direct =
+        Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Uclamp").caption), inputs), id::DirectRadio);
+    auto* reverse =
+        Named(new QRadioButton(QString::fromUtf8(ClamperFieldOf("Cclamp").caption), inputs), id::ReverseRadio);
     auto* mode = new QButtonGroup(this);
     mode->addButton(direct, 0);
     mode->addButton(reverse, 1);
@@ -180,8 +180,8 @@ QWidget* CClamperDlg::BuildClamperGroup() {
 }
 
 QWidget* CClamperDlg::BuildLeakageGroup() {
-    auto* box = new QGroupBox(QStringLiteral("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи"),
-                              this);
+    auto* box =
+        new QGroupBox(QStringLiteral("Расчет индуктивности рассеяния и эквивалентной емкости стоковой цепи"), this);
     auto* columns = new QHBoxLayout(box);
     columns->setSpacing(16);
 
@@ -229,8 +229,9 @@ void CClamperDlg::OfferBuildUpLeakage(double uH) {
     const QString value = QString::fromStdString(F2(uH));
     m_buildUpLs->setText(value);
     m_takeBuildUpLs->setEnabled(true);
-    const QString tip = QStringLiteral("Оценка по намотке трансформатора (окно «Намотка и потери»): энергия поля между "
-                                       "обмотками. Начальное значение до измерения.");
+    const QString tip = QStringLiteral(
+        "Оценка по намотке трансформатора (окно «Намотка и потери»): энергия поля между "
+        "обмотками. Начальное значение до измерения.");
     m_tips->setTip(m_buildUpLs, tip);
     m_tips->setTip(m_takeBuildUpLs, QStringLiteral("Перенести оценку по намотке в индуктивность рассеяния "
                                                    "расчета клампера и пересчитать."));

@@ -15,13 +15,13 @@
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
 #include "common/files/savedfiles.h"
-#include "common/ui/language.h"
+#include "common/report/designtools.h"
 #include "common/ui/aboutbox.h"
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
+#include "common/ui/language.h"
 #include "common/ui/listdialogs.h"
 #include "common/ui/messageseam.h"
-#include "common/report/designtools.h"
 #include "common/ui/tooltips.h"
 #include "flyback/design/clamperopening.h"
 #include "flyback/design/flybackanalysis.h"
@@ -125,8 +125,8 @@ bool CFlybackDlg::SaveSettings(bool exiting) {
     // user is told again, since the inputs are about to be lost.
     if (exiting || !m_writeFailureShown) {
         m_writeFailureShown = true;
-        ui::ShowMessage(this,
-                        Warning(Phrase("{1}.\nИсходные данные не сохранены, программа продолжает работу.", {written.error})));
+        ui::ShowMessage(
+            this, Warning(Phrase("{1}.\nИсходные данные не сохранены, программа продолжает работу.", {written.error})));
     }
     return false;
 }

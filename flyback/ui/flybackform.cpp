@@ -80,8 +80,10 @@ QWidget* CFlybackDlg::BuildInputs() {
     field("Utrmax");
     QRadioButton* rdsRadio = nullptr;
     QRadioButton* unasRadio = nullptr;
-    field("Rds", [&] { return rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio); });
-    field("Unas", [&] { return unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio); });
+    field("Rds",
+          [&] { return rdsRadio = Named(new QRadioButton(QStringLiteral("Rds(on)"), primary), ctl::kRdsRadio); });
+    field("Unas",
+          [&] { return unasRadio = Named(new QRadioButton(QStringLiteral("Uнас."), primary), ctl::kUnasRadio); });
     ui::RadioPair(this, unasRadio, rdsRadio);
     for (const char* key : {"j", "Iccm", "Usense", "d11"}) field(key);
     g->addWidget(Named(new QCheckBox(QString::fromUtf8(FlybackCaption("yes_d")), primary), ctl::kYesD), r++, 0, 1, 2);
@@ -91,7 +93,8 @@ QWidget* CFlybackDlg::BuildInputs() {
     QGridLayout* s = Grid(secondary);
     s->addWidget(Heading(QStringLiteral("Вторичные обмотки"), secondary), 0, 0, 1, 5);
     const char* heads[] = {"U ном., В", "I ном., А", "Ud f, В", "Диаметр"};
-    for (int c = 0; c < 4; ++c) s->addWidget(Caption(QString::fromUtf8(heads[c]), secondary), 1, c + 1, Qt::AlignCenter);
+    for (int c = 0; c < 4; ++c)
+        s->addWidget(Caption(QString::fromUtf8(heads[c]), secondary), 1, c + 1, Qt::AlignCenter);
     for (int k = 0; k < 5; ++k) {
         s->addWidget(Caption(QStringLiteral("%1.").arg(k + 1), secondary), k + 2, 0, Qt::AlignRight);
         const std::string n = std::to_string(k + 1);
@@ -206,7 +209,7 @@ QWidget* CFlybackDlg::BuildResultTables(QWidget* box) {
     }
     for (int k = 0; k < 5; ++k) {
         s->addWidget(Caption(QStringLiteral("%1.").arg(k + 1), sec), k + 2, 0, Qt::AlignRight);
-        const int ids[] = {ctl::kTurnsBase + k, ctl::kWireBase + k, ctl::kUoutBase + k,
+        const int ids[] = {ctl::kTurnsBase + k, ctl::kWireBase + k,  ctl::kUoutBase + k,
                            ctl::kUdrevBase + k, ctl::kIcrmsBase + k, ctl::kJBase + k};
         for (int c = 0; c < 6; ++c) s->addWidget(NewResult(sec, ids[c], c == 0 ? 32 : 56), k + 2, c + 1);
     }
@@ -222,11 +225,12 @@ QWidget* CFlybackDlg::BuildResultTables(QWidget* box) {
 
 void CFlybackDlg::BuildMenuAndButtons() {
     m_menu = ui::AddMenuBar(
-        this, {{ctl::kClamperMenu, "Расчеты RCD клампера"}, {ctl::kHelpMenu, "Помощь"}, {ctl::kAboutMenu, "О программе..."}});
-    ui::AddButtonRow(this,
-                     {{ctl::kLoad, "Загрузить"}, {ctl::kSave, "Сохранить"}, {ctl::kCalculate, "Рассчитать"},
-                      {ctl::kExit, "Выход"}},
-                     ctl::kCalculate);
+        this,
+        {{ctl::kClamperMenu, "Расчеты RCD клампера"}, {ctl::kHelpMenu, "Помощь"}, {ctl::kAboutMenu, "О программе..."}});
+    ui::AddButtonRow(
+        this,
+        {{ctl::kLoad, "Загрузить"}, {ctl::kSave, "Сохранить"}, {ctl::kCalculate, "Рассчитать"}, {ctl::kExit, "Выход"}},
+        ctl::kCalculate);
 }
 
 }  // namespace fb

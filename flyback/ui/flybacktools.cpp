@@ -51,9 +51,9 @@ ReportData CFlybackDlg::ReportOfLast() const {
     ClamperResult clamperOut;
     EstimateLeakage(clamperIn, clamperOut);
     CalculateClamper(clamperIn, clamperOut);
-    return FlybackReport(m_last, clamperIn, clamperOut,
-                         {m_coreGroup->record(), m_material, LastAnalysis(), m_last.messages, LastGeometry(),
-                          ReportDateToday()});
+    return FlybackReport(
+        m_last, clamperIn, clamperOut,
+        {m_coreGroup->record(), m_material, LastAnalysis(), m_last.messages, LastGeometry(), ReportDateToday()});
 }
 
 }  // namespace fb

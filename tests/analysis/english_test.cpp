@@ -32,8 +32,7 @@ TEST(EnglishTable, PlacesMatchAndNoRussianIsLeft) {
         const auto [it, added] = seen.emplace(russian, english);
         EXPECT_TRUE(added || it->second == english) << russian;
         // No place may be skipped: {1}…{n} all present.
-        for (size_t k = 1; k <= places.size(); ++k)
-            EXPECT_TRUE(places.count("{" + std::to_string(k) + "}")) << russian;
+        for (size_t k = 1; k <= places.size(); ++k) EXPECT_TRUE(places.count("{" + std::to_string(k) + "}")) << russian;
     });
     EXPECT_GT(entries, 500);
     EXPECT_GT(templates, 80);

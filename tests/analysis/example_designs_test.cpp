@@ -89,8 +89,8 @@ TEST(ExampleDesigns, FlybackAdapterAgainstHandCalculation) {
     EXPECT_LT(b.copperLoss, a.copperLoss);
 
     // The same design on a former too low for it: reported as not fitting.
-    const LossAnalysis low = AnalyseFlyback(e.outcome, e.wires, CoreGeometry{15.6, 2.0, 52, 20.4, 0, false},
-                                            LossOptions{});
+    const LossAnalysis low =
+        AnalyseFlyback(e.outcome, e.wires, CoreGeometry{15.6, 2.0, 52, 20.4, 0, false}, LossOptions{});
     EXPECT_FALSE(low.fits);
     EXPECT_GT(low.buildFill, 1);
     // A run a guard stopped has nothing to analyse.

@@ -99,7 +99,8 @@ TEST_P(BeyondMethod, ShippedExampleHasChecksAndAPlausibleAnalysis) {
     EXPECT_EQ(w.at("turns").get<double>(), t.turns);
     EXPECT_DOUBLE_EQ(w.at("wire_mm").get<double>(), t.wire);
     const double T = a.at("hot_spot_C").get<double>();
-    const double rdc = 1.724e-8 * (1 + 0.00393 * (T - 20)) * t.turns * t.mlt * 1e-3 / (M_PI * std::pow(t.wire * 1e-3, 2) / 4);
+    const double rdc =
+        1.724e-8 * (1 + 0.00393 * (T - 20)) * t.turns * t.mlt * 1e-3 / (M_PI * std::pow(t.wire * 1e-3, 2) / 4);
     EXPECT_NEAR(w.at("Rdc_ohm").get<double>(), rdc, rdc * 1e-4);
     EXPECT_NEAR(w.at("Rdc_ohm").get<double>(), t.rdc, t.rdc * 1e-3);
     EXPECT_NEAR(a.at("total_loss_W").get<double>(),
@@ -124,7 +125,8 @@ TEST_P(BeyondMethod, GappedRingIsAnErrorAndFailsStrict) {
     const std::string ring = WithValue(WithValue(example, "core", "T 25/15/10"), "zazor", "0.5");
     const Json j = RunJson(ring);
     bool found = false;
-    for (const Json& c : j.at("checks")) found = found || (c.at("rule") == "gap_on_toroid" && c.at("severity") == "error");
+    for (const Json& c : j.at("checks"))
+        found = found || (c.at("rule") == "gap_on_toroid" && c.at("severity") == "error");
     EXPECT_TRUE(found) << j.at("checks");
     const auto strict = Run(ring, {"--strict", "--json"});
     EXPECT_EQ(strict.exitCode, 4);
@@ -209,8 +211,11 @@ TEST_P(BeyondMethod, WhatIsNoDesignOrHasNoCatalogueIsRefused) {
 }
 
 TEST_P(BeyondMethod, BadLossOptionsAreRefused) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--ambient", "warm"}, {"--ambient", "500"}, {"--tape-layers", "2.5"}, {"--margin", "-1"}, {"--top", "3"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--ambient", "warm"},
+                                                                                      {"--ambient", "500"},
+                                                                                      {"--tape-layers", "2.5"},
+                                                                                      {"--margin", "-1"},
+                                                                                      {"--top", "3"}}) {
         const auto r = Run(example, args);
         EXPECT_EQ(r.exitCode, 2) << args[0] << " " << args[1];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -252,7 +257,7 @@ TEST(FlybackClamper, ResultsThatAreNotFiniteAreSaid) {
     EXPECT_EQ(j["clamper"]["results"]["1104"], "inf");
     ASSERT_EQ(j["warnings"].size(), 1u);
     EXPECT_NE(j["warnings"][0].get<std::string>().find("(Индуктивность рассеяния): при этих данных величина "
-                                                        "получается бесконечной"),
+                                                       "получается бесконечной"),
               std::string::npos)
         << j["warnings"];
 }

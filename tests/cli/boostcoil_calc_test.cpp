@@ -10,9 +10,9 @@
 #include "common/data/textfile.h"
 #include "tests/boostcoil/design/pfctestdata.h"
 #include "tests/cli/clitest.h"
+#include "tests/support/designdata.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
-#include "tests/support/designdata.h"
 
 #ifdef BOOSTCOIL_CALC_EXE
 
@@ -40,7 +40,8 @@ protected:
         EXPECT_TRUE(wires.Load(dir.path(), kPfcSmallBuffer));
         CMaterial mat;
         CoreRecord core;
-        EXPECT_TRUE(fbtest::LoadMaterialAndCore(dir.path(), "N87 Epcos", in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
+        EXPECT_TRUE(
+            fbtest::LoadMaterialAndCore(dir.path(), "N87 Epcos", in.core, kPfcSmallBuffer, kPfcCoreBuffer, mat, core));
         return CalculateChoke(in, core, mat, wires);
     }
 };
@@ -180,14 +181,14 @@ TEST_F(BoostcoilCalc, DamagedFilesNeverCrash) {
         for (const auto& [rel, text] : originals) {
             std::string bytes = text;
             switch (round % 4) {
-                case 0: bytes.resize(next() % (bytes.size() + 1)); break;  // truncated
-                case 1:
-                    for (int k = 0; k < 8; ++k) bytes[next() % bytes.size()] = static_cast<char>(next() % 256);
-                    break;
-                case 2: bytes.insert(next() % bytes.size(), 1, '\0'); break;
-                default:
-                    for (char& c : bytes)
-                        if (c == '=') c = static_cast<char>(next() % 2 ? '[' : '\x1F');
+            case 0: bytes.resize(next() % (bytes.size() + 1)); break;  // truncated
+            case 1:
+                for (int k = 0; k < 8; ++k) bytes[next() % bytes.size()] = static_cast<char>(next() % 256);
+                break;
+            case 2: bytes.insert(next() % bytes.size(), 1, '\0'); break;
+            default:
+                for (char& c : bytes)
+                    if (c == '=') c = static_cast<char>(next() % 2 ? '[' : '\x1F');
             }
             dir.write(rel, bytes);
             const fbtest::ProcessResult r = RunJson("Boostcoil/design.sav");

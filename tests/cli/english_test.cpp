@@ -20,7 +20,7 @@ using Json = nlohmann::ordered_json;
 
 struct Design {
     const char* exe;
-    const char* example;                                      // under the data root
+    const char* example;                                       // under the data root
     std::vector<std::pair<const char*, const char*>> changes;  // key, value written into a copy
 };
 
@@ -30,7 +30,8 @@ const Design kDesigns[] = {
     // 10 A at 12 V on a 13 mm core: the gap it needs is refused, with its figures in the message.
     {FLYBACK_CALC_EXE, "Flyback/Example 12V 3A adapter.sav", {{"core", "E 13/7/4"}, {"I21", "10"}}},
     // DC input at 400 kHz with a 5 mm gap: DC capacitor, loss table left, gap, losses, temperature.
-    {FLYBACK_CALC_EXE, "Flyback/Example 24V 60W auxiliary winding.sav",
+    {FLYBACK_CALC_EXE,
+     "Flyback/Example 24V 60W auxiliary winding.sav",
      {{"setevoe", "0"}, {"Fconv", "400"}, {"zazor", "5"}}},
     // The engine's guard stops the run: a message and "not computed".
     {FLYBACK_CALC_EXE, "Flyback/Example 5V 2A charger.sav", {{"Fconv", "0"}}},
@@ -49,7 +50,8 @@ std::string CyrillicLine(const std::string& text) {
     const size_t at = text.find_first_of("\xD0\xD1\xD2\xD3");
     if (at == std::string::npos) return "";
     const size_t from = text.rfind('\n', at), to = text.find('\n', at);
-    return text.substr(from == std::string::npos ? 0 : from + 1, to == std::string::npos ? std::string::npos : to - from);
+    return text.substr(from == std::string::npos ? 0 : from + 1,
+                       to == std::string::npos ? std::string::npos : to - from);
 }
 
 // The example with `key = value` lines replaced (the keys are ASCII, so are the values).
@@ -111,9 +113,9 @@ TEST(EnglishOutputs, NoRussianLeftInReportsChecksAndMessages) {
     }
     // The designs above reach what they were chosen for.
     EXPECT_TRUE(severities.count("error") && severities.count("warning") && severities.count("note"));
-    for (const char* rule : {"not_computed", "gap_fringing_range", "window_fill", "dc_input_capacitor", "loss_extrapolated",
-                             "pfc_output_below_peak", "pfc_holdup_voltage", "temperature_rise", "build_not_fit",
-                             "current_limit_headroom", "ac_resistance_ratio", "pfc_ripple_worst"})
+    for (const char* rule : {"not_computed", "gap_fringing_range", "window_fill", "dc_input_capacitor",
+                             "loss_extrapolated", "pfc_output_below_peak", "pfc_holdup_voltage", "temperature_rise",
+                             "build_not_fit", "current_limit_headroom", "ac_resistance_ratio", "pfc_ripple_worst"})
         EXPECT_TRUE(rules.count(rule)) << rule;
     EXPECT_GE(rules.size(), 12u);
     EXPECT_TRUE(clamper);

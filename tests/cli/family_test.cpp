@@ -1,7 +1,7 @@
 // What both command-line tools share: options, usage, exit statuses, the checked output and
 // the "fields" array, run on the shipped examples of the build's data root.
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -65,8 +65,8 @@ TEST_P(CalcFamily, SameStatusForTheSameCause) {
 // A full disk must not pass for a printed result: the old tools flushed but did not check
 // the close, so only a close that fails would have slipped through.
 TEST_P(CalcFamily, UnwritableOutputIsStatusTwo) {
-    const std::string command = std::string("'") + GetParam().exe + "' --data-root '" + FB_ROOT_DIR + "' '" +
-                                Example() + "' > /dev/full";
+    const std::string command =
+        std::string("'") + GetParam().exe + "' --data-root '" + FB_ROOT_DIR + "' '" + Example() + "' > /dev/full";
     const auto r = fbtest::RunProcess({"/bin/sh", "-c", command});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("не удалось вывести результат"), std::string::npos) << r.err;
@@ -165,8 +165,9 @@ TEST_P(CalcFamily, CannotStartGivesStatusTwoAndOneLine) {
     EXPECT_NE(r.err.find("Wire.txt"), std::string::npos) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(BothTools, CalcFamily, ::testing::ValuesIn(kTools),
-                         [](const auto& info) { return std::string(info.param.name[0] == 'f' ? "Flyback" : "Boostcoil"); });
+INSTANTIATE_TEST_SUITE_P(BothTools, CalcFamily, ::testing::ValuesIn(kTools), [](const auto& info) {
+    return std::string(info.param.name[0] == 'f' ? "Flyback" : "Boostcoil");
+});
 
 }  // namespace
 
@@ -179,9 +180,9 @@ TEST(FieldValue, ReadsWholeNumbersOnly) {
         bool number;
         double value;
     };
-    const Case cases[] = {{"12.5", true, 12.5}, {"0,25", true, 0.25}, {" 3 ", true, 3},   {"-0.8", true, -0.8},
-                          {"1e-3", true, 0.001}, {"", false, 0},     {"12 x 2", false, 0}, {"inf", false, 0},
-                          {"nan", false, 0},     {"1e400", false, 0}, {"0.3 x 2", false, 0}, {"мкГн", false, 0}};
+    const Case cases[] = {{"12.5", true, 12.5},  {"0,25", true, 0.25}, {" 3 ", true, 3},      {"-0.8", true, -0.8},
+                          {"1e-3", true, 0.001}, {"", false, 0},       {"12 x 2", false, 0},  {"inf", false, 0},
+                          {"nan", false, 0},     {"1e400", false, 0},  {"0.3 x 2", false, 0}, {"мкГн", false, 0}};
     for (const Case& c : cases) {
         double v = 0;
         EXPECT_EQ(fb::cli::NumberOf(c.text, v), c.number) << c.text;

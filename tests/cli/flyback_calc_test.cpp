@@ -13,9 +13,9 @@
 #include "flyback/clamper/clamper.h"
 #include "flyback/design/flyback.h"
 #include "tests/cli/clitest.h"
+#include "tests/support/designdata.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
-#include "tests/support/designdata.h"
 
 #ifdef FLYBACK_CALC_EXE
 
@@ -139,7 +139,8 @@ TEST_F(FlybackCalc, ClamperOpensOnTheDesignsResults) {
     EstimateLeakage(ci, expected);
     CalculateClamper(ci, expected);
     EXPECT_EQ(c["Cclamp"], ci.Cclamp);
-    for (const auto& [id, text] : ClamperResultTexts(ci, expected)) EXPECT_EQ(j["clamper"]["results"][FormatInt(id)], text);
+    for (const auto& [id, text] : ClamperResultTexts(ci, expected))
+        EXPECT_EQ(j["clamper"]["results"][FormatInt(id)], text);
     EXPECT_EQ(j["clamper"]["results"]["1086"], c["Cclamp"]);
     EXPECT_EQ(j["clamper"]["results"].size(), 8u);
 }
@@ -216,8 +217,8 @@ TEST_F(FlybackCalc, UnknownCoreGivesStatusThreeAndRunsNothing) {
 
 TEST_F(FlybackCalc, DamagedFilesAndAbsurdInputsStillGiveValidJson) {
     const std::vector<std::string> designs = {
-        "",                                             // empty file and UTF-16 garbage: no design
-        std::string("\xff\xfe\x00garbage", 10),         // section, so these two are refused (status 2)
+        "",                                      // empty file and UTF-16 garbage: no design
+        std::string("\xff\xfe\x00garbage", 10),  // section, so these two are refused (status 2)
         "[INI_DATA]\r\ncore\t= E 25\r\nFconv = 1e400\r\nUmin = -5\r\nzazor = nan\r\n",
         "[INI_DATA]\r\ncore = E 25\r\nyes_al = 1\r\nzazor = 0\r\nU21 = 0\r\nFconv = 0,000001\r\n",
         "[INI_DATA]\r\ncore = E 30\r\nyes_al = 1\r\nzazor = 1e300\r\nsetevoe = 1\r\nAuto = 1\r\nU21 = 1e-300\r\n",

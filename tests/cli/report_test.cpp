@@ -33,11 +33,16 @@ const Example kExamples[] = {
 std::string Escaped(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
     }
     return out;
 }
@@ -63,7 +68,8 @@ TEST(CliReport, HtmlHoldsEverySectionAndEveryFieldOfTheJson) {
         ASSERT_EQ(made.exitCode, 0) << made.err;
         const std::string html = dir.read("report.html");
         namespace r = fb::report;
-        for (const char* heading : {r::kInputs, r::kCore, r::kResults, r::kChecks, r::kAnalysis, r::kInstructions, r::kPlots})
+        for (const char* heading :
+             {r::kInputs, r::kCore, r::kResults, r::kChecks, r::kAnalysis, r::kInstructions, r::kPlots})
             EXPECT_NE(html.find(heading), std::string::npos) << heading;
         EXPECT_EQ(html.find(r::kClamper) != std::string::npos, e.clamper);
         EXPECT_NE(html.find("<img src=\"data:image/png;base64,"), std::string::npos) << "the plots are in the page";

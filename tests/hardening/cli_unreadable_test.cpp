@@ -46,8 +46,7 @@ ToolResult RunTool(const std::vector<std::string>& args, bool unprivileged, int 
         ::dup2(null, 1);
         ::dup2(errPipe[1], 2);
         std::vector<char*> argv;
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         ::execv(argv[0], argv.data());
         ::_exit(126);  // nobody may not reach a build folder under a private home

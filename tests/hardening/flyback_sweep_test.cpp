@@ -85,7 +85,6 @@ Case MakeCase(Rng& rng, long index, const SweepData& data) {
     return c;
 }
 
-
 std::string Describe(long index, const Case& c, const SweepData& data) {
     std::string d = "case " + fb::FormatInt(index) + ": core " + data.coreNames[c.core] + ", material " +
                     data.materials[c.material].name + ", wire table " + fb::FormatInt(static_cast<long long>(c.wires));
@@ -113,10 +112,16 @@ bool ResultMatches(int id, const std::string& t, bool al) {
         return x != std::string::npos && IsTidy(s.substr(0, x)) && IsFixed(s.substr(x + 3), 0);
     };
     switch (id) {
-    case ctl::kMue: case ctl::kAL: case ctl::kUr: case ctl::kUovs: return IsFixed(t, 1);
+    case ctl::kMue:
+    case ctl::kAL:
+    case ctl::kUr:
+    case ctl::kUovs: return IsFixed(t, 1);
     case ctl::kRequired: return IsFixed(t, al ? 0 : 3);
-    case ctl::kKcMax: case ctl::kKcNom: case ctl::kKcMin: return IsFixed(t, 2);
-    case ctl::kCin: case ctl::kNp: return IsFixed(t, 0);
+    case ctl::kKcMax:
+    case ctl::kKcNom:
+    case ctl::kKcMin: return IsFixed(t, 2);
+    case ctl::kCin:
+    case ctl::kNp: return IsFixed(t, 0);
     case ctl::kBlim: return MatchesPattern(t, {"(не более ", " T)"}, {3});
     case ctl::kPrimaryWire:
         return t.rfind("витков, провод ", 0) == 0 && wire(t.substr(std::string("витков, провод ").size()));
@@ -147,8 +152,7 @@ std::string Check(const Case& c, const FlybackOutcome& o, const fb::CWireTable& 
     if (o.tooltips.size() != fb::FlybackTooltipTools().size()) fail("tooltips missing or extra");
     if (o.messages.size() > 9) {
         fail("too many messages: " + fb::FormatInt(static_cast<long long>(o.messages.size())));
-        for (const fb::Message& m : o.messages)
-            fail("  " + Shown(m.text));
+        for (const fb::Message& m : o.messages) fail("  " + Shown(m.text));
     }
     for (const fb::Message& m : o.messages)
         if (m.caption != "Внимание!" || m.text.empty()) fail("message without caption or text");

@@ -13,9 +13,9 @@
 #include <thread>
 
 #include "boostcoil/design/pfckeys.h"
-#include "common/files/savedfiles.h"
 #include "common/data/textcodec.h"
 #include "common/data/textfile.h"
+#include "common/files/savedfiles.h"
 #include "tests/hardening/sweep.h"
 #include "tests/hardening/writer/contents.h"
 #include "tests/support/tempdir.h"
@@ -148,8 +148,8 @@ TEST(KilledWriter, SettingsFileIsAlwaysOneWholeVersion) {
 
 TEST(KilledWriter, SavedDesignIsAlwaysOneWholeVersion) {
     const std::string name = fb::PfcSaveName(DesignVersion(0));  // Cyrillic in the name
-    ExpectEveryKillLeavesOneVersion("design", "saved design", "Boostcoil", name, fb::PfcDesignFile(),
-                                    DesignVersion(0), DesignVersion(1));
+    ExpectEveryKillLeavesOneVersion("design", "saved design", "Boostcoil", name, fb::PfcDesignFile(), DesignVersion(0),
+                                    DesignVersion(1));
 }
 
 // The user file only grows by whole records: the old text, then the helper's records in the

@@ -64,27 +64,25 @@ Case MakeCase(Rng& rng, long index, const SweepData& data) {
     return c;
 }
 
-
 std::string Describe(long index, const Case& c) {
     const PfcInput& in = c.in;
     std::string d = "case " + fb::FormatInt(index) + ": core " + in.core + ", material " + in.mater + ", wire table " +
                     fb::FormatInt(static_cast<long long>(c.wires)) + ", yes_d " + fb::FormatInt(in.yes_d) +
                     ", yes_al " + fb::FormatInt(in.yes_al);
     const char* names[] = {"zazor", "Fr", "Irip", "j", "Umin", "Umax", "U2min", "U2nom", "U2max", "P2", "d11"};
-    for (size_t k = 0; k < 11; ++k)
-        d += "\n  " + std::string(names[k]) + " = " + Shown(in.*kNumberFields[k]);
+    for (size_t k = 0; k < 11; ++k) d += "\n  " + std::string(names[k]) + " = " + Shown(in.*kNumberFields[k]);
     d += "\n  core texts Ae " + Shown(c.core.AeText) + ", An " + Shown(c.core.AnText) + ", le " + Shown(c.core.leText) +
          ", mu " + Shown(c.core.muText);
     return d;
 }
 
 bool IsInfoText(const std::string& t) {
-    return MatchesPattern(t,
-                          {"Индуктивность сердечника, нГн/виток^2\t", "\r\nЭффективная магнитная проницаемость\t",
-                           "\r\n\r\nДействующий ток в обмотке, максимальный\t",
-                           " A\r\nДействующий ток в ключе, максимальный\t",
-                           " A\r\n\r\nНастройка ограничения тока не более\t", " A\r\n"},
-                          {1, 1, 3, 3, 3});
+    return MatchesPattern(
+        t,
+        {"Индуктивность сердечника, нГн/виток^2\t", "\r\nЭффективная магнитная проницаемость\t",
+         "\r\n\r\nДействующий ток в обмотке, максимальный\t", " A\r\nДействующий ток в ключе, максимальный\t",
+         " A\r\n\r\nНастройка ограничения тока не более\t", " A\r\n"},
+        {1, 1, 3, 3, 3});
 }
 
 bool TextMatches(int control, const std::string& t, const PfcInput& in, bool wires) {
@@ -96,7 +94,8 @@ bool TextMatches(int control, const std::string& t, const PfcInput& in, bool wir
     case id::kInfo: return IsInfoText(t);
     case id::kWire: return wires ? IsTidy(t) : t.empty();
     case id::kStrands: return wires ? IsFixed(t, 0) : t.empty();
-    case id::kJmax: case id::kKfill: return wires ? IsFixed(t, 3) : t.empty();
+    case id::kJmax:
+    case id::kKfill: return wires ? IsFixed(t, 3) : t.empty();
     default: return IsFixed(t, 3);  // the other currents, duties, flux, loss, inductances
     }
 }
@@ -154,8 +153,7 @@ std::string Check(const Case& c, const PfcResult& r, const fb::CWireTable& wires
         fail("zazor corrected to " + Shown(r.input.zazor));
     if (wires.N >= 1) {
         bool standard = false;
-        for (int k = 1; k <= wires.N; ++k)
-            standard = standard || wires.d[k] == fb::TextToDouble(r.input.d11);
+        for (int k = 1; k <= wires.N; ++k) standard = standard || wires.d[k] == fb::TextToDouble(r.input.d11);
         if (!standard) fail("d11 left as " + Shown(r.input.d11));
     }
     return bad;

@@ -10,8 +10,7 @@ namespace {
 
 size_t Count(const fb::Messages& messages, const std::string& start) {
     size_t n = 0;
-    for (const fb::Message& m : messages)
-        n += m.text.rfind(start, 0) == 0;
+    for (const fb::Message& m : messages) n += m.text.rfind(start, 0) == 0;
     return n;
 }
 

@@ -12,16 +12,75 @@ namespace fbtest {
 const std::vector<std::string>& HostileTexts() {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> t = {
-            "", " ", "\t", "abc", "-", "+", ".", ",", ",,", "1,2,3", "1.2.3", "0,5,", "-5", "-0", "0", "0,0",
-            "000", "-1", "-1e-320", "1e308", "-1e308", "1e309", "1e400", "-1e400", "1,7976931348623157e308",
-            "1e-320", "4.9e-324", "2.2250738585072014e-308", "1e-308", "nan", "NaN", "-nan", "inf", "-inf",
-            "Infinity", "0x10", "0x1p10", "1e", "1e+", "e5", "12abc", "  7", "\t3", "7 ", "5%", "½", "١٢٣",
-            "５", "Привет", "сто", "пять,5", "Ё", "2147483648", "-2147483649", "99999999999999999999",
-            std::string("1\0" "5", 3), "\xff\xfe", "\xd0", "1e-5", "1e5", "1e15", "1e20", "0.0001",
+            "",
+            " ",
+            "\t",
+            "abc",
+            "-",
+            "+",
+            ".",
+            ",",
+            ",,",
+            "1,2,3",
+            "1.2.3",
+            "0,5,",
+            "-5",
+            "-0",
+            "0",
+            "0,0",
+            "000",
+            "-1",
+            "-1e-320",
+            "1e308",
+            "-1e308",
+            "1e309",
+            "1e400",
+            "-1e400",
+            "1,7976931348623157e308",
+            "1e-320",
+            "4.9e-324",
+            "2.2250738585072014e-308",
+            "1e-308",
+            "nan",
+            "NaN",
+            "-nan",
+            "inf",
+            "-inf",
+            "Infinity",
+            "0x10",
+            "0x1p10",
+            "1e",
+            "1e+",
+            "e5",
+            "12abc",
+            "  7",
+            "\t3",
+            "7 ",
+            "5%",
+            "½",
+            "١٢٣",
+            "５",
+            "Привет",
+            "сто",
+            "пять,5",
+            "Ё",
+            "2147483648",
+            "-2147483649",
+            "99999999999999999999",
+            std::string("1\0"
+                        "5",
+                        3),
+            "\xff\xfe",
+            "\xd0",
+            "1e-5",
+            "1e5",
+            "1e15",
+            "1e20",
+            "0.0001",
         };
-        t.push_back(std::string(400, '9'));                      // beyond the double range by digits
-        t.push_back("0." + std::string(400, '0') + "1");          // below the smallest double
-        t.push_back("1" + std::string(5000, '0'));                // long and huge
+        t.push_back(std::string(400, '9'));               // beyond the double range by digits
+        t.push_back("0." + std::string(400, '0') + "1");  // below the smallest double
+        t.push_back("1" + std::string(5000, '0'));        // long and huge
         std::string digits;
         for (int k = 0; k < 2000; ++k) digits += "1234567890";  // 20,000 characters
         t.push_back(digits);
@@ -101,32 +160,40 @@ const char* const kN87 =
 const NamedText kMaterials[] = {
     {"N87 Epcos", kN87},
     {"2000НМ", kN87},  // a Cyrillic file name with sound data
-    {"Single", "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
-               "[Frequencies]\r\nF1 = 100\r\n[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
-    {"Flat", "Bmax = 0\r\nBmmax = 0\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
-             "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 2\r\nB_100 = 10\r\n"
-             "[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
-    {"ZeroLoss", "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\nB3 = 200\r\n"
-                 "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 0\r\nB_100 = 0\r\nB_200 = 0\r\n"
-                 "[F_100]\r\nB_50 = 0\r\nB_100 = 60\r\nB_200 = 0\r\n"},
-    {"Backwards", "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 200\r\nB2 = 100\r\nB3 = 100\r\n"
-                  "[Frequencies]\r\nF1 = 300\r\nF2 = 100\r\nF3 = 100\r\n[F_300]\r\nB_200 = 900\r\nB_100 = 300\r\n"
-                  "[F_100]\r\nB_200 = 60\r\nB_100 = 100\r\n"},
-    {"MuZero", "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 0\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
-               "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 2\r\nB_100 = 10\r\n"
-               "[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
-    {"Huge", "Bmax = 1e308\r\nBmmax = 1e308\r\nmu = 1e308\r\n[Flux density]\r\nB1 = 1e-300\r\nB2 = 1e300\r\n"
-             "[Frequencies]\r\nF1 = 1e-300\r\nF2 = 1e300\r\n[F_1e-300]\r\nB_1e-300 = 1e-300\r\nB_1e300 = 1e300\r\n"
-             "[F_1e300]\r\nB_1e-300 = 1e300\r\nB_1e300 = 1e-300\r\n"},
-    {"Negative", "Bmax = -0,3\r\nBmmax = -0,2\r\nmu = -2000\r\n[Flux density]\r\nB1 = -50\r\nB2 = 100\r\n"
-                 "[Frequencies]\r\nF1 = -25\r\nF2 = 100\r\n[F_-25]\r\nB_-50 = -2\r\nB_100 = 10\r\n"
-                 "[F_100]\r\nB_-50 = 10\r\nB_100 = -60\r\n"},
+    {"Single",
+     "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
+     "[Frequencies]\r\nF1 = 100\r\n[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
+    {"Flat",
+     "Bmax = 0\r\nBmmax = 0\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
+     "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 2\r\nB_100 = 10\r\n"
+     "[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
+    {"ZeroLoss",
+     "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\nB3 = 200\r\n"
+     "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 0\r\nB_100 = 0\r\nB_200 = 0\r\n"
+     "[F_100]\r\nB_50 = 0\r\nB_100 = 60\r\nB_200 = 0\r\n"},
+    {"Backwards",
+     "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 2000\r\n[Flux density]\r\nB1 = 200\r\nB2 = 100\r\nB3 = 100\r\n"
+     "[Frequencies]\r\nF1 = 300\r\nF2 = 100\r\nF3 = 100\r\n[F_300]\r\nB_200 = 900\r\nB_100 = 300\r\n"
+     "[F_100]\r\nB_200 = 60\r\nB_100 = 100\r\n"},
+    {"MuZero",
+     "Bmax = 0,3\r\nBmmax = 0,2\r\nmu = 0\r\n[Flux density]\r\nB1 = 50\r\nB2 = 100\r\n"
+     "[Frequencies]\r\nF1 = 25\r\nF2 = 100\r\n[F_25]\r\nB_50 = 2\r\nB_100 = 10\r\n"
+     "[F_100]\r\nB_50 = 10\r\nB_100 = 60\r\n"},
+    {"Huge",
+     "Bmax = 1e308\r\nBmmax = 1e308\r\nmu = 1e308\r\n[Flux density]\r\nB1 = 1e-300\r\nB2 = 1e300\r\n"
+     "[Frequencies]\r\nF1 = 1e-300\r\nF2 = 1e300\r\n[F_1e-300]\r\nB_1e-300 = 1e-300\r\nB_1e300 = 1e300\r\n"
+     "[F_1e300]\r\nB_1e-300 = 1e300\r\nB_1e300 = 1e-300\r\n"},
+    {"Negative",
+     "Bmax = -0,3\r\nBmmax = -0,2\r\nmu = -2000\r\n[Flux density]\r\nB1 = -50\r\nB2 = 100\r\n"
+     "[Frequencies]\r\nF1 = -25\r\nF2 = 100\r\n[F_-25]\r\nB_-50 = -2\r\nB_100 = 10\r\n"
+     "[F_100]\r\nB_-50 = 10\r\nB_100 = -60\r\n"},
 };
 
 const NamedText kWires[] = {
-    {"sound", "d1 = 0,05\r\ndiz1 = 0,06\r\nd2 = 0,1\r\ndiz2 = 0,12\r\nd3 = 0,2\r\ndiz3 = 0,23\r\nd4 = 0,315\r\n"
-              "diz4 = 0,35\r\nd5 = 0,4\r\ndiz5 = 0,45\r\nd6 = 0,5\r\ndiz6 = 0,56\r\nd7 = 0,63\r\ndiz7 = 0,68\r\n"
-              "d8 = 0,8\r\ndiz8 = 0,87\r\nd9 = 1\r\ndiz9 = 1,08\r\nd10 = 1,5\r\ndiz10 = 1,6\r\n"},
+    {"sound",
+     "d1 = 0,05\r\ndiz1 = 0,06\r\nd2 = 0,1\r\ndiz2 = 0,12\r\nd3 = 0,2\r\ndiz3 = 0,23\r\nd4 = 0,315\r\n"
+     "diz4 = 0,35\r\nd5 = 0,4\r\ndiz5 = 0,45\r\nd6 = 0,5\r\ndiz6 = 0,56\r\nd7 = 0,63\r\ndiz7 = 0,68\r\n"
+     "d8 = 0,8\r\ndiz8 = 0,87\r\nd9 = 1\r\ndiz9 = 1,08\r\nd10 = 1,5\r\ndiz10 = 1,6\r\n"},
     {"one", "d1 = 0,5\r\ndiz1 = 0,56\r\n"},
     {"zero", "d1 = 0\r\ndiz1 = 0\r\nd2 = 0,5\r\ndiz2 = 0,56\r\n"},
     {"backwards", "d1 = 1\r\ndiz1 = 1,1\r\nd2 = 0,5\r\ndiz2 = 0,56\r\nd3 = -0,2\r\ndiz3 = 0,3\r\n"},

@@ -21,9 +21,9 @@
 #include <set>
 
 #include "boostcoil/design/pfckeys.h"
-#include "common/files/savedfiles.h"
 #include "common/data/textfile.h"
 #include "common/data/usercores.h"
+#include "common/files/savedfiles.h"
 #include "common/files/startup.h"
 #include "flyback/design/flyback.h"
 #include "tests/hardening/writer/contents.h"
@@ -76,8 +76,7 @@ std::string DropRoot() {
 std::set<std::string> Listing(const std::string& folder) {
     std::set<std::string> names;
     std::error_code ec;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec))
-        names.insert(e.path().filename().string());
+    for (const fs::directory_entry& e : fs::directory_iterator(folder, ec)) names.insert(e.path().filename().string());
     return names;
 }
 
@@ -104,8 +103,7 @@ std::vector<Writer> Writers(const std::string& root) {
     const std::string settings = root + "/Flyback/Flyback.ini";
     const std::string design = root + "/Boostcoil/" + fb::PfcSaveName(DesignVersion(0));
     if (!fb::FlybackDesignFile().Write(settings, SettingsVersion(0)).ok ||
-        !fb::PfcDesignFile().Write(design, DesignVersion(0)).ok ||
-        !fb::AppendUserCore(root, UserCoresBefore()).ok)
+        !fb::PfcDesignFile().Write(design, DesignVersion(0)).ok || !fb::AppendUserCore(root, UserCoresBefore()).ok)
         return {};
     return {
         {"settings", root + "/Flyback", settings,
@@ -134,8 +132,10 @@ std::string ExpectRefused(const Writer& w, const std::string& reason) {
     const auto [ok, error] = w.write();
     std::string bad;
     const std::string sentence = "Не удалось записать файл \"" + w.path + "\": " + reason;
-    if (ok) bad += std::string("\n") + w.what + ": the write was reported as done";
-    else if (error != sentence) bad += std::string("\n") + w.what + ": message " + error;
+    if (ok)
+        bad += std::string("\n") + w.what + ": the write was reported as done";
+    else if (error != sentence)
+        bad += std::string("\n") + w.what + ": message " + error;
     if (Bytes(w.path) != before) bad += std::string("\n") + w.what + ": the old file changed";
     if (Listing(w.folder) != files) bad += std::string("\n") + w.what + ": files were left behind or removed";
     return bad;
@@ -143,8 +143,7 @@ std::string ExpectRefused(const Writer& w, const std::string& reason) {
 
 std::string ExpectAllRefused(const std::vector<Writer>& writers, const std::string& reason) {
     std::string bad;
-    for (const Writer& w : writers)
-        bad += ExpectRefused(w, reason);
+    for (const Writer& w : writers) bad += ExpectRefused(w, reason);
     return bad;
 }
 
@@ -158,14 +157,12 @@ TEST(FailedWrite, ReadOnlyFolderKeepsEveryOldFile) {
     const std::vector<Writer> writers = Writers(dir.path());
     ASSERT_EQ(writers.size(), 3u);
     ::chmod(dir.path().c_str(), 0755);  // the unprivileged child must reach the folders
-    for (const Writer& w : writers)
-        ::chmod(w.folder.c_str(), 0555);
+    for (const Writer& w : writers) ::chmod(w.folder.c_str(), 0555);
     Report(InChild([&] {
         const std::string dropped = DropRoot();
         return dropped.empty() ? ExpectAllRefused(writers, "нет прав на запись в папку или файл") : dropped;
     }));
-    for (const Writer& w : writers)
-        ::chmod(w.folder.c_str(), 0755);
+    for (const Writer& w : writers) ::chmod(w.folder.c_str(), 0755);
 }
 
 // A real full disk: a 64 KiB tmpfs filled to the last block (needs a mount namespace).
@@ -218,7 +215,8 @@ TEST(FailedWrite, PathThroughAFileOrOntoAFolderIsRefused) {
     const std::set<std::string> before = Listing(dir.file("Boostcoil"));
     const fb::WriteResult onto = fb::PfcDesignFile().Write(dir.file("Boostcoil/taken.sav"), DesignVersion(1));
     EXPECT_FALSE(onto.ok);
-    EXPECT_EQ(onto.error, "Не удалось записать файл \"" + dir.file("Boostcoil/taken.sav") + "\": под этим именем уже есть папка");
+    EXPECT_EQ(onto.error,
+              "Не удалось записать файл \"" + dir.file("Boostcoil/taken.sav") + "\": под этим именем уже есть папка");
     EXPECT_EQ(dir.read("Boostcoil/taken.sav/inside.txt"), "kept");
     EXPECT_EQ(Listing(dir.file("Boostcoil")), before);  // the temporary file is gone again
 
@@ -245,9 +243,13 @@ TEST(FailedWrite, UserCoreAppendNeedsTheLockAndSurvivesAFailedReadBack) {
         const std::string dropped = DropRoot();
         if (!dropped.empty()) return dropped;
         const fb::AppendCoreResult r = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
-        return std::string(r.ok ? "\nappended without the lock" : "") + (Bytes(path) != UserCoresBefore() ? "\nchanged" : "") +
-               (r.error == "Не удалось записать файл \"" + path + "\": папку \"" + folder + "\" не удалось заблокировать "
-                           "от одновременной записи другой программой (нет прав на чтение папки)" ? "" : "\n" + r.error);
+        return std::string(r.ok ? "\nappended without the lock" : "") +
+               (Bytes(path) != UserCoresBefore() ? "\nchanged" : "") +
+               (r.error == "Не удалось записать файл \"" + path + "\": папку \"" + folder +
+                               "\" не удалось заблокировать "
+                               "от одновременной записи другой программой (нет прав на чтение папки)"
+                    ? ""
+                    : "\n" + r.error);
     }));
     ::chmod(folder.c_str(), 0777);
     ::unlink(path.c_str());
@@ -258,7 +260,8 @@ TEST(FailedWrite, UserCoreAppendNeedsTheLockAndSurvivesAFailedReadBack) {
         const fb::AppendCoreResult r = fb::AppendUserCore(dir.path(), UserCoreRecord(0));
         return std::string(r.ok && r.userText == UserCoreRecord(0) ? "" : "\nthe list lost the core: " + r.error) +
                (r.warning == "Сердечник записан в файл \"" + path + "\", но прочитать этот файл заново не удалось"
-                    ? "" : "\nwarning " + r.warning);
+                    ? ""
+                    : "\nwarning " + r.warning);
     }));
 }
 

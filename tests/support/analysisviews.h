@@ -1,13 +1,13 @@
 #pragma once
 // What the window tests of both programs ask of the analysis views: the "Проверка" list beside
 // the buttons, the "Намотка и потери" window, and its options file kept apart from the settings.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <functional>
-#include <gtest/gtest.h>
 #include <string>
 
 #include "common/data/numbers.h"
@@ -20,9 +20,7 @@
 namespace fbtest {
 
 // The colour in the middle of a line's mark.
-inline QColor MarkColor(const QTreeWidgetItem* item) {
-    return item->icon(0).pixmap(12, 12).toImage().pixelColor(6, 6);
-}
+inline QColor MarkColor(const QTreeWidgetItem* item) { return item->icon(0).pixmap(12, 12).toImage().pixelColor(6, 6); }
 
 // The list shows one line per check, and the line of `rule` (which the test's design raises)
 // with its text, its severity's mark and the text in the tooltip.

@@ -3,12 +3,12 @@
 // runs from the dialog's own event loop once it is the active modal widget (looked for every
 // 5 ms). A dialog still open five seconds after the action is closed with code 99, so a dialog
 // that fails to close fails its test instead of hanging it.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace fbtest {

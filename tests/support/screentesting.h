@@ -1,6 +1,7 @@
 #pragma once
 // Checks both main windows share: the window fits the available area of its screen with every
 // control reachable, F1 opens the help, and the English interface shows no Cyrillic caption.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QScrollArea>
 #include <QTest>
 #include <QTranslator>
-#include <gtest/gtest.h>
 
 #include "common/ui/language.h"
 #include "modal.h"
@@ -28,14 +28,14 @@ inline void ExpectFitsItsScreen(QWidget& window, int minControls = 6) {
     window.show();
     QApplication::processEvents();
     const QRect area = window.screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(window.frameGeometry())) << "window " << window.frameGeometry().width() << "x"
-                                                       << window.frameGeometry().height() << " on " << area.width()
-                                                       << "x" << area.height();
+    EXPECT_TRUE(area.contains(window.frameGeometry()))
+        << "window " << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " on "
+        << area.width() << "x" << area.height();
     auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("formScroll"));
     int checked = 0;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisible() || !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                                 qobject_cast<QComboBox*>(w)))
+        if (!w->isVisible() ||
+            !(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)))
             continue;
         QRect bounds = window.rect();
         if (scroll && scroll->isAncestorOf(w)) {
@@ -47,8 +47,9 @@ inline void ExpectFitsItsScreen(QWidget& window, int minControls = 6) {
             bounds = QRect(view->mapTo(&window, QPoint(0, 0)), view->size());
         }
         const QRect rect(w->mapTo(&window, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(bounds.contains(rect)) << w->objectName().toStdString() << " " << w->metaObject()->className() << " at " << rect.x() << ","
-                                       << rect.y() << " " << rect.width() << "x" << rect.height() << " unreachable";
+        EXPECT_TRUE(bounds.contains(rect))
+            << w->objectName().toStdString() << " " << w->metaObject()->className() << " at " << rect.x() << ","
+            << rect.y() << " " << rect.width() << "x" << rect.height() << " unreachable";
         ++checked;
     }
     EXPECT_GE(checked, minControls);

@@ -2,11 +2,11 @@
 // The tooltip walk the window tests share: every tooltip a window carries, one line per
 // widget, compared with a table taken from the windows. A widget is named by its object name,
 // or by its text and the named widget it sits in, so a changed layout keeps the names.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QMap>
-#include <gtest/gtest.h>
 
 #include "common/ui/tooltips.h"
 

@@ -2,6 +2,8 @@
 // What the window tests of both programs share: a small data root of the test's own in a
 // temporary folder, the current folder set to its program folder, controls found by ID, and a
 // fixture that starts a window with a message recorder in place of the message boxes.
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
@@ -10,12 +12,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
-#include <sys/resource.h>
-#include <unistd.h>
 
+#include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -52,15 +52,17 @@ inline std::string TestMaterial(const std::string& loss) {
            "[Frequencies]\nF1 = 25\nF2 = 50\nF3 = 100\nF4 = 200\nF5 = 300\n\n"
            "[F_25]\nB_50 = 1.216\nB_100 = 7.556\nB_200 = 59.74\n\n"
            "[F_50]\nB_50 = 2.736\nB_100 = 17.66\nB_200 = 143\n\n"
-           "[F_100]\nB_50 = " + loss + "\nB_100 = 53.2\nB_200 = 381.2\n\n"
+           "[F_100]\nB_50 = " +
+           loss +
+           "\nB_100 = 53.2\nB_200 = 381.2\n\n"
            "[F_200]\nB_50 = 28.95\nB_100 = 171\nB_200 = 1152\n\n"
            "[F_300]\nB_50 = 70.91\nB_100 = 383.1\nB_200 = 2311\n";
 }
 
 // Twenty wire diameters, each insulated 0.005 mm thicker.
 inline std::string TestWires() {
-    const char* d[] = {"0.05", "0.063", "0.08", "0.1", "0.125", "0.16", "0.2", "0.25", "0.28", "0.3",
-                       "0.355", "0.4", "0.45", "0.5", "0.56", "0.63", "0.71", "0.8", "0.9", "1"};
+    const char* d[] = {"0.05",  "0.063", "0.08", "0.1", "0.125", "0.16", "0.2",  "0.25", "0.28", "0.3",
+                       "0.355", "0.4",   "0.45", "0.5", "0.56",  "0.63", "0.71", "0.8",  "0.9",  "1"};
     std::string out;
     for (int i = 0; i < 20; ++i) {
         const std::string n = std::to_string(i + 1);
@@ -221,8 +223,10 @@ protected:
         if (::geteuid() != 0) cases.push_back("mode 000");
         for (const std::string& c : cases) {
             data.remove(rel);
-            if (c == "folder") data.write(rel + "/kept.txt", mine);
-            else data.write(rel, mine);
+            if (c == "folder")
+                data.write(rel + "/kept.txt", mine);
+            else
+                data.write(rel, mine);
             if (c != "folder") std::filesystem::permissions(data.dir().file(rel), std::filesystem::perms::none);
             messages.clear();
             {
@@ -282,8 +286,10 @@ protected:
         Input back;
         binding.toFields(back);
         for (const auto& f : rows) {
-            if (f.text) EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
-            else EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
+            if (f.text)
+                EXPECT_EQ(back.*(f.text), in.*(f.text)) << f.key;
+            else
+                EXPECT_EQ(back.*(f.flag), in.*(f.flag)) << f.key;
         }
         EXPECT_EQ(window->calculations(), 1);
     }

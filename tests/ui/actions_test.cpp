@@ -2,8 +2,8 @@
 // material selection, and the design's warnings as message boxes.
 #include <QAction>
 #include <QComboBox>
-#include <QMenuBar>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
@@ -77,8 +77,7 @@ TEST_F(ActionsTest, SwitchingToAlAndBackToTheGap) {
     EXPECT_EQ(window->input().yes_al, 0);
     EXPECT_EQ(text(1240), "Требуемый немагнитный зазор, не менее");
     EXPECT_EQ(text(1197), "мм");
-    const std::string expected =
-        fb::ZazorTextForAL(alNow, window->coreGroup()->record(), window->material());
+    const std::string expected = fb::ZazorTextForAL(alNow, window->coreGroup()->record(), window->material());
     EXPECT_EQ(text(1064).toStdString(), expected);
     EXPECT_NEAR(text(1064).toDouble(), gap.toDouble(), 0.01);  // close to where it started
 }

@@ -113,9 +113,9 @@ TEST_F(AddCoreTest, EachShapesFormulasAndPrefix) {
         click(c.radio);
         click(kByDims);
         EXPECT_EQ(enabled(kI), c.radio == 1067);
-        EXPECT_EQ(group().PicturePath(),
-                  c.radio == 1067 ? ":/flyback/pictures/132.svg"
-                  : c.radio == 1066 ? ":/flyback/pictures/130.svg" : ":/flyback/pictures/134.svg");
+        EXPECT_EQ(group().PicturePath(), c.radio == 1067   ? ":/flyback/pictures/132.svg"
+                                         : c.radio == 1066 ? ":/flyback/pictures/130.svg"
+                                                           : ":/flyback/pictures/134.svg");
         typeName(c.name);
         type(kMu, "1800");
         typeDims(c.I);

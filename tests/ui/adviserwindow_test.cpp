@@ -1,5 +1,6 @@
 // The adviser window on the offscreen platform: the table sorts and filters the candidates,
 // the sweep runs off the window's thread and can be cancelled, a chosen row is handed back.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -7,7 +8,6 @@
 #include <QTableView>
 #include <QTest>
 #include <chrono>
-#include <gtest/gtest.h>
 #include <thread>
 
 #include "common/ui/advisermodel.h"
@@ -63,10 +63,13 @@ std::vector<std::string> Column(const QAbstractItemModel* m, int column) {
 
 fb::SweepJob Job(std::chrono::milliseconds delay = {}) {
     return [delay](const fb::SweepOptions& options) {
-        return fb::RunSweep(Catalogue(), [delay](const fb::CoreRecord& c, const fb::CMaterial& m) {
-            std::this_thread::sleep_for(delay);
-            return Evaluate(c, m);
-        }, options);
+        return fb::RunSweep(
+            Catalogue(),
+            [delay](const fb::CoreRecord& c, const fb::CMaterial& m) {
+                std::this_thread::sleep_for(delay);
+                return Evaluate(c, m);
+            },
+            options);
     };
 }
 

@@ -1,5 +1,6 @@
 // The RCD clamper window: its opening calculations, the two modes, the transfer of the
 // estimates, Enter, and the six texts it hands back however it closes.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +11,14 @@
 #include <QTimer>
 #include <QToolTip>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "common/data/numbers.h"
 #include "common/ui/formbinding.h"
 #include "common/ui/messageseam.h"
 #include "common/ui/tooltips.h"
-#include "flyback/ui/clamperdlg.h"
 #include "flyback/clamper/clamper.h"
+#include "flyback/ui/clamperdlg.h"
 #include "support/inputtexts.h"
 
 namespace fbtest {
@@ -29,9 +29,18 @@ using fb::CClamperDlg;
 // The main window's stored defaults with a 110 V / 0.5 A / 1.01 mH / 100 kHz design.
 fb::ClamperInput HandedIn() {
     fb::ClamperInput in;
-    fbtest::SetTexts(in, fb::ClamperFields(), {{"Urefl", "110"}, {"L1", "1.01"}, {"L1unit", "мГн"}, {"Ipk", "0.5"},
-                                               {"Fconv", "100"}, {"Uclamp", "100"}, {"Ures", "20"}, {"Ceq", "49"},
-                                               {"Ls", "17"}, {"TL1", "1.3"}, {"TLs", "0,18"}});
+    fbtest::SetTexts(in, fb::ClamperFields(),
+                     {{"Urefl", "110"},
+                      {"L1", "1.01"},
+                      {"L1unit", "мГн"},
+                      {"Ipk", "0.5"},
+                      {"Fconv", "100"},
+                      {"Uclamp", "100"},
+                      {"Ures", "20"},
+                      {"Ceq", "49"},
+                      {"Ls", "17"},
+                      {"TL1", "1.3"},
+                      {"TLs", "0,18"}});
     return in;
 }
 
@@ -130,8 +139,7 @@ TEST_F(ClamperDlgTest, TooltipsHaveTheWindowLookAndOneTextPerControl) {
     EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 240, 160));
     for (int id : {1050, 1038, 1027, 1029, 1017, 1014, 1239, 1028, 1031, 1032, 1081, 1080})
         EXPECT_FALSE(tips->tip(fb::ui::FindControl(dlg.get(), id)).isEmpty()) << id;
-    for (int id : {1013, 1001, 1086})
-        EXPECT_TRUE(tips->tip(fb::ui::FindControl(dlg.get(), id)).isEmpty()) << id;
+    for (int id : {1013, 1001, 1086}) EXPECT_TRUE(tips->tip(fb::ui::FindControl(dlg.get(), id)).isEmpty()) << id;
     EXPECT_EQ(tips->tip(ctl<QWidget>(1014)),
               "Эквивалентная емкость стоковой цепи, получается в результате предварительных расчетов.\nПоскольку эта "
               "эквивалентная емкость стоковой цепи по переменному току включена параллельно емкости клампера, то она "
@@ -271,18 +279,19 @@ TEST_P(ClamperCloseTest, SixTextsComeBackAndATypedValueWithoutCalculationDoesNot
     EXPECT_EQ(dlg->TLs(), "0,2");  // read by the form step, not by the clamper calculation
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllWays, ClamperCloseTest,
-    ::testing::Values(CloseWay{"ExitButton",
-                               [](CClamperDlg& d) { static_cast<QPushButton*>(fb::ui::FindControl(&d, 2))->click(); }},
-                      // Esc reaches the window through the edit that has the focus.
-                      CloseWay{"Escape",
-                               [](CClamperDlg& d) {
-                                   QWidget* focus = d.focusWidget();
-                                   QTest::keyClick(focus ? focus : &d, Qt::Key_Escape);
-                               }},
-                      CloseWay{"CloseBox", [](CClamperDlg& d) { d.close(); }}),
-    [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AllWays, ClamperCloseTest,
+                         ::testing::Values(CloseWay{"ExitButton",
+                                                    [](CClamperDlg& d) {
+                                                        static_cast<QPushButton*>(fb::ui::FindControl(&d, 2))->click();
+                                                    }},
+                                           // Esc reaches the window through the edit that has the focus.
+                                           CloseWay{"Escape",
+                                                    [](CClamperDlg& d) {
+                                                        QWidget* focus = d.focusWidget();
+                                                        QTest::keyClick(focus ? focus : &d, Qt::Key_Escape);
+                                                    }},
+                                           CloseWay{"CloseBox", [](CClamperDlg& d) { d.close(); }}),
+                         [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fbtest

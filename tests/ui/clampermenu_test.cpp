@@ -3,17 +3,17 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 #include "common/data/numbers.h"
+#include "flyback/design/fields.h"
 #include "flyback/ui/clamperdlg.h"
 #include "flyback/ui/formfields.h"
+#include "support/inputtexts.h"
 #include "tests/support/modal.h"
 #include "tests/ui/uitest.h"
-#include "flyback/design/fields.h"
-#include "support/inputtexts.h"
 
 namespace fbtest {
 namespace {
@@ -70,8 +70,9 @@ TEST_F(ClamperMenuTest, SixTextsComeBackAndAreStoredWithTheNextCalculation) {
     EXPECT_EQ(handed.Ceq, "49");
 
     const fb::FlybackInput& in = window->input();
-    fbtest::ExpectTexts(in, fb::FlybackFields(), {{"Uclamp", "120"}, {"Ures", "25"}, {"Ceq", "60"}, {"Ls", "12"},
-                                                  {"TL1", "1.5"}, {"TLs", "0,2"}});
+    fbtest::ExpectTexts(
+        in, fb::FlybackFields(),
+        {{"Uclamp", "120"}, {"Ures", "25"}, {"Ceq", "60"}, {"Ls", "12"}, {"TL1", "1.5"}, {"TLs", "0,2"}});
     EXPECT_EQ(window->calculations(), before);  // the window itself does not calculate
     EXPECT_EQ(data.read("Flyback/Flyback.ini").find("\r\nUclamp\t= 120\r\n"), std::string::npos);
 
@@ -82,8 +83,7 @@ TEST_F(ClamperMenuTest, SixTextsComeBackAndAreStoredWithTheNextCalculation) {
         EXPECT_NE(ini.find(line), std::string::npos) << line;
 
     // The next opening starts from the texts handed back.
-    const fb::ClamperInput again =
-        openClamper([](fb::CClamperDlg& d) { static_cast<QWidget&>(d).close(); });
+    const fb::ClamperInput again = openClamper([](fb::CClamperDlg& d) { static_cast<QWidget&>(d).close(); });
     EXPECT_EQ(again.Uclamp, "120");
     EXPECT_EQ(again.Ls, "12");
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().join("|").toStdString();

@@ -2,15 +2,15 @@
 // with another program's configuration.
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTranslator>
 #include <QFontMetrics>
-#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTest>
 #include <QToolTip>
+#include <QTranslator>
 
 #include "common/ui/coregroup.h"
 #include "common/ui/helpwindow.h"
@@ -51,7 +51,8 @@ TEST(MessageSeam, ScopeRestoresThePreviousSeam) {
 TEST(QtTranslations, StandardButtonsComeUpInRussian) {
     ASSERT_TRUE(fb::ui::InstallQtTranslations(*QCoreApplication::instance()));
     QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
-    const QString texts = box.button(QDialogButtonBox::Cancel)->text() + "|" + box.button(QDialogButtonBox::Close)->text();
+    const QString texts =
+        box.button(QDialogButtonBox::Cancel)->text() + "|" + box.button(QDialogButtonBox::Close)->text();
     for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>()) delete t;  // uninstalls it
     EXPECT_EQ(texts, "Отмена|Закрыть");
 }
@@ -221,10 +222,11 @@ TEST(FormBinding, NumericEditsTakeOnlyNumbers) {
     name->setObjectName("id2");
     fb::ui::FieldDescriptor<NumberInput> value{"value", 1, fb::ui::FieldKind::Edit, &NumberInput::value};
     value.numeric = true;
-    const fb::ui::FormBinding<NumberInput> binding(&form, {value, {"name", 2, fb::ui::FieldKind::Edit, &NumberInput::name}});
+    const fb::ui::FormBinding<NumberInput> binding(&form,
+                                                   {value, {"name", 2, fb::ui::FieldKind::Edit, &NumberInput::name}});
     const std::pair<const char*, const char*> typed[] = {
-        {"19 [V]", "19"}, {"0,5", "0,5"}, {"-1.5e-3", "-1.5e-3"}, {"1E3", "1E3"}, {"1.2.3", "1.23"},
-        {"2,5,", "2,5"},  {"+.5", "+.5"},  {"abc", ""},          {"1e3e", "1e3"},
+        {"19 [V]", "19"}, {"0,5", "0,5"}, {"-1.5e-3", "-1.5e-3"}, {"1E3", "1E3"}, {"1.2.3", "1.23"}, {"2,5,", "2,5"},
+        {"+.5", "+.5"},   {"abc", ""},    {"1e3e", "1e3"},
     };
     for (const auto& [keys, shown] : typed) {
         number->clear();
@@ -232,7 +234,8 @@ TEST(FormBinding, NumericEditsTakeOnlyNumbers) {
         EXPECT_EQ(number->text().toStdString(), shown) << keys;
     }
     // A paste goes in whole or not at all; the spaces and line break around a number go.
-    for (const auto& [pasted, shown] : {std::pair<const char*, const char*>{"12\r\n34\r\n", ""}, {"19 [В]", ""}, {" 42\n", "42"}}) {
+    for (const auto& [pasted, shown] :
+         {std::pair<const char*, const char*>{"12\r\n34\r\n", ""}, {"19 [В]", ""}, {" 42\n", "42"}}) {
         number->clear();
         number->insert(QString::fromUtf8(pasted));
         EXPECT_EQ(number->text().toStdString(), shown) << pasted;

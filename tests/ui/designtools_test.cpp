@@ -93,7 +93,8 @@ TEST_F(DesignToolsTest, ReportFileAndClipboardCarryTheDesignShown) {
     trigger(toolid::kReport);
     const std::string lp = text(fb::ctl::kLp).toStdString();
     const std::string html = data.read("report.html");
-    for (const char* heading : {fb::report::kResults, fb::report::kChecks, fb::report::kInstructions, fb::report::kClamper})
+    for (const char* heading :
+         {fb::report::kResults, fb::report::kChecks, fb::report::kInstructions, fb::report::kClamper})
         EXPECT_NE(html.find(heading), std::string::npos) << heading;
     EXPECT_NE(html.find("<b>" + lp + "</b>"), std::string::npos);
     EXPECT_TRUE(messages.entries().empty());

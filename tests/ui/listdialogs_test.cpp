@@ -237,8 +237,9 @@ TEST_F(ListDialogsTest, ConfiguredFolderIsListedAndJoined) {
 }
 
 TEST_F(ListDialogsTest, NamesLeavingTheFolderOrHiddenAreRefusedAndTheDialogStays) {
-    const QString separator = "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку "
-                              "программы.";
+    const QString separator =
+        "Имя файла не может содержать символы \"/\" и \"\\\": файл сохраняется только в папку "
+        "программы.";
     const QString dot = "Имя файла не может начинаться с точки: такой файл скрыт и не будет показан в списке.";
     CSaveFile save(SavedFilesConfig::Flyback(), "proposed.sav");
     QSignalSpy finished(&save, &QDialog::finished);

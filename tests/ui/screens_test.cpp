@@ -2,8 +2,8 @@
 // The *Screens* tests run again on a 1366x768 screen and on 1920x1080 at scale 1.5 and 2.
 #include <QAction>
 #include <QDialog>
-#include <QScreen>
 #include <QFile>
+#include <QScreen>
 #include <QTest>
 
 #include "common/files/preferences.h"
@@ -82,7 +82,8 @@ TEST_F(ScreensTest, TabFollowsTheSupplyRow) {
         while (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled()) w = w->nextInFocusChain();
         order << w->objectName();
     }
-    EXPECT_EQ(order.join(" ").toStdString(), "id1045 id1048 id1044 id1072 id1073 id1016 id1046 id1241 id1052 id1030 id1077 id1076");
+    EXPECT_EQ(order.join(" ").toStdString(),
+              "id1045 id1048 id1044 id1072 id1073 id1016 id1046 id1241 id1052 id1030 id1077 id1076");
 }
 
 // The loss, adviser and plots windows, bounded as the program bounds every window, fit the

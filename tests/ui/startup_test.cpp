@@ -107,8 +107,7 @@ TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
 
     fb::CWireTable wires;
     ASSERT_TRUE(wires.Load(data.root(), fb::kBigBuffer));
-    const fb::FlybackOutcome expected =
-        fb::DesignFlyback(in, window->coreGroup()->record(), window->material(), wires);
+    const fb::FlybackOutcome expected = fb::DesignFlyback(in, window->coreGroup()->record(), window->material(), wires);
     ASSERT_TRUE(expected.computed);
     for (int id : fb::FlybackResultControls()) EXPECT_EQ(text(id).toStdString(), expected.results.at(id)) << id;
     for (const auto& [id, label] : expected.labels) EXPECT_EQ(text(id).toStdString(), label) << id;

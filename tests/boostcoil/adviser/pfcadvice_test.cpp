@@ -6,10 +6,10 @@
 #include <stdexcept>
 
 #include "boostcoil/adviser/pfcadvice.h"
-#include "common/adviser/programadvice.h"
 #include "boostcoil/cli/calcrun.h"
 #include "boostcoil/design/pfcanalysis.h"
 #include "boostcoil/design/pfckeys.h"
+#include "common/adviser/programadvice.h"
 #include "support/advisertesting.h"
 #include "support/tempdir.h"
 

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <regex>
 
+#include "boostcoil/design/pfccatalogue.h"
 #include "boostcoil/design/pfcfixture.h"
 #include "boostcoil/design/pfctestdata.h"
 #include "common/data/gapmodel.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
-#include "boostcoil/design/pfccatalogue.h"
 #include "support/inputtexts.h"
 
 namespace fb {
@@ -95,9 +95,17 @@ TEST_F(PfcDesign, RippleIsClampedTo1And200) {
 
 TEST_F(PfcDesign, CommasBecomePointsInEveryNumericInput) {
     PfcInput in;
-    fbtest::SetTexts(in, fb::PfcFields(), {{"zazor", "1,0"}, {"Fr", "100,0"}, {"Irip", "40,0"}, {"j", "5,0"},
-                                           {"Umin", "85,0"}, {"Umax", "265,0"}, {"U2min", "320,0"}, {"U2nom", "400,0"},
-                                           {"U2max", "420,5"}, {"P2", "100,0"}});
+    fbtest::SetTexts(in, fb::PfcFields(),
+                     {{"zazor", "1,0"},
+                      {"Fr", "100,0"},
+                      {"Irip", "40,0"},
+                      {"j", "5,0"},
+                      {"Umin", "85,0"},
+                      {"Umax", "265,0"},
+                      {"U2min", "320,0"},
+                      {"U2nom", "400,0"},
+                      {"U2max", "420,5"},
+                      {"P2", "100,0"}});
     const PfcResult r = Run(in);
     EXPECT_EQ(r.input.zazor, "1.0");
     EXPECT_EQ(r.input.Fr, "100.0");

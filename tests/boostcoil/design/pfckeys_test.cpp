@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/tempdir.h"
 #include "boostcoil/design/pfccatalogue.h"
 #include "support/inputtexts.h"
+#include "tests/support/tempdir.h"
 
 namespace fb {
 namespace {
@@ -19,10 +19,20 @@ TEST(PfcKeys, DefaultsComposeInTableOrder) { EXPECT_EQ(PfcDesignFile().Compose(P
 
 TEST(PfcKeys, EveryFieldSurvivesWriteAndRead) {
     PfcInput in;
-    fbtest::SetTexts(in, fb::PfcFields(), {{"core", "PQ 32/20"}, {"mater", "3C90 Ferroxcube"}, {"zazor", "153"},
-                                           {"Fr", "62,5"}, {"Irip", "1.0"}, {"j", "4"}, {"Umin", "90"}, {"Umax", "264"},
-                                           {"U2min", "330"}, {"U2nom", "390"}, {"U2max", ""}, {"P2", "250"},
-                                           {"d11", "0.51"}});
+    fbtest::SetTexts(in, fb::PfcFields(),
+                     {{"core", "PQ 32/20"},
+                      {"mater", "3C90 Ferroxcube"},
+                      {"zazor", "153"},
+                      {"Fr", "62,5"},
+                      {"Irip", "1.0"},
+                      {"j", "4"},
+                      {"Umin", "90"},
+                      {"Umax", "264"},
+                      {"U2min", "330"},
+                      {"U2nom", "390"},
+                      {"U2max", ""},
+                      {"P2", "250"},
+                      {"d11", "0.51"}});
     in.yes_d = 1;
     in.yes_al = 1;
     fbtest::TempDir dir;

@@ -102,8 +102,8 @@ Reference Choke(PfcInput in, CoreRecord core, const CMaterial& m, CWireTable w) 
     const double mui = m.mu;
     const RefCore rc{Ae, le, mui, le / mu - le / mui, core.k1, core.k2};
     const double s2 = std::sqrt(2.0);
-    double AL, mue, Iin_min, Iin_max, D_min, D_max, Lreq, Cin, Cout, N, L, dI_min, dI_max, Ipk_min, Ipk_max, Blim,
-        Bac, Pcore, Bpk, Icout, I2;
+    double AL, mue, Iin_min, Iin_max, D_min, D_max, Lreq, Cin, Cout, N, L, dI_min, dI_max, Ipk_min, Ipk_max, Blim, Bac,
+        Pcore, Bpk, Icout, I2;
     std::string ALText, mueText;
     for (;;) {
         ++out.passes;

@@ -169,8 +169,7 @@ TEST_F(ActionsTest, AnAddedCoreIsWrittenSelectedAndDesignedWithTheMaterialReadAg
     const int before = window->calculations();
     click(8);
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().join("|").toStdString();
-    EXPECT_NE(data.read("Bases_Cores/UserFerritesCores.txt").find("[E Test core]\r\nAe = 100\r\n"),
-              std::string::npos);
+    EXPECT_NE(data.read("Bases_Cores/UserFerritesCores.txt").find("[E Test core]\r\nAe = 100\r\n"), std::string::npos);
     EXPECT_FALSE(window->coreBase().addByData);
     EXPECT_EQ(text(1000), "E Test core");
     EXPECT_EQ(window->calculations(), before + 1);

@@ -1,7 +1,7 @@
 // The analysis views of the Boostcoil window (the shared expectations are in
 // support/analysisviews.h).
-#include "tests/boostcoil/ui/bcuitest.h"
 #include "tests/support/analysisviews.h"
+#include "tests/boostcoil/ui/bcuitest.h"
 
 namespace bctest {
 namespace {

@@ -33,8 +33,9 @@ TEST_F(WindowTest, AdviserCandidateReachesTheFormAndCopyTakesTheResults) {
     EXPECT_EQ(window->input().yes_al, 0);
     EXPECT_GE(fb::TextToDouble(window->input().zazor), 0.5);
     EXPECT_TRUE(window->lastResult().calculated);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.programFolder()), std::filesystem::directory_iterator()),
-              static_cast<long>(files));
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(data.programFolder()), std::filesystem::directory_iterator()),
+        static_cast<long>(files));
 
     fb::ui::FindAction(window.get(), toolid::kCopy)->trigger();
     const std::string copied = QApplication::clipboard()->text().toStdString();

@@ -72,9 +72,7 @@ TEST_F(FilesTest, ProposedNameWithCommasAndTheTextsAsTheyStandWithoutCalculating
     EXPECT_EQ(window->focusWidget(), fb::ui::FindControl(window.get(), 1));  // back on "Рассчитать"
 }
 
-TEST_F(FilesTest, DefaultsProposeTheDocumentedName) {
-    EXPECT_EQ(save(), "E 36x18x11 100кГц, 265В, 420Вх100Вт.sav");
-}
+TEST_F(FilesTest, DefaultsProposeTheDocumentedName) { EXPECT_EQ(save(), "E 36x18x11 100кГц, 265В, 420Вх100Вт.sav"); }
 
 TEST_F(FilesTest, TypedNamesGetTheExtensionUnlessTheyHoldIt) {
     save("my design");

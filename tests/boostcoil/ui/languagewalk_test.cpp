@@ -22,7 +22,8 @@ void ExpectSchematicIn(QWidget& window, bool english) {
     window.findChild<QAction*>("id32772")->trigger();
     EXPECT_EQ(left.toStdString(), "");
     fbtest::ExpectCommonDialogsIn(window, english, fb::ui::SavedFilesConfig::Boostcoil(),
-                                  fb::ui::HelpConfig::Boostcoil(), fb::ui::AboutConfig::Of(fb::kBoostcoilProgram, fb::BoostcoilIcon()));
+                                  fb::ui::HelpConfig::Boostcoil(),
+                                  fb::ui::AboutConfig::Of(fb::kBoostcoilProgram, fb::BoostcoilIcon()));
 }
 
 // A session's message boxes, a design stopped by a zero frequency among them.

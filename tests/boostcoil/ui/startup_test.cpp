@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "boostcoil/design/pfckeys.h"
 #include "boostcoil/design/pfccatalogue.h"
+#include "boostcoil/design/pfckeys.h"
 #include "common/data/numbers.h"
 #include "common/data/textfile.h"
 #include "common/ui/coregroup.h"
@@ -36,8 +36,8 @@ QString Shown(const std::string& text) {
 
 TEST_F(StartupTest, WithoutSettingsFileStartsWithDefaultsAndWritesTheFileOnlyOnClose) {
     ASSERT_NO_FATAL_FAILURE(ExpectStartedOnDefaults(1000, "E 36/18/11", 1001));
-    const std::pair<int, const char*> inputs[] = {{1040, "85"},  {1041, "265"}, {1042, "100"}, {1043, "40"},
-                                                  {1044, "5"},   {1045, "320"}, {1046, "400"}, {1047, "420"},
+    const std::pair<int, const char*> inputs[] = {{1040, "85"},  {1041, "265"},  {1042, "100"}, {1043, "40"},
+                                                  {1044, "5"},   {1045, "320"},  {1046, "400"}, {1047, "420"},
                                                   {1048, "100"}, {1049, "0.63"}, {1050, "1"}};
     for (const auto& [id, value] : inputs) EXPECT_EQ(text(id), QString::fromUtf8(value)) << id;
     EXPECT_FALSE(Ctl<QCheckBox>(window.get(), 1004)->isChecked());
@@ -152,8 +152,10 @@ TEST_F(StartupTest, EveryResultShownIsTheDesignsText) {
     const fb::PfcResult expected = DesignOf(*window, data, in);
     ASSERT_TRUE(expected.calculated);
     for (int id : fb::kPfcResultIds) {
-        if (id == fb::pfcid::kInfo) EXPECT_EQ(text(id), Shown(expected.texts.at(id)));
-        else EXPECT_EQ(text(id).toStdString(), expected.texts.at(id)) << id;
+        if (id == fb::pfcid::kInfo)
+            EXPECT_EQ(text(id), Shown(expected.texts.at(id)));
+        else
+            EXPECT_EQ(text(id).toStdString(), expected.texts.at(id)) << id;
     }
     for (const auto& [id, label] : expected.labels) EXPECT_EQ(text(id).toStdString(), label) << id;
     // The peak-flux tip carries the AC flux amplitude of this run, on every widget of its area.

@@ -1,6 +1,7 @@
 // The Boostcoil window's captions and size, its menu windows (schematic, help, about) and the
 // reference circuit drawing.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +11,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QApplication>
 
 #include "boostcoil/ui/hints.h"
 #include "boostcoil/ui/pictures.h"
@@ -40,11 +40,11 @@ TEST_F(WindowsTest, CaptionsAreWrittenExactly) {
     for (const char* title : {"Исходные данные", "Сердечник", "Дроссель", "Напряжение питания"})
         EXPECT_TRUE(groups.contains(QString::fromUtf8(title))) << title;
     EXPECT_EQ(groups.count("Сердечник"), 2);  // the core results and the core choice
-    for (const char* caption :
-         {"Напряжение питания (мин.,  макс.), В", "Размах пульсации тока в дросселе, %", "Выходные характеристики:",
-          "Диаметр провода (желаемый), мм", "Дополнительная информация:", " мин.        макс.",
-          "Амплитуда индукции", "(не более ", "Т)", "Коэф. заполнения импульса",
-          "Действующий ток (RMS) в выходной емкости (макс.)", "Емкость выходного конденсатора, не менее"})
+    for (const char* caption : {"Напряжение питания (мин.,  макс.), В", "Размах пульсации тока в дросселе, %",
+                                "Выходные характеристики:", "Диаметр провода (желаемый), мм",
+                                "Дополнительная информация:", " мин.        макс.", "Амплитуда индукции", "(не более ",
+                                "Т)", "Коэф. заполнения импульса", "Действующий ток (RMS) в выходной емкости (макс.)",
+                                "Емкость выходного конденсатора, не менее"})
         EXPECT_TRUE(hasLabel(QString::fromUtf8(caption))) << caption;
     EXPECT_EQ(Ctl<QRadioButton>(window.get(), 1136)->text(), "Величина немагнитного зазора, мм");
     EXPECT_EQ(Ctl<QRadioButton>(window.get(), 1139)->text(), "Индуктивность сердечника (AL), нГн/виток^2");

@@ -16,7 +16,12 @@ TEST(DesignCheckRules, GapModelRange) {
     // E 13/6/6: le 30.23 mm, An 34.27 mm², Ae 17.11 mm²; window height √(2·34.27) = 8.279 mm.
     // Fringing factor 1 + (g/√17.11)·ln(30.23/(3g)): 0.80 mm → 1.490, 0.85 mm → 1.508; it falls
     // back to 1.25 at 9 mm, where the gap is beyond le/10 = 3.023 mm.
-    struct Case { double gap, mue; bool toroid; const char* rule; const char* severity; };
+    struct Case {
+        double gap, mue;
+        bool toroid;
+        const char* rule;
+        const char* severity;
+    };
     const Case cases[] = {
         {10.08, 50, false, "gap_fringing_range", "error"},  // 30.23/3 = 10.077
         {10.07, 50, false, "gap_fringing_range", "warning"},
@@ -61,7 +66,10 @@ TEST(DesignCheckRules, FluxTripFillLossDutyFinite) {
 
     // Headroom: 0.8 % (the shipped flyback) warns, 10 % passes, below the peak fails.
     // Bmax 0.31 T → Bsat(100 °C) 0.3875 T; the flux at trip is 0.2·Itrip/Ipk, far from it.
-    const struct { double Itrip; const char* severity; } trips[] = {{1.008, "warning"}, {1.1, ""}, {0.95, "error"}};
+    const struct {
+        double Itrip;
+        const char* severity;
+    } trips[] = {{1.008, "warning"}, {1.1, ""}, {0.95, "error"}};
     for (const auto& t : trips) {
         out.clear();
         CheckTrip({1.0, t.Itrip, 0.2, 0.31}, out);
@@ -70,14 +78,20 @@ TEST(DesignCheckRules, FluxTripFillLossDutyFinite) {
     }
     // Trip flux with +10 %: 0.3·1.2·1.1 = 0.396 > 0.3875 warns; 0.3·1.17·1.1 = 0.3861 does not;
     // 0.3·1.3 = 0.39 > 0.3875 even without tolerance is an error.
-    const struct { double Itrip; const char* severity; } fluxes[] = {{1.2, "warning"}, {1.17, ""}, {1.3, "error"}};
+    const struct {
+        double Itrip;
+        const char* severity;
+    } fluxes[] = {{1.2, "warning"}, {1.17, ""}, {1.3, "error"}};
     for (const auto& t : fluxes) {
         out.clear();
         CheckTrip({1.0, t.Itrip, 0.3, 0.31}, out);
         EXPECT_EQ(Fired(out, "trip_flux_saturation"), t.severity) << t.Itrip;
     }
 
-    const struct { double fill; const char* severity; } fills[] = {{1.01, "error"}, {0.31, "warning"}, {0.3, ""}};
+    const struct {
+        double fill;
+        const char* severity;
+    } fills[] = {{1.01, "error"}, {0.31, "warning"}, {0.3, ""}};
     for (const auto& f : fills) {
         out.clear();
         CheckFill({f.fill, 0.3}, out);
@@ -85,9 +99,11 @@ TEST(DesignCheckRules, FluxTripFillLossDutyFinite) {
     }
 
     // Loss table 25…500 kHz, 0.05…0.3 T.
-    const struct { double f, B; const char* severity; } losses[] = {
-        {501, 0.1, "warning"}, {500, 0.1, ""}, {24, 0.1, "warning"}, {100, 0.31, "warning"}, {100, 0.049, "note"},
-        {100, 0.05, ""}};
+    const struct {
+        double f, B;
+        const char* severity;
+    } losses[] = {{501, 0.1, "warning"},  {500, 0.1, ""},       {24, 0.1, "warning"},
+                  {100, 0.31, "warning"}, {100, 0.049, "note"}, {100, 0.05, ""}};
     for (const auto& l : losses) {
         out.clear();
         CheckLossRange({l.f, l.B, 25, 500, 0.05, 0.3, "N87 Epcos"}, out);

@@ -30,7 +30,11 @@ LossAnalysis Analysis(double rise, double build, double acFactor) {
 }
 
 TEST(LossCheckRules, EachRuleAtItsThreshold) {
-    struct Case { double rise, build, ac; const char* rule; const char* severity; };
+    struct Case {
+        double rise, build, ac;
+        const char* rule;
+        const char* severity;
+    };
     const Case cases[] = {
         {10, 5.01, 1, "build_not_fit", "error"},
         {10, 5.00, 1, "build_not_fit", ""},

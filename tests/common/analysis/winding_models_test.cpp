@@ -25,9 +25,8 @@ using namespace fb;
 TEST(Dowell, FactorMatchesHandCalculationsAndLimits) {
     struct Case {
         double delta, m, F, tol;
-    } cases[] = {{1, 1, 1.085636, 1e-5},   {1, 2, 1.406009, 1e-5}, {2, 3, 10.561, 1e-3},
-                 {10, 10, 670.08, 0.01},   {0.1, 1, 1.0000089, 1e-7}, {0.3, 3, 1.00792, 1e-4},
-                 {5e-4, 4, 1.0, 1e-9}};
+    } cases[] = {{1, 1, 1.085636, 1e-5},    {1, 2, 1.406009, 1e-5},  {2, 3, 10.561, 1e-3}, {10, 10, 670.08, 0.01},
+                 {0.1, 1, 1.0000089, 1e-7}, {0.3, 3, 1.00792, 1e-4}, {5e-4, 4, 1.0, 1e-9}};
     for (const Case& c : cases) EXPECT_NEAR(DowellFactor(c.delta, c.m), c.F, c.tol) << c.delta << " " << c.m;
     // Continuity across the two switch-overs of the evaluation (series below 1e-3, asymptote above 20).
     EXPECT_NEAR(DowellFactor(0.99999e-3, 5), DowellFactor(1.00001e-3, 5), 1e-9);
@@ -179,11 +178,11 @@ TEST(LossAnalysis, JsonHasTheKeys) {
     w.current = RippleShape(1, 0.3);
     const auto j = nlohmann::json::parse(
         AnalysisJsonText(AnalyseWindings({w}, 1e5, 0.5, CoreGeometry{10, 5, 50, 20, 0, false}, LossOptions{})));
-    for (const char* key : {"name", "turns", "strands", "wire_mm", "layers", "build_mm", "Rdc_ohm", "Rac_ohm",
-                            "copper_loss_W"})
+    for (const char* key :
+         {"name", "turns", "strands", "wire_mm", "layers", "build_mm", "Rdc_ohm", "Rac_ohm", "copper_loss_W"})
         EXPECT_TRUE(j["windings"][0].contains(key)) << key;
-    for (const char* key : {"core_loss_W", "copper_loss_W", "total_loss_W", "temperature_rise_K", "hot_spot_C",
-                            "build_fill", "fits"})
+    for (const char* key :
+         {"core_loss_W", "copper_loss_W", "total_loss_W", "temperature_rise_K", "hot_spot_C", "build_fill", "fits"})
         EXPECT_TRUE(j.contains(key)) << key;
     EXPECT_TRUE(j["fits"].is_boolean());
     EXPECT_EQ(j["options"]["ambient_C"], 40.0);

@@ -98,11 +98,14 @@ TEST(AddCore, NamesThatWouldBreakTheCatalogueAreRefused) {
 // refused, saying where it would be listed, or why nowhere. Names that do show stay allowed.
 TEST(AddCore, NameNeverListedUnderItsShapeIsRefused) {
     const std::pair<const char*, std::string> cases[] = {
-        {"EFD 20", "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
-                   "показан в списке формы \"Другая\": измените название."},
-        {"ETD 29 x", "Сердечник с таким названием будет показан в списке формы \"ETD\", а не \"Другая\": "
-                     "выберите эту форму или измените название."},
-        {"RM 10", ""}, {"efd 20", ""}};  // the rule looks at capital letters only
+        {"EFD 20",
+         "Сердечник с названием, которое начинается с \"E\" или с \"R\" (кроме \"RM\"), не будет "
+         "показан в списке формы \"Другая\": измените название."},
+        {"ETD 29 x",
+         "Сердечник с таким названием будет показан в списке формы \"ETD\", а не \"Другая\": "
+         "выберите эту форму или измените название."},
+        {"RM 10", ""},
+        {"efd 20", ""}};  // the rule looks at capital letters only
     for (const auto& [name, refusal] : cases) {
         AddCoreRequest q;
         q.shape = 4;

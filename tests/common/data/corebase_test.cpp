@@ -13,8 +13,11 @@ std::string Section(const std::string& name, const std::string& body) { return "
 // A catalogue of 30 E cores and 10 others, so shape changes can run past a list's end.
 std::string BigCatalogue() {
     std::string t;
-    for (int i = 0; i < 30; ++i) t += Section("E " + std::to_string(10 + i), "Ae = " + std::to_string(i + 1) + "\r\nAn = 2\r\nle = 3\r\nmu = 100");
-    for (int i = 0; i < 10; ++i) t += Section("ETD " + std::to_string(20 + i), "Ae = 5\r\nAn = 2\r\nle = 3\r\nmu = 100");
+    for (int i = 0; i < 30; ++i)
+        t += Section("E " + std::to_string(10 + i),
+                     "Ae = " + std::to_string(i + 1) + "\r\nAn = 2\r\nle = 3\r\nmu = 100");
+    for (int i = 0; i < 10; ++i)
+        t += Section("ETD " + std::to_string(20 + i), "Ae = 5\r\nAn = 2\r\nle = 3\r\nmu = 100");
     return t;
 }
 
@@ -92,8 +95,9 @@ TEST(CoreBase, UnclosedHeaderGivesAnEmptyEntryAndEndsTheScan) {
 
 TEST(CoreBase, RecordReadsTextsAndNumbers) {
     fbtest::TempDir dir;
-    CCoreBase base = LoadBase(dir, Section("E 25/13/7", "Ae = 12,5\r\nAn = 61\t\r\nle = 57.5\r\nmu = 2000.7\r\nk1 = 26.4\r\nk2 = -0.73") +
-                                       Section("E 30", "Ae = 60\r\nAn = 1\r\nle = 2\r\nmu = 3"));
+    CCoreBase base = LoadBase(
+        dir, Section("E 25/13/7", "Ae = 12,5\r\nAn = 61\t\r\nle = 57.5\r\nmu = 2000.7\r\nk1 = 26.4\r\nk2 = -0.73") +
+                 Section("E 30", "Ae = 60\r\nAn = 1\r\nle = 2\r\nmu = 3"));
     base.SelectByName("E 25");
     EXPECT_EQ(FindEntryStartingWith(base.Entries(), "e 25/13"), 0);  // the list search ignores case
     CoreRecord r;

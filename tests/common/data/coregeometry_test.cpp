@@ -104,9 +104,11 @@ TEST(GeometryEstimate, FromDimensionsAsTheCatalogueRows) {
 
 TEST(UserCoreGeometry, ByDimensionsRoundTripsAndByDataIsEstimated) {
     fbtest::TempDir dir;
-    dir.write("Bases_Cores/FerritesCores.txt", "[E 25/13/7]\r\nAe = 51.84\r\nAn = 95.32\r\nle = 57.76\r\nmu = 1601\r\n\r\n");
-    dir.write("Bases_Cores/CoreGeometry.txt", "[E 25/13/7]\r\nwidth = 15.8\r\nheight = 4.2\r\nmlt = 45.63\r\n"
-                                              "surface = 19.8\r\nmass = 14.4\r\n\r\n");
+    dir.write("Bases_Cores/FerritesCores.txt",
+              "[E 25/13/7]\r\nAe = 51.84\r\nAn = 95.32\r\nle = 57.76\r\nmu = 1601\r\n\r\n");
+    dir.write("Bases_Cores/CoreGeometry.txt",
+              "[E 25/13/7]\r\nwidth = 15.8\r\nheight = 4.2\r\nmlt = 45.63\r\n"
+              "surface = 19.8\r\nmass = 14.4\r\n\r\n");
     AddCoreRequest q;
     q.shape = 0;
     q.byDims = true;

@@ -15,7 +15,10 @@ TEST(GetKeyValue, TakesFirstOccurrenceAndTrimsSpaces) {
 
 TEST(GetKeyValue, ValueEndsAtControlBytesOnly) {
     EXPECT_EQ(GetKeyValue("Ae = 52\t\r\n", "Ae"), "52");
-    EXPECT_EQ(GetKeyValue("k = a\x1f" "b", "k"), "a");
+    EXPECT_EQ(GetKeyValue("k = a\x1f"
+                          "b",
+                          "k"),
+              "a");
     EXPECT_EQ(GetKeyValue("k = \tb", "k"), "");  // a TAB is no space: it ends the value
     EXPECT_EQ(GetKeyValue("k = Феррит N87", "k"), "Феррит N87");
     EXPECT_EQ(GetKeyValue("k = last", "k"), "last");
@@ -37,8 +40,7 @@ TEST(GetSectionValue, SectionEndsAtNextBracket) {
 }
 
 TEST(GetSectionValue, SectionFoundByFirstOccurrenceAnywhere) {
-    const std::string text =
-        "[E 20/10/6 x]\r\nAe = 1\r\n\r\n[E 20/10/6]\r\nAe = 2\r\n";
+    const std::string text = "[E 20/10/6 x]\r\nAe = 1\r\n\r\n[E 20/10/6]\r\nAe = 2\r\n";
     EXPECT_EQ(GetSectionValue(text, "E 20/10/6", "Ae"), "1");
 }
 
@@ -49,7 +51,11 @@ TEST(GetSectionValue, KeyInsideSectionNameIsFoundThere) {
 }
 
 TEST(GetSectionValue, PfcRuleEndsOnlyAtLowControlBytes) {
-    const std::string text = "[INI_DATA]\r\nk\t= a\x1b" "b\r\n";
+    const std::string text =
+        "[INI_DATA]\r\nk\t= a\x1b"
+        "b\r\n";
     EXPECT_EQ(GetSectionValue(text, "INI_DATA", "k"), "a");
-    EXPECT_EQ(GetSectionValue(text, "INI_DATA", "k", LookupRule::Pfc), "a\x1b" "b");
+    EXPECT_EQ(GetSectionValue(text, "INI_DATA", "k", LookupRule::Pfc),
+              "a\x1b"
+              "b");
 }

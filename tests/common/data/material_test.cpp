@@ -97,7 +97,9 @@ TEST(Material, MissingLimitsFailButKeepTheTable) {
 
 TEST(Material, TooFewOrTooManyPointsStayInBounds) {
     fbtest::TempDir dir;
-    CMaterial one = LoadText(dir, "Bmax = 0.3\r\nBmmax = 0.2\r\nmu = 1\r\n[Flux density]\r\nB1 = 50\r\n[Frequencies]\r\nF1 = 25\r\n[F_25]\r\nB_50 = 2\r\n");
+    CMaterial one = LoadText(
+        dir,
+        "Bmax = 0.3\r\nBmmax = 0.2\r\nmu = 1\r\n[Flux density]\r\nB1 = 50\r\n[Frequencies]\r\nF1 = 25\r\n[F_25]\r\nB_50 = 2\r\n");
     EXPECT_FALSE(one.Usable());
     EXPECT_EQ(one.LossDensity(100, 0.1), 0);
     EXPECT_EQ(one.MaxFluxForLoss(100, 200), 0);

@@ -71,8 +71,8 @@ TEST_P(NumbersTest, FixedFormatsRoundCorrectly) {
     EXPECT_EQ(F3(1e20), "100000000000000000000.000");
     // 2.675 is stored just below the tie, so it rounds down as printf does.
     EXPECT_EQ(F2(2.675), "2.67");
-    EXPECT_EQ(F1(0.05), "0.1");   // 0.05 is stored just above the tie
-    EXPECT_EQ(F1(0.25), "0.3");   // an exact tie rounds away from zero (glibc: 0.2)
+    EXPECT_EQ(F1(0.05), "0.1");  // 0.05 is stored just above the tie
+    EXPECT_EQ(F1(0.25), "0.3");  // an exact tie rounds away from zero (glibc: 0.2)
 }
 
 TEST_P(NumbersTest, ExactTiesRoundAwayFromZero) {

@@ -42,7 +42,9 @@ TEST(UserCores, ConcurrentAppendsFromTwoProcessesBothLand) {
         if (pid == 0) {
             bool ok = true;
             for (int i = 0; i < kEach; ++i)
-                ok &= AppendUserCore(dir.path(), CoreRecordText("E P" + std::to_string(p) + "-" + std::to_string(i), "1", "1", "1", "1")).ok;
+                ok &= AppendUserCore(dir.path(), CoreRecordText("E P" + std::to_string(p) + "-" + std::to_string(i),
+                                                                "1", "1", "1", "1"))
+                          .ok;
             ::_exit(ok ? 0 : 1);
         }
         children.push_back(pid);

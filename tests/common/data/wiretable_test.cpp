@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/data/wiretable.h"
 #include "common/data/textfile.h"
+#include "common/data/wiretable.h"
 #include "support/tempdir.h"
 
 using namespace fb;
@@ -17,7 +17,8 @@ CWireTable Table(const fbtest::TempDir& dir, const std::string& text) {
     return t;
 }
 
-const char* const kFour = "d1 = 0.1\r\ndiz1 = 0.12\r\nd2 = 0,2\r\ndiz2 = 0.23\r\nd3 = 0.315\r\ndiz3 = 0.35\r\nd4 = 0.5\r\ndiz4 = 0.55\r\n";
+const char* const kFour =
+    "d1 = 0.1\r\ndiz1 = 0.12\r\nd2 = 0,2\r\ndiz2 = 0.23\r\nd3 = 0.315\r\ndiz3 = 0.35\r\nd4 = 0.5\r\ndiz4 = 0.55\r\n";
 
 }  // namespace
 
@@ -41,7 +42,8 @@ TEST(WireTable, LoadsPairsUntilOneIsMissing) {
 
     CWireTable missing;
     EXPECT_FALSE(missing.Load(dir.file("none"), kBigBuffer));
-    EXPECT_EQ(CWireTable::MissingFileMessage("/data/").text, "В папке /data/ отсутствует файл \"Wire.txt\".\nДо свидания!");
+    EXPECT_EQ(CWireTable::MissingFileMessage("/data/").text,
+              "В папке /data/ отсутствует файл \"Wire.txt\".\nДо свидания!");
 }
 
 TEST(WireTable, NearestStandardReplacesAndSays) {

@@ -18,10 +18,10 @@ struct Small {
 
 CDesignFile<Small> SmallFile(LookupRule rule = LookupRule::Standard) {
     using K = KeyField<Small>;
-    return CDesignFile<Small>({K::Text("core", &Small::core), K::Text("rds_text_unused", &Small::w1, false),
-                               K::Flag("rds", &Small::rds), K::Text("Rds", &Small::Rds), K::Text("TLs", &Small::TLs),
-                               K::Text("Ls", &Small::Ls)},
-                              rule, kBigBuffer);
+    return CDesignFile<Small>(
+        {K::Text("core", &Small::core), K::Text("rds_text_unused", &Small::w1, false), K::Flag("rds", &Small::rds),
+         K::Text("Rds", &Small::Rds), K::Text("TLs", &Small::TLs), K::Text("Ls", &Small::Ls)},
+        rule, kBigBuffer);
 }
 
 }  // namespace
@@ -29,8 +29,9 @@ CDesignFile<Small> SmallFile(LookupRule rule = LookupRule::Standard) {
 TEST(DesignFile, ComposesTheByteLayout) {
     Small in;
     in.w1 = "";
-    EXPECT_EQ(SmallFile().Compose(in),
-              "[INI_DATA]\r\ncore\t= E 25/13/7\r\nrds_text_unused\t= \r\nrds\t= 1\r\nRds\t= 3\r\nTLs\t= 0,18\r\nLs\t= 17\r\n");
+    EXPECT_EQ(
+        SmallFile().Compose(in),
+        "[INI_DATA]\r\ncore\t= E 25/13/7\r\nrds_text_unused\t= \r\nrds\t= 1\r\nRds\t= 3\r\nTLs\t= 0,18\r\nLs\t= 17\r\n");
 }
 
 TEST(DesignFile, ReadsBackWhatItWrote) {

@@ -45,16 +45,17 @@ TEST(LossOptionsFile, WritesLocaleFreeLinesAndReadsThemBack) {
 // named with its line; good lines around it are still taken.
 TEST(LossOptionsFile, BadValuesKeepTheOptionAndSaySo) {
     LossOptions o;
-    const auto problems = ParseLossOptions("ambient_C = 500\n"
-                                           "tape_mm = 0,05\n"
-                                           "interleave = yes\n"
-                                           "tape_layers = 2.5\n"
-                                           "# margin_mm = 9\n"
-                                           "unknown = 1\n"
-                                           "  margin_mm\t=  1.5  \r\n"
-                                           "rise_limit_K = 0\n"
-                                           "harmonics = \n",
-                                           o);
+    const auto problems = ParseLossOptions(
+        "ambient_C = 500\n"
+        "tape_mm = 0,05\n"
+        "interleave = yes\n"
+        "tape_layers = 2.5\n"
+        "# margin_mm = 9\n"
+        "unknown = 1\n"
+        "  margin_mm\t=  1.5  \r\n"
+        "rise_limit_K = 0\n"
+        "harmonics = \n",
+        o);
     ASSERT_EQ(problems.size(), 6u);
     EXPECT_EQ(problems[0], "строка 1 \"ambient_C = 500\" не принята, оставлено 40");
     EXPECT_EQ(problems[1], "строка 2 \"tape_mm = 0,05\" не принята, оставлено 0.05");

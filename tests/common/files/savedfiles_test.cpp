@@ -19,8 +19,8 @@ const Names kSave{".sav"};
 
 TEST(SavedFiles, ListsMatchingOrdinaryFilesSortedTogetherIgnoringCase) {
     fbtest::TempDir dir;
-    for (const char* name : {"b.sav", "A.sav", "c.ini", "B2.SAV", "notes.txt", "sav", "Flyback.ini",
-                             ".hidden.sav", "x.sav.tmp-1a2b3c", "a.savx", "bad\xFF.sav"})
+    for (const char* name : {"b.sav", "A.sav", "c.ini", "B2.SAV", "notes.txt", "sav", "Flyback.ini", ".hidden.sav",
+                             "x.sav.tmp-1a2b3c", "a.savx", "bad\xFF.sav"})
         dir.write(name, "[INI_DATA]\r\n");
     std::filesystem::create_directories(dir.file("folder.sav"));
 
@@ -64,8 +64,8 @@ TEST(SavedFiles, CompareIgnoreCaseIsATotalOrderOnMalformedBytesToo) {
 TEST(SavedFiles, SavExtensionIsAppendedOnlyWhenTheTextDoesNotOccur) {
     EXPECT_EQ(WithSavedExtension("design"), "design.sav");
     EXPECT_EQ(WithSavedExtension("design.sav"), "design.sav");
-    EXPECT_EQ(WithSavedExtension("a.sav.old"), "a.sav.old");    // ".sav" in the middle counts
-    EXPECT_EQ(WithSavedExtension("A.SAV"), "A.SAV.sav");        // case-sensitive search
+    EXPECT_EQ(WithSavedExtension("a.sav.old"), "a.sav.old");  // ".sav" in the middle counts
+    EXPECT_EQ(WithSavedExtension("A.SAV"), "A.SAV.sav");      // case-sensitive search
     EXPECT_EQ(WithSavedExtension("a.sa"), "a.sa.sav");
     EXPECT_EQ(SavedFilePath("", "a.sav"), "a.sav");
     EXPECT_EQ(SavedFilePath("/tmp/x/", "a.sav"), "/tmp/x/a.sav");
@@ -76,8 +76,7 @@ namespace {
 
 // The field names of the flyback and PFC input records, as the name templates read them.
 struct FlybackLike {
-    std::string core = "E 25/13/7", mater = "N87 Epcos", zazor = "0.25", Fconv = "100", Umin = "200",
-                Umirror = "124";
+    std::string core = "E 25/13/7", mater = "N87 Epcos", zazor = "0.25", Fconv = "100", Umin = "200", Umirror = "124";
     std::string U21 = "12", U22 = "14", U23, U24, U25;
     std::string I21 = "2", I22 = "0.02", I23, I24, I25;
 };

@@ -19,8 +19,7 @@ struct Input {
 };
 
 fb::CDesignFile<Input> Reader() {
-    return fb::CDesignFile<Input>({{"core", &Input::core}, {"mater", &Input::mater}}, fb::LookupRule::Standard,
-                                  100000);
+    return fb::CDesignFile<Input>({{"core", &Input::core}, {"mater", &Input::mater}}, fb::LookupRule::Standard, 100000);
 }
 
 class StartupSteps : public ::testing::Test {

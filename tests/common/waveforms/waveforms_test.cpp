@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "boostcoil/design/pfcwaves.h"
 #include "boostcoil/design/pfctestdata.h"
+#include "boostcoil/design/pfcwaves.h"
 #include "flyback/design/fixture.h"
 #include "flyback/design/flybackwaves.h"
 
@@ -59,7 +59,8 @@ struct FlybackCase {
 };
 
 TEST(Waveforms, FlybackAgreesWithTheDesign) {
-    const FlybackCase cases[] = {{"defaults", "0", "200", 0}, {"continuous", "40", "200", 0}, {"mains", "30", "207", 1}};
+    const FlybackCase cases[] = {
+        {"defaults", "0", "200", 0}, {"continuous", "40", "200", 0}, {"mains", "30", "207", 1}};
     for (const FlybackCase& c : cases) {
         SCOPED_TRACE(c.name);
         fbtest::Bench bench;

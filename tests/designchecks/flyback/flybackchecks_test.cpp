@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "common/data/textfile.h"
-#include "support/checkstesting.h"
 #include "flyback/cli/calcrun.h"
 #include "flyback/design/flybackchecks.h"
+#include "support/checkstesting.h"
 #include "tests/support/designdata.h"
 
 namespace fb {

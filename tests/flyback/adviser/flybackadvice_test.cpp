@@ -31,8 +31,9 @@ std::string Crlf(const std::string& text) {
 std::string Material(int k) {
     auto p = [k](int v) { return std::to_string(v * k); };
     return "Bmax = 0.32\nBmmax = 0.1\nmu = 2200\n[Flux density]\nB1 = 50\nB2 = 100\nB3 = 200\n"
-           "[Frequencies]\nF1 = 25\nF2 = 100\n[F_25]\nB_50 = " + p(2) + "\nB_100 = " + p(10) + "\nB_200 = " + p(50) +
-           "\n[F_100]\nB_50 = " + p(10) + "\nB_100 = " + p(60) + "\nB_200 = " + p(340) + "\n";
+           "[Frequencies]\nF1 = 25\nF2 = 100\n[F_25]\nB_50 = " +
+           p(2) + "\nB_100 = " + p(10) + "\nB_200 = " + p(50) + "\n[F_100]\nB_50 = " + p(10) + "\nB_100 = " + p(60) +
+           "\nB_200 = " + p(340) + "\n";
 }
 
 // Ve = le·Ae/1000: E 25/13/7 2.994, E 42/21/20 22.73, E 8/4/2 0.0962, RM 10 4.312 cm³.
@@ -53,8 +54,9 @@ protected:
         m_dir.write("Ferrites_Materials/A.txt", Crlf(Material(1)));
         m_dir.write("Ferrites_Materials/B.txt", Crlf(Material(2)));
         // A single frequency: no loss lookup is possible, the design's guard stops.
-        m_dir.write("Ferrites_Materials/C.txt", Crlf("Bmax = 0.3\nBmmax = 0.2\nmu = 2000\n[Flux density]\nB1 = 50\n"
-                                                     "B2 = 100\n[Frequencies]\nF1 = 100\n[F_100]\nB_50 = 10\nB_100 = 60\n"));
+        m_dir.write("Ferrites_Materials/C.txt",
+                    Crlf("Bmax = 0.3\nBmmax = 0.2\nmu = 2000\n[Flux density]\nB1 = 50\n"
+                         "B2 = 100\n[Frequencies]\nF1 = 100\n[F_100]\nB_50 = 10\nB_100 = 60\n"));
         m_dir.write("Wire.txt", Crlf("d1 = 0.1\ndiz1 = 0.12\nd2 = 0.2\ndiz2 = 0.22\nd3 = 0.3\ndiz3 = 0.33\n"
                                      "d4 = 0.5\ndiz4 = 0.54\nd5 = 0.8\ndiz5 = 0.85\nd6 = 1\ndiz6 = 1.06\n"));
         m_wires.Load(Root(), fb::kBigBuffer);

@@ -12,9 +12,18 @@ namespace {
 // The main window's stored clamper defaults with a small transformer's results.
 ClamperInput DefaultInput() {
     ClamperInput in;
-    fbtest::SetTexts(in, fb::ClamperFields(), {{"Urefl", "110"}, {"Uclamp", "100"}, {"Ures", "20"}, {"Ipk", "0.5"},
-                                               {"Ls", "17"}, {"Fconv", "100"}, {"Ceq", "49"}, {"L1", "1.010"},
-                                               {"L1unit", "мГн"}, {"TL1", "1.3"}, {"TLs", "0,18"}});
+    fbtest::SetTexts(in, fb::ClamperFields(),
+                     {{"Urefl", "110"},
+                      {"Uclamp", "100"},
+                      {"Ures", "20"},
+                      {"Ipk", "0.5"},
+                      {"Ls", "17"},
+                      {"Fconv", "100"},
+                      {"Ceq", "49"},
+                      {"L1", "1.010"},
+                      {"L1unit", "мГн"},
+                      {"TL1", "1.3"},
+                      {"TLs", "0,18"}});
     return in;
 }
 
@@ -127,8 +136,8 @@ TEST(Clamper, CapacitanceBands) {
 
 // Values at and beside the edges of each band, and the text each gives.
 TEST(Clamper, ResistorBands) {
-    const std::pair<double, const char*> bands[] = {{100, "100"}, {99.99, "100.0"}, {10, "10.0"},  {9.999, "10.00"},
-                                                    {1, "1.00"},   {0.9999, "1.000"}, {0, "0.000"}};
+    const std::pair<double, const char*> bands[] = {{100, "100"}, {99.99, "100.0"},  {10, "10.0"}, {9.999, "10.00"},
+                                                    {1, "1.00"},  {0.9999, "1.000"}, {0, "0.000"}};
     for (const auto& [ohms, text] : bands) EXPECT_EQ(FormatResistor(ohms), text) << ohms;
 }
 

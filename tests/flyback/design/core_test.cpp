@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "common/data/numbers.h"
-#include "tests/flyback/design/fixture.h"
 #include "flyback/design/fields.h"
 #include "support/inputtexts.h"
+#include "tests/flyback/design/fixture.h"
 
 namespace {
 
@@ -28,16 +28,17 @@ TEST(FlybackCore, UngappedCoreIsCorrectedAndTheMessageNamesTheFieldText) {
     EXPECT_LE(o.result.gapReq, fb::TextToDouble(o.input.zazor));
     EXPECT_EQ(o.results.at(ctl::kRequired), fb::F3(o.result.gapReq + 0.0005));
     ASSERT_FALSE(o.messages.empty());
-    EXPECT_EQ(o.messages.front(), fb::Warning("Заданная величина зазор оказалась недостаточной.\nЗазор был увеличен до " +
-                                              o.input.zazor + " мм"));
+    EXPECT_EQ(o.messages.front(),
+              fb::Warning("Заданная величина зазор оказалась недостаточной.\nЗазор был увеличен до " + o.input.zazor +
+                          " мм"));
 }
 
 TEST(FlybackCore, UngappedCoreUsesTheMaterialPermeability) {
     // Enough turns that the ungapped AL already meets the requirement: one pass, no gap.
     Bench b;
     FlybackInput in;
-    fbtest::SetTexts(in, fb::FlybackFields(), {{"zazor", "0"}, {"Umirror", "30"}, {"U21", "5"}, {"Ud1", "0.5"},
-                                               {"I21", "0.1"}, {"U22", ""}});
+    fbtest::SetTexts(in, fb::FlybackFields(),
+                     {{"zazor", "0"}, {"Umirror", "30"}, {"U21", "5"}, {"Ud1", "0.5"}, {"I21", "0.1"}, {"U22", ""}});
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     EXPECT_FALSE(o.result.corrected);
@@ -66,8 +67,10 @@ TEST(FlybackCore, AlModeLowersTooLargeAnAl) {
     EXPECT_EQ(o.labels.at(ctl::kRequiredCaption), "Требуемая величина AL, не более");
     EXPECT_EQ(o.labels.at(ctl::kRequiredUnit), "");
     ASSERT_FALSE(o.messages.empty());
-    EXPECT_EQ(o.messages.front().text, "Заданная индуктивность сердечника оказалась велика.\nИндуктивность сердечника "
-                                       "была уменьшена до " + o.input.zazor + " нГн/виток2");
+    EXPECT_EQ(o.messages.front().text,
+              "Заданная индуктивность сердечника оказалась велика.\nИндуктивность сердечника "
+              "была уменьшена до " +
+                  o.input.zazor + " нГн/виток2");
 }
 
 TEST(FlybackCore, AlBelowTheRequirementStaysAsEntered) {
@@ -144,14 +147,16 @@ TEST(FlybackCore, WarningsComeInOrderAfterTheCorrection) {
         firstLines.push_back(m.text.substr(0, m.text.find('\n')));
     }
     std::vector<std::string> expected = {"Заданная величина зазор оказалась недостаточной."};
-    if (fb::FluxWarning(o.result.Blim, o.result.Bpk)) expected.push_back("Амплитуда индукции получилась больше допустимой.");
+    if (fb::FluxWarning(o.result.Blim, o.result.Bpk))
+        expected.push_back("Амплитуда индукции получилась больше допустимой.");
     expected.push_back("Коэффициент заполнения окна больше 0,3.");
     // Wire notices, if any, come first.
     ASSERT_GE(firstLines.size(), expected.size());
     firstLines.erase(firstLines.begin(), firstLines.end() - static_cast<long>(expected.size()));
     EXPECT_EQ(firstLines, expected);
-    EXPECT_EQ(o.messages.back().text, "Коэффициент заполнения окна больше 0,3.\nПросчитайте размещаемость обмотки или "
-                                      "выберите сердечник большего размера.");
+    EXPECT_EQ(o.messages.back().text,
+              "Коэффициент заполнения окна больше 0,3.\nПросчитайте размещаемость обмотки или "
+              "выберите сердечник большего размера.");
 }
 
 TEST(FlybackCore, FluxWarningWhenTheSaturationVoltageLowersTheMinimumTurns) {

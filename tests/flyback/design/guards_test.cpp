@@ -36,18 +36,29 @@ TEST(FlybackGuards, EachZeroDivisorHasItsMessage) {
         {"Ae", [](Bench& b, FlybackInput&) { b.core.Ae = 0; }, "Данные сердечника \"E 25/13/7\" неполны"},
         {"An", [](Bench& b, FlybackInput&) { b.core.An = 0; }, "Данные сердечника"},
         {"le", [](Bench& b, FlybackInput&) { b.core.le = 0; }, "Данные сердечника"},
-        {"no secondary",
-         [](Bench&, FlybackInput& in) { in.U21 = in.U22 = ""; }, "Выходная мощность получилась не больше 0."},
+        {"no secondary", [](Bench&, FlybackInput& in) { in.U21 = in.U22 = ""; },
+         "Выходная мощность получилась не больше 0."},
         {"U21 + Ud1",
-         [](Bench&, FlybackInput& in) { in.U21 = "0"; in.Ud1 = "0"; },
+         [](Bench&, FlybackInput& in) {
+             in.U21 = "0";
+             in.Ud1 = "0";
+         },
          "Сумма напряжения первой вторичной обмотки"},
-        {"AL zero", [](Bench&, FlybackInput& in) { in.yes_al = 1; in.zazor = "0"; },
+        {"AL zero",
+         [](Bench&, FlybackInput& in) {
+             in.yes_al = 1;
+             in.zazor = "0";
+         },
          "Индуктивность сердечника (AL) должна быть больше 0."},
         {"supply", [](Bench&, FlybackInput& in) { in.Unom = ""; }, "Напряжения питания"},
         {"j", [](Bench&, FlybackInput& in) { in.j = "0"; }, "Плотность тока должна быть больше 0."},
         {"Iccm 100", [](Bench&, FlybackInput& in) { in.Iccm = "100"; }, "Неразрывность тока должна быть"},
         {"Umirror", [](Bench&, FlybackInput& in) { in.Umirror = "0"; }, "Отраженное напряжение должно быть больше 0."},
-        {"Auto Umirror", [](Bench&, FlybackInput& in) { in.Auto = 1; in.Utrmax = "300"; },
+        {"Auto Umirror",
+         [](Bench&, FlybackInput& in) {
+             in.Auto = 1;
+             in.Utrmax = "300";
+         },
          "Отраженное напряжение получилось не больше 0."},
         {"material", [](Bench& b, FlybackInput&) { b.material.nF = 1; }, "Данные материала \"N87 Epcos\" неполны"},
         {"material mu", [](Bench& b, FlybackInput&) { b.material.mu = 0; }, "Данные материала"},
@@ -62,7 +73,11 @@ TEST(FlybackGuards, EachZeroDivisorHasItsMessage) {
          "Не удалось подобрать числа витков под заданное отраженное напряжение."},
         {"huge load", [](Bench&, FlybackInput& in) { in.I21 = "1e308"; },
          "Выходная мощность получилась слишком большой."},
-        {"AC overflow", [](Bench&, FlybackInput& in) { in.setevoe = 1; in.Umax = "1.5e308"; },
+        {"AC overflow",
+         [](Bench&, FlybackInput& in) {
+             in.setevoe = 1;
+             in.Umax = "1.5e308";
+         },
          "Число в поле \"Питание (мин., ном., макс.), В\" слишком велико."},
         {"drop above the supply", [](Bench&, FlybackInput& in) { in.Rds = "1e300"; },
          "Расчет невозможен: при этих данных получаются бесконечные"},
@@ -82,9 +97,9 @@ TEST(FlybackGuards, AStoppedRunKeepsOnlyTheCommaReplacement) {
     Bench b;
     FlybackInput in;
     in.Fconv = "0,0";
-    in.zazor = "0";  // would be corrected
-    in.Auto = 1;     // would rewrite Umirror
-    in.d11 = "0,33"; // would be standardised
+    in.zazor = "0";   // would be corrected
+    in.Auto = 1;      // would rewrite Umirror
+    in.d11 = "0,33";  // would be standardised
     const fb::FlybackOutcome o = b.Run(in);
     EXPECT_FALSE(o.computed);
     EXPECT_EQ(o.input.Fconv, "0.0");

@@ -2,8 +2,8 @@
 // substring quirks of the reader that saved files rely on.
 #include <gtest/gtest.h>
 
-#include "flyback/design/flyback.h"
 #include "flyback/design/fields.h"
+#include "flyback/design/flyback.h"
 #include "support/inputtexts.h"
 
 namespace {
@@ -91,8 +91,8 @@ TEST(FlybackKeyTable, ReadingBackRestoresEveryReadKeyAndIgnoresResults) {
     written.yes_d = 1;
     written.yes_al = 1;
     written.rds = 0;
-    fbtest::SetTexts(written, fb::FlybackFields(), {{"U25", "48"}, {"d25", "1,2"}, {"w1", "58"}, {"n23", "4"},
-                                                    {"TLs", "0.2"}, {"Usense", "0.5"}});
+    fbtest::SetTexts(written, fb::FlybackFields(),
+                     {{"U25", "48"}, {"d25", "1,2"}, {"w1", "58"}, {"n23", "4"}, {"TLs", "0.2"}, {"Usense", "0.5"}});
     const std::string text = fb::FlybackDesignFile().Compose(written);
     FlybackInput read;
     read.core.clear();
@@ -100,8 +100,8 @@ TEST(FlybackKeyTable, ReadingBackRestoresEveryReadKeyAndIgnoresResults) {
     read.w1 = "keep";
     fb::FlybackDesignFile().Parse(text, read);
     ExpectSameStoredFields(written, read);
-    EXPECT_EQ(read.w1, "keep");    // written only
-    EXPECT_EQ(read.Usense, "1");   // not stored
+    EXPECT_EQ(read.w1, "keep");   // written only
+    EXPECT_EQ(read.Usense, "1");  // not stored
 }
 
 TEST(FlybackKeyTable, SubstringRulesOfTheReader) {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "common/data/numbers.h"
-#include "tests/flyback/design/fixture.h"
 #include "flyback/design/fields.h"
 #include "support/inputtexts.h"
+#include "tests/flyback/design/fixture.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ TEST(FlybackWindings, AbsentSecondariesStayBlankWithPlainTips) {
     const fb::FlybackOutcome o = b.Run(in);
     ASSERT_TRUE(o.computed);
     for (int i : {0, 1, 3, 4}) {
-        for (int base : {ctl::kTurnsBase, ctl::kWireBase, ctl::kJBase, ctl::kUoutBase, ctl::kUdrevBase, ctl::kIcrmsBase})
+        for (int base :
+             {ctl::kTurnsBase, ctl::kWireBase, ctl::kJBase, ctl::kUoutBase, ctl::kUdrevBase, ctl::kIcrmsBase})
             EXPECT_EQ(o.results.at(base + i), "") << base + i;
         EXPECT_EQ(o.tooltips.at(ctl::kJBase + i), "Действующий ток");
     }
@@ -83,8 +84,10 @@ TEST(FlybackWindings, DesiredDiametersAreStandardisedWithANoticePerWinding) {
     EXPECT_EQ(o.input.d21, "0.5");
     EXPECT_EQ(o.input.d22, "0.25");
     ASSERT_GE(o.messages.size(), 3u);
-    EXPECT_EQ(o.messages[0].text, "Указанный желаемый диаметр 0.33 мм заменен на ближайший стандартный диаметр 0.355 мм");
-    EXPECT_EQ(o.messages[1].text, "Указанный желаемый диаметр 0.21 мм заменен на ближайший стандартный диаметр 0.25 мм");
+    EXPECT_EQ(o.messages[0].text,
+              "Указанный желаемый диаметр 0.33 мм заменен на ближайший стандартный диаметр 0.355 мм");
+    EXPECT_EQ(o.messages[1].text,
+              "Указанный желаемый диаметр 0.21 мм заменен на ближайший стандартный диаметр 0.25 мм");
     EXPECT_EQ(o.messages[2].text.rfind("Заданная величина зазор", 0), 0u);
     // With yes_d the chosen wires are the standardised ones.
     EXPECT_EQ(o.results.at(ctl::kPrimaryWire).rfind("витков, провод 0.355 x ", 0), 0u);

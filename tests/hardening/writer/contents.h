@@ -42,9 +42,7 @@ inline fb::PfcInput DesignVersion(int k) {
 }
 
 // The user core file before the helper starts, and the records it appends in turn.
-inline std::string UserCoresBefore() {
-    return fb::CoreRecordText("E Старый", "51,84", "95,32", "57,76", "1616");
-}
+inline std::string UserCoresBefore() { return fb::CoreRecordText("E Старый", "51,84", "95,32", "57,76", "1616"); }
 inline std::string UserCoreRecord(int k) {
     return k % 2 == 0 ? fb::CoreRecordText("E Первый", "60", "80", "67", "1700")
                       : fb::CoreRecordText("ETD Второй сердечник", "125", "171", "92,2", "1800");
