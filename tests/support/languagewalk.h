@@ -129,27 +129,9 @@ inline QStringList EnglishOf(const QStringList& texts) {
     return found;
 }
 
-// Texts of the Qt-free code (messages, check and loss notes) whose English its table does not
-// hold yet, by a phrase of their Russian; each entry goes once the table has it.
-inline bool AwaitsQtFreeEnglish(const QString& text) {
-    static const char* const phrases[] = {
-        "Размеры каркаса оценены по",                   // loss note, estimated coil former
-        "Частота преобразования должна быть больше",    // flyback guard of a zero frequency
-        "Вы забыли перед добавлением ввести название",  // add-core refusal
-        "Обмотки не помещаются",                        // checks as adviser reasons
-        "площади окна: они не поместятся",
-        "Температура наиболее нагретой точки",
-    };
-    for (const char* p : phrases)
-        if (text.contains(QString::fromUtf8(p))) return true;
-    return false;
-}
-
 // Of `texts`, those the language should not show: Cyrillic in English, English in Russian.
 inline QStringList ForeignOf(const QStringList& texts, bool english) {
-    QStringList found = english ? CyrillicOf(texts) : EnglishOf(texts);
-    found.erase(std::remove_if(found.begin(), found.end(), AwaitsQtFreeEnglish), found.end());
-    return found;
+    return english ? CyrillicOf(texts) : EnglishOf(texts);
 }
 
 // The texts of `window` the language should not show.
