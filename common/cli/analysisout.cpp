@@ -32,16 +32,12 @@ std::string Body(const std::vector<std::string>& lines, size_t from = 0) {
 
 std::vector<ValueOption> LossValueOptions() {
     const LossOptions d;
-    return {{kAmbient, "C", "температура окружающей среды, °C (по умолчанию " + TidyNumber(d.ambient_C) + ")",
-             TidyNumber(d.ambient_C)},
-            {kTape, "MM", "толщина изоляционной ленты между обмотками, мм (по умолчанию " + TidyNumber(d.tape_mm) + ")",
-             TidyNumber(d.tape_mm)},
-            {kTapeLayers, "N", "число слоев ленты между обмотками (по умолчанию " + FormatInt(d.tapeLayers) + ")",
-             FormatInt(d.tapeLayers)},
-            {kMargin, "MM", "поле у каждого края каркаса, мм (по умолчанию " + TidyNumber(d.margin_mm) + ")",
-             TidyNumber(d.margin_mm)},
-            {kRiseLimit, "K", "допустимый перегрев, К (по умолчанию " + TidyNumber(d.riseLimit_K) + ")",
-             TidyNumber(d.riseLimit_K)}};
+    // The help texts are templates: --help fills in the default, in the language of --lang.
+    return {{kAmbient, "C", "температура окружающей среды, °C (по умолчанию {1})", TidyNumber(d.ambient_C)},
+            {kTape, "MM", "толщина изоляционной ленты между обмотками, мм (по умолчанию {1})", TidyNumber(d.tape_mm)},
+            {kTapeLayers, "N", "число слоев ленты между обмотками (по умолчанию {1})", FormatInt(d.tapeLayers)},
+            {kMargin, "MM", "поле у каждого края каркаса, мм (по умолчанию {1})", TidyNumber(d.margin_mm)},
+            {kRiseLimit, "K", "допустимый перегрев, К (по умолчанию {1})", TidyNumber(d.riseLimit_K)}};
 }
 
 FlagOption InterleaveFlag() {

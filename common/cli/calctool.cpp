@@ -212,29 +212,32 @@ Options ParseOptions(const Tool& tool, int argc, char** argv) {
 }
 
 std::string Usage(const Tool& tool) {
-    std::string s = ShortUsage(tool) + "\n\n" + tool.purpose + "\n\n";
-    s += "  --data-root DIR  папка данных (Wire.txt, Bases_Cores, Ferrites_Materials); по умолчанию\n"
-         "                   папка над папкой программы\n";
-    s += UsageLine("  --lang en|ru", "язык отчета и сообщений (по умолчанию ru); ключи JSON те же");
-    for (const ValueOption& o : tool.options) s += UsageLine("  " + o.name + " " + o.value, o.help);
-    for (const FlagOption& f : tool.flags) s += UsageLine("  " + f.name, f.help);
+    std::string s = ShortUsage(tool) + "\n\n" + Localized(tool.purpose) + "\n\n";
+    s += Localized(
+        "  --data-root DIR  папка данных (Wire.txt, Bases_Cores, Ferrites_Materials); по умолчанию\n"
+        "                   папка над папкой программы\n");
+    s += UsageLine("  --lang en|ru", Localized("язык отчета и сообщений (по умолчанию ru); ключи JSON те же"));
+    for (const ValueOption& o : tool.options)
+        s += UsageLine("  " + o.name + " " + o.value, Phrase(o.help, {o.byDefault}));
+    for (const FlagOption& f : tool.flags) s += UsageLine("  " + f.name, Localized(f.help));
     if (tool.sweep) {
         s += UsageLine("  --sweep",
-                       "подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
-                       "                   материалом (в режиме зазора) и их ранжирование");
-        s += UsageLine("  --top N", "при --sweep: только N первых вариантов");
+                       Localized("подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
+                                 "                   материалом (в режиме зазора) и их ранжирование"));
+        s += UsageLine("  --top N", Localized("при --sweep: только N первых вариантов"));
         s += UsageLine("  --sort KEY",
-                       "при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
-                       "                   (перегрев), volume (объем сердечника) или mass (масса)");
-        s += UsageLine("  --works-only", "при --sweep: только варианты без ошибок проверки");
+                       Localized("при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
+                                 "                   (перегрев), volume (объем сердечника) или mass (масса)"));
+        s += UsageLine("  --works-only", Localized("при --sweep: только варианты без ошибок проверки"));
     }
-    s += "  --json           результаты в JSON вместо отчета\n"
-         "  --strict         код 4, если расчет дал хотя бы одно предупреждение или проверка нашла\n"
-         "                   ошибку\n"
-         "  -h, --help       эта справка\n\n"
-         "Коды завершения: 0 расчет выполнен, 1 внутренняя ошибка, 2 запуск невозможен (параметры,\n"
-         "файлы данных, файл расчета, вывод), 3 сердечника нет в списке его формы, 4 предупреждения\n"
-         "или ошибка проверки при --strict.\n";
+    s += Localized(
+        "  --json           результаты в JSON вместо отчета\n"
+        "  --strict         код 4, если расчет дал хотя бы одно предупреждение или проверка нашла\n"
+        "                   ошибку\n"
+        "  -h, --help       эта справка\n\n"
+        "Коды завершения: 0 расчет выполнен, 1 внутренняя ошибка, 2 запуск невозможен (параметры,\n"
+        "файлы данных, файл расчета, вывод), 3 сердечника нет в списке его формы, 4 предупреждения\n"
+        "или ошибка проверки при --strict.\n");
     return s;
 }
 

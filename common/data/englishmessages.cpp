@@ -7,6 +7,61 @@ namespace fb {
 namespace {
 
 const std::vector<EnglishEntry> kMessages = {
+    // The command-line tools' --help, laid out in the same columns.
+    {"Расчет трансформатора обратноходового преобразователя по файлу расчета (.sav или Flyback.ini),\n"
+     "как его выполняет окно программы flyback после загрузки файла.",
+     "Designs a flyback converter's transformer from a design file (.sav or Flyback.ini),\n"
+     "as the flyback window does after loading the file."},
+    {"Расчет дросселя корректора коэффициента мощности по файлу расчета (.sav или Boostcoil.ini),\n"
+     "как его выполняет окно программы Boostcoil после загрузки файла.",
+     "Designs the choke of a power-factor corrector from a design file (.sav or Boostcoil.ini),\n"
+     "as the Boostcoil window does after loading the file."},
+    {"  --data-root DIR  папка данных (Wire.txt, Bases_Cores, Ferrites_Materials); по умолчанию\n"
+     "                   папка над папкой программы\n",
+     "  --data-root DIR  data folder (Wire.txt, Bases_Cores, Ferrites_Materials); by default\n"
+     "                   the folder above the program's folder\n"},
+    {"язык отчета и сообщений (по умолчанию ru); ключи JSON те же",
+     "language of the report and messages (ru by default); JSON keys unchanged"},
+    {"пороговое напряжение датчика тока, В (по умолчанию 1)", "current sense threshold, V (1 by default)"},
+    {"записать отчет о расчете (.pdf или .html)", "write a design report (.pdf or .html)"},
+    {"емкость конденсатора после выпрямителя для напряжений шины, мкФ (по умолчанию 0:\n"
+     "                   рекомендуемая методикой)",
+     "capacitor after the rectifier for the bus voltages, uF (0 by default:\n"
+     "                   the one the method recommends)"},
+    {"температура окружающей среды, °C (по умолчанию {1})", "ambient temperature, °C ({1} by default)"},
+    {"толщина изоляционной ленты между обмотками, мм (по умолчанию {1})",
+     "thickness of the insulating tape between windings, mm ({1} by default)"},
+    {"число слоев ленты между обмотками (по умолчанию {1})", "layers of tape between windings ({1} by default)"},
+    {"поле у каждого края каркаса, мм (по умолчанию {1})", "margin at each end of the bobbin, mm ({1} by default)"},
+    {"допустимый перегрев, К (по умолчанию {1})", "allowed temperature rise, K ({1} by default)"},
+    {"первичная обмотка в две половины вокруг вторичных (по умолчанию подряд)",
+     "the primary in two halves around the secondaries (one after another by default)"},
+    {"принимается, как у flyback-calc; у дросселя одна обмотка",
+     "accepted as by flyback-calc; a choke has one winding"},
+    {"подбор сердечника: расчет требований файла с каждым сердечником и каждым\n"
+     "                   материалом (в режиме зазора) и их ранжирование",
+     "core adviser: the file's requirements designed with every core and every\n"
+     "                   material (in gap mode), and the results ranked"},
+    {"при --sweep: только N первых вариантов", "with --sweep: only the first N candidates"},
+    {"при --sweep: порядок по loss (полные потери, по умолчанию), temperature\n"
+     "                   (перегрев), volume (объем сердечника) или mass (масса)",
+     "with --sweep: order by loss (total loss, the default), temperature\n"
+     "                   (temperature rise), volume (core volume) or mass"},
+    {"при --sweep: только варианты без ошибок проверки", "with --sweep: only candidates without a check error"},
+    {"  --json           результаты в JSON вместо отчета\n"
+     "  --strict         код 4, если расчет дал хотя бы одно предупреждение или проверка нашла\n"
+     "                   ошибку\n"
+     "  -h, --help       эта справка\n\n"
+     "Коды завершения: 0 расчет выполнен, 1 внутренняя ошибка, 2 запуск невозможен (параметры,\n"
+     "файлы данных, файл расчета, вывод), 3 сердечника нет в списке его формы, 4 предупреждения\n"
+     "или ошибка проверки при --strict.\n",
+     "  --json           results as JSON instead of the report\n"
+     "  --strict         exit code 4 when the design gave at least one warning or a check found\n"
+     "                   an error\n"
+     "  -h, --help       this help\n\n"
+     "Exit codes: 0 calculated, 1 internal error, 2 cannot start (options, data files,\n"
+     "design file, output), 3 core not in the list of its shape, 4 warnings or a check\n"
+     "error with --strict.\n"},
     {"Внимание!", "Warning!"},
     // The design's guards and the method's own warnings.
     {"Индуктивность первичной обмотки должна быть не более {1} {2}", "The primary inductance must be at most {1} {2}"},

@@ -52,6 +52,14 @@ TEST_P(CalcFamily, HelpExitsZeroWithTheUsage) {
     EXPECT_TRUE(r.err.empty()) << r.err;
 }
 
+TEST_P(CalcFamily, HelpInEnglishHoldsNoRussian) {
+    const auto r = Run({"--lang", "en", "--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind(std::string("usage: ") + GetParam().name, 0), 0u) << r.out;
+    EXPECT_EQ(r.out.find_first_of("\xD0\xD1\xD2\xD3"), std::string::npos) << r.out;  // Cyrillic lead bytes
+    EXPECT_NE(r.out.find("(40 by default)"), std::string::npos) << r.out;            // a default filled in
+}
+
 TEST_P(CalcFamily, SameStatusForTheSameCause) {
     EXPECT_EQ(Run({"--frobnicate", Example()}).exitCode, 2);
     EXPECT_EQ(Run({Example(), "--data-root"}).exitCode, 2);
